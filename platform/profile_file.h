@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace hexwarden {
+
+// One "key=value" line of a section, with the blanks around key and value removed.
+struct ProfileEntry {
+    std::string Key;
+    std::string Value;
+};
+
+// The value of the first entry whose key matches regardless of letter case; empty when there is
+// none. An empty value therefore reads the same as a missing key.
+std::string FindProfileValue(const std::vector<ProfileEntry>& entries, std::string_view key);
+
+// True when the two texts are equal with the letters A-Z and a-z taken as the same.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// An INI ("profile") file held in memory: sections opened by "[name]" lines, each holding
+// "key=value" lines. Section names and keys are found regardless of letter case; the first of
+// several equal names wins. Lines starting with ";" are comments. Writing changes only the line of
+// the key written (or adds one), so every other byte of the file stays as it was.
+class ProfileFile {
+public:
+    ProfileFile() = default;
+
+    static ProfileFile Parse(std::string_view bytes);
+    // Throws Error when the file cannot be read.
+    static ProfileFile Load(const std::filesystem::path& path);
+    // A missing file reads as an empty one, as settings files do before their first save.
+    static ProfileFile LoadIfPresent(const std::filesystem::path& path);
+
+    std::string ToBytes() const;
+    void Save(const std::filesystem::path& path) const;
+
+    // Every section name in file order, repeated names included.
+    std::vector<std::string> SectionNames() const;
+    // The entries of the section at that position of SectionNames, or of the first section of that name.
+    std::vector<ProfileEntry> SectionEntriesAt(size_t index) const;
+    std::vector<ProfileEntry> SectionEntries(std::string_view section) const;
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    // Decimal, or hexadecimal after "0x"; anything else gives the fallback.
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+    // Read as an integer: anything but 0 is true.
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    struct Section {
+        std::string Name;
+        std::string Header;               // the "[name]" line as read, with its line end
+        std::vector<std::string> Lines;   // every following line as read, with its line end
+    };
+
+    const Section* FindSection(std::string_view name) const;
+    Section& SectionForWriting(std::string_view name);
+
+    std::vector<std::string> preamble_;  // lines before the first section, kept for writing
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> first_section_;  // lower-case name -> position
+};
+
+}  // namespace hexwarden

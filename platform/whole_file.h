@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace hexwarden {
+
+// The whole content of a file as bytes. Throws Error when the file cannot be opened and
+// StreamReadError when reading stops early.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces the file with the bytes. The bytes go to a temporary file beside it first, which is
+// renamed over the old file only once it is complete, so a failed write leaves the old file as it
+// was. Throws Error when the file cannot be created and StreamWriteError when writing fails.
+void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace hexwarden
