@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace hexwarden {
+
+// The scanning layer under the report parser: the whole report held in memory as bytes, a read
+// position, and the word, line and phrase reads that the report grammar is written in.
+//
+// A word is a run of bytes up to one of the delimiters (CR, LF, space and the punctuation in
+// IsWordDelimiter), or a single delimiter on its own. Blanks between words are spaces, CRs and LFs;
+// tabs are part of words. A line ends at CR or LF, and a second CR or LF right behind it belongs to
+// the same line end.
+class TFileParser {
+public:
+    TFileParser() = default;
+    virtual ~TFileParser() = default;
+    TFileParser(const TFileParser&) = default;
+    TFileParser(TFileParser&&) = default;
+    TFileParser& operator=(const TFileParser&) = default;
+    TFileParser& operator=(TFileParser&&) = default;
+
+    // Reads the whole file; Position 0. Throws Error when the file cannot be read.
+    void LoadFromFile(const std::filesystem::path& file_name);
+    void LoadFromString(std::string text);
+
+    std::string_view Text() const { return text_; }
+    std::size_t Size() const { return text_.size(); }
+    std::size_t Position() const { return position_; }
+    void SetPosition(std::size_t position);
+    bool AtEnd() const { return position_ >= text_.size(); }
+
+    // The last word or phrase produced by ReadWord, GetWord or ReadUntil.
+    const std::string& CurrentWord() const { return current_word_; }
+
+    // The byte before Position; NUL at the start.
+    char PrevChar() const;
+    // The byte at Position + offset; NUL outside the text.
+    char PeekChar(std::ptrdiff_t offset = 0) const;
+
+    // The next word, or the empty word at the end. Sets CurrentWord; moves past the word only when
+    // advance is true.
+    const std::string& ReadWord(bool advance = true);
+    // Reads count words and returns the last; below 1 returns CurrentWord and reads nothing.
+    const std::string& GetWord(int count);
+    // The word GetWord(count) would return, with Position and CurrentWord left as they are. The
+    // view stays valid until CurrentWord next changes.
+    std::string_view PeekWord(int count);
+
+    // Moves past the next line end, or to the end of the text. Throws StreamReadError at the end.
+    void SkipLine();
+    // The rest of the line (after skipping the current one when asked), trimmed and with inner
+    // spaces collapsed. Throws StreamReadError when there is nothing left to read.
+    std::string ReadLine(bool advance = true, bool skip_current = false);
+    // The phrase up to the first byte of terminators, across lines (line ends dropped), trimmed and
+    // collapsed; the terminator is consumed. Sets CurrentWord. Throws StreamReadError when only
+    // blanks remain.
+    const std::string& ReadUntil(std::string_view terminators, bool include_terminator = false);
+    // Moves to the first byte of the next occurrence of text (true), or to the end (false).
+    bool FindText(std::string_view text);
+    // Reads words until one equals word (true, positioned behind it) or the end is reached (false).
+    bool FindWord(std::string_view word);
+    // True at the end or when the rest of the current line holds no printable byte.
+    bool IsBlankLine() const;
+
+    static bool IsWordDelimiter(char c);
+
+private:
+    struct WordSpan {
+        std::size_t start;
+        std::size_t end;
+    };
+    // The word starting at or after from, without moving; start == end at the end of the text.
+    WordSpan ScanWord(std::size_t from) const;
+    // Index of the first CR or LF at or after from, or Size().
+    std::size_t LineEnd(std::size_t from) const;
+    // Index behind the line end that starts at line_end.
+    std::size_t PastLineEnd(std::size_t line_end) const;
+    void RequireByte() const;
+
+    std::string text_;
+    std::size_t position_ = 0;
+    std::string current_word_;
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hexwarden {
+
+// Drops bytes 0..32 at both ends and folds every inner run of spaces into one space. Tabs inside
+// stay, so a report line keeps whatever the game server put between its words apart from spacing.
+std::string TrimAndCollapse(std::string_view text);
+
+// Drops spaces (and only spaces) at both ends and keeps at most the first 2000 bytes of the rest.
+std::string TrimSpaces(std::string_view text);
+
+// Removes bytes 0..32 at both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace hexwarden
