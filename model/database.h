@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/alliance.h"
+#include "model/faction.h"
+#include "model/hex_list.h"
+#include "model/index_table.h"
+#include "model/map_marker.h"
+#include "model/unit.h"
+#include "model/unit_index.h"
+#include "model/unit_list.h"
+#include "model/wedge.h"
+
+namespace hexwarden {
+
+class TKvFileStream;
+
+// Faction-type points and their use (War: tax regions, Trade: trade regions, Magic: mages).
+struct TFactionTypeEntry {
+    uint8_t Level = 0;
+    uint8_t Used = 0;
+    uint8_t Max = 0;
+    friend bool operator==(const TFactionTypeEntry&, const TFactionTypeEntry&) = default;
+};
+
+// The ten bytes of the data-file version (an 80-bit float).
+using FileVersionBytes = std::array<uint8_t, 10>;
+// 1.01, the only version ever written.
+inline constexpr FileVersionBytes kFileVersion101 = {0xAE, 0x47, 0xE1, 0x7A, 0x14, 0xAE, 0x47, 0x81, 0xFF, 0x3F};
+
+// The one game database: everything known of the game world, the latest state of each record
+// with the turn that gave it. It owns every record through its containers.
+class TVelMain {
+public:
+    // Everything empty, the index tables seeded; DefaultAttitude stays 0 until Clear.
+    TVelMain();
+    ~TVelMain();
+    TVelMain(const TVelMain&) = delete;
+    TVelMain& operator=(const TVelMain&) = delete;
+
+    FileVersionBytes FileVersion{};  // as read from the last opened data file
+    int32_t FactionNumber = 0;
+    std::string FactionName;
+    TFactionTypeEntry War;
+    TFactionTypeEntry Trade;
+    TFactionTypeEntry Magic;
+    int32_t Turn = 0;
+    uint8_t DefaultAttitude = 0;
+    int32_t UnclaimedSilver = 0;
+    TVelUnitList OwnUnits;
+    TVelUnitList NewUnits;
+    TVelUnitIndexList LostUnits;
+    TVelIndexList Terrains;
+    TVelIndexList Races;
+    TVelIndexList ItemTypes;
+    TVelIndexList SkillTypes;
+    TVelIndexList Provinces;
+    TVelHexList OverworldHexes;
+    TVelHexList UnderworldHexes;
+    TVelUnitIndexList Units;
+    TVelFactionList Factions;
+    TVelAllianceList Alliances;
+    TVelMapMarkerList Markers;
+    TVelWedgeList Wedges;
+
+    // Back to an empty database: no faction, turn 0, default attitude "Neutral", the default
+    // tables, no hexes or units, six unused wedges. FileVersion stays.
+    void Clear();
+
+    // Three zeros for any name but "War", "Trade" and "Magic" (exact case).
+    TFactionTypeEntry GetFactionType(std::string_view name) const;
+    // Any other name is ignored.
+    void SetFactionType(std::string_view name, const TFactionTypeEntry& entry);
+
+    TVelHexList& HexesOf(bool overworld) { return overworld ? OverworldHexes : UnderworldHexes; }
+    const TVelHexList& HexesOf(bool overworld) const { return overworld ? OverworldHexes : UnderworldHexes; }
+    TVelHex* FindHex(int32_t x, int32_t y, bool overworld) const;
+
+    // Empties the list, then lists every unit of that faction in Units order.
+    void UnitsOfFaction(int32_t faction, TVelUnitList& list) const;
+    // The end of an import: the faction's units that `current` does not name move from Units to
+    // LostUnits (whose earlier content is freed), leaving their hexes and structures.
+    void FindLostUnits(int32_t faction, const TVelUnitList& current);
+    // Takes the unit out of the unit list of the hex at its position, or else of the first
+    // structure there that lists it.
+    void RemoveFromLocation(const TVelUnit& unit);
+
+    // True when the whole text is a floating-point number (an amount rather than a word).
+    static bool IsNumber(std::string_view text);
+
+    void AddDefaultRaces();
+    void AddDefaultTerrains();
+    void AddDefaultItems();
+
+    // The whole database in data-file layout (the file-level reading and writing is in storage/).
+    // Loading expects a cleared database and reads into it; what was read before an error stays.
+    void SaveToStream(TKvFileStream& stream) const;
+    void LoadFromStream(TKvFileStream& stream);
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "model/enhanced_list.h"
+
+namespace hexwarden {
+
+class TKvFileStream;
+
+// One entry of an index table: a code with its display names and a small value (a colour for
+// terrains, races and items).
+class TVelIndexRecord {
+public:
+    TVelIndexRecord() = default;
+    // Name and plural are stored capitalised, the code as given.
+    TVelIndexRecord(std::string_view name, int32_t value, std::string code, std::string_view plural);
+
+    std::string Name;
+    std::string Plural;
+    std::string Code;
+    int32_t Value = 0;
+
+    void SaveToStream(TKvFileStream& stream) const;
+    void LoadFromStream(TKvFileStream& stream);
+};
+
+// The singular for exactly one, else the plural; each falls back on the other when empty.
+std::string NameFor(const TVelIndexRecord& record, int32_t count);
+
+// Code -> names table. Records are only ever appended (positions are stored elsewhere), and a
+// known code is never overwritten, only its blank names filled in. Lookups are first-match and
+// hashed. Change Name, Plural and Code only through the list so that its lookups stay right.
+class TVelIndexList {
+public:
+    int32_t Count() const { return records_.Count(); }
+    TVelIndexRecord* Get(int32_t index) const { return records_.Get(index); }
+    void Clear();
+
+    // First record whose Name or Plural is exactly the text.
+    TVelIndexRecord* FindByName(std::string_view text) const;
+    TVelIndexRecord* FindByCode(std::string_view code) const;
+    // -1 for an empty text or an unknown one.
+    int32_t IndexOfName(std::string_view text) const;
+    int32_t IndexOfCode(std::string_view code) const;
+
+    // Appends a record of a new code and returns its position; for a known code fills in the
+    // stored record's blank names, drops the new one and returns -1.
+    int32_t Add(std::unique_ptr<TVelIndexRecord> record);
+    // The position of the code's record, new or old.
+    int32_t AddOrUpdate(std::string_view name, std::string_view plural, int32_t value, std::string_view code);
+
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+    void SaveToStream(TKvFileStream& stream) const;
+    void LoadFromStream(TKvFileStream& stream);
+
+private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using TextIndex = std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>>;
+
+    void IndexName(const std::string& text, int32_t position);
+    static int32_t Lookup(const TextIndex& index, std::string_view text);
+
+    TEnhancedList<TVelIndexRecord> records_;
+    TextIndex by_code_;
+    TextIndex by_name_;  // Name and Plural both, each to its first record
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/enhanced_list.h"
+
+namespace hexwarden {
+
+class TKvFileStream;
+class TVelIndexList;
+class TVelItemList;
+
+// An amount of goods (or, in a hex's population, of a race) named by its code.
+class TVelItem {
+public:
+    TVelItem() = default;
+    TVelItem(std::string code, int32_t price, int32_t count, bool illusion = false);
+
+    TVelItemList* Owner = nullptr;  // set when a list takes the item
+    std::string Code;
+    int32_t Price = 0;   // 0 = no price
+    int32_t Count = 0;   // -1 = unlimited, as markets say
+    bool Illusion = false;
+
+    void SaveToStream(TKvFileStream& stream) const;
+    void LoadFromStream(TKvFileStream& stream);
+};
+
+// Goods of a unit or a market, or the population of a hex. Codes are named by an index table
+// that the list does not own (ItemTypes, or Races for the population).
+class TVelItemList {
+public:
+    explicit TVelItemList(const TVelIndexList& name_index) : NameIndex(&name_index) {}
+    TVelItemList(const TVelItemList&) = delete;
+    TVelItemList& operator=(const TVelItemList&) = delete;
+
+    const TVelIndexList* NameIndex;
+
+    int32_t Count() const { return items_.Count(); }
+    TVelItem* Get(int32_t index) const { return items_.Get(index); }
+    void Clear() { items_.Clear(); }
+
+    TVelItem* FindByCode(std::string_view code) const;
+    // The code is there with a count above 0 (so not for an unlimited -1).
+    bool HasStock(std::string_view code) const;
+
+    // An item of the same code and price takes the new count on top of its own and its position
+    // is returned; otherwise the item is appended and the result is -1.
+    int32_t Add(std::unique_ptr<TVelItem> item);
+    int32_t AddNew(std::string_view code, int32_t price, int32_t count);
+
+    // "<UNKNOWN>" for a code the name table lacks; " (illusion)" appended for illusions.
+    std::string DisplayName(const TVelItem& item) const;
+
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+    void SaveToStream(TKvFileStream& stream) const;
+    void LoadFromStream(TKvFileStream& stream);
+
+private:
+    TEnhancedList<TVelItem> items_;
+};
+
+}  // namespace hexwarden
