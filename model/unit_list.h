@@ -51,6 +51,7 @@ private:
     void Forget(TVelUnit* unit);                                  // the unit is going away
     void Substitute(TVelUnit* old_unit, TVelUnit* new_unit);      // old is being replaced
     void Erase(std::vector<TVelUnit*>::iterator position);
+    void Unregister(TVelUnit* unit) const;
 
     TVelMain* main_;
     std::vector<TVelUnit*> units_;

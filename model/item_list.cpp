@@ -1,0 +1,75 @@
+#include "model/item_list.h"
+
+#include "model/index_table.h"
+#include "model/wrapping_math.h"
+#include "model/record_stream.h"
+
+namespace hexwarden {
+
+namespace {
+constexpr std::size_t kMinItemBytes = 13;  // empty code, price, count, illusion
+}  // namespace
+
+TVelItem::TVelItem(std::string code, int32_t price, int32_t count, bool illusion)
+    : Code(std::move(code)), Price(price), Count(count), Illusion(illusion) {}
+
+void TVelItem::SaveToStream(TKvFileStream& stream) const {
+    stream.WriteString(Code);
+    stream.WriteInt32(Price);
+    stream.WriteInt32(Count);
+    stream.WriteBool(Illusion);
+}
+
+void TVelItem::LoadFromStream(TKvFileStream& stream) {
+    Code = stream.ReadString();
+    Price = stream.ReadInt32();
+    Count = stream.ReadInt32();
+    Illusion = stream.ReadBool();
+}
+
+TVelItem* TVelItemList::FindByCode(std::string_view code) const {
+    for (const auto& item : items_)
+        if (item && item->Code == code) return item.get();
+    return nullptr;
+}
+
+bool TVelItemList::HasStock(std::string_view code) const {
+    const TVelItem* item = FindByCode(code);
+    return item != nullptr && item->Count > 0;
+}
+
+int32_t TVelItemList::Add(std::unique_ptr<TVelItem> item) {
+    for (int32_t i = 0; i < Count(); ++i) {
+        TVelItem* stored = Get(i);
+        if (stored && stored->Code == item->Code && stored->Price == item->Price) {
+            stored->Count = WrappingAdd(stored->Count, item->Count);
+            return i;
+        }
+    }
+    item->Owner = this;
+    items_.Add(std::move(item));
+    return -1;
+}
+
+int32_t TVelItemList::AddNew(std::string_view code, int32_t price, int32_t count) {
+    return Add(std::make_unique<TVelItem>(std::string(code), price, count));
+}
+
+std::string TVelItemList::DisplayName(const TVelItem& item) const {
+    const TVelIndexRecord* record = NameIndex->FindByCode(item.Code);
+    if (record == nullptr) return "<UNKNOWN>";
+    std::string name = NameFor(*record, item.Count);
+    if (item.Illusion) name += " (illusion)";
+    return name;
+}
+
+void TVelItemList::SaveToStream(TKvFileStream& stream) const {
+    SaveRecords(stream, items_);
+}
+
+void TVelItemList::LoadFromStream(TKvFileStream& stream) {
+    Clear();
+    LoadRecords<TVelItem>(stream, kMinItemBytes, [this](auto item) { Add(std::move(item)); });
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,43 @@
+#include "storage/data_file.h"
+
+#include <string>
+
+#include "model/database.h"
+#include "platform/error.h"
+#include "platform/file_stream.h"
+#include "platform/message_sink.h"
+#include "platform/whole_file.h"
+
+namespace hexwarden {
+
+bool SaveToFile(const TVelMain& database, const std::filesystem::path& file_name, MessageSink& messages) {
+    TVelFileStream stream;
+    database.SaveToStream(stream);
+    try {
+        WriteWholeFile(file_name, stream.Bytes());
+    } catch (const StreamWriteError&) {
+        throw;
+    } catch (const Error&) {
+        messages.ShowError("Error while attempting to create file.");
+        return false;
+    }
+    return true;
+}
+
+bool LoadFromFile(TVelMain& database, const std::filesystem::path& file_name, MessageSink& messages) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(file_name);
+    } catch (const StreamReadError&) {
+        throw;
+    } catch (const Error&) {
+        messages.ShowError("Error while attempting to open data file.");
+        return false;
+    }
+    TVelFileStream stream(std::move(bytes));
+    database.Clear();
+    database.LoadFromStream(stream);
+    return true;
+}
+
+}  // namespace hexwarden
