@@ -92,13 +92,6 @@ std::vector<ProfileEntry> EntriesOf(const std::vector<std::string>& lines) {
     return entries;
 }
 
-// A key or value must stay on its line, or the file would change shape.
-std::string OnOneLine(std::string_view text) {
-    std::string line(text);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return line;
-}
-
 void EnsureLineEnd(std::string& line) {
     if (Ending(line).empty()) line += kLineEnd;
 }
@@ -108,6 +101,12 @@ void EnsureLineEnd(std::string& line) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+std::string ProfileOneLine(std::string_view text) {
+    std::string line(text);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
 }
 
 std::string FindProfileValue(const std::vector<ProfileEntry>& entries, std::string_view key) {
@@ -201,7 +200,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     for (std::string& line : target.Lines) {
         if (EntryOf(line, entry_key, entry_value) && EqualsIgnoringCase(entry_key, key)) {
             // Keep the key as the file spells it and the line end the file uses.
-            line = std::string(entry_key) + "=" + OnOneLine(value) + std::string(Ending(line));
+            line = std::string(entry_key) + "=" + ProfileOneLine(value) + std::string(Ending(line));
             return;
         }
     }
@@ -210,7 +209,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     size_t position = target.Lines.size();
     while (position > 0 && IsBlankLine(target.Lines[position - 1])) --position;
     EnsureLineEnd(position > 0 ? target.Lines[position - 1] : target.Header);
-    std::string line = OnOneLine(Trim(key)) + "=" + OnOneLine(value) + std::string(kLineEnd);
+    std::string line = ProfileOneLine(Trim(key)) + "=" + ProfileOneLine(value) + std::string(kLineEnd);
     target.Lines.insert(target.Lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
 }
 
@@ -235,7 +234,7 @@ ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
         else EnsureLineEnd(sections_.back().Header);
         if (previous.empty() || !IsBlankLine(previous.back())) previous.emplace_back(kLineEnd);
     }
-    std::string section_name = OnOneLine(Trim(name));
+    std::string section_name = ProfileOneLine(Trim(name));
     first_section_.try_emplace(LowerCase(section_name), sections_.size());
     sections_.push_back({section_name, "[" + section_name + "]" + std::string(kLineEnd), {}});
     return sections_.back();

@@ -23,6 +23,10 @@ std::string FindProfileValue(const std::vector<ProfileEntry>& entries, std::stri
 // True when the two texts are equal with the letters A-Z and a-z taken as the same.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+// The text with its line breaks turned into blanks: a key or value must stay on its line, or the
+// file would change shape.
+std::string ProfileOneLine(std::string_view text);
+
 // An INI ("profile") file held in memory: sections opened by "[name]" lines, each holding
 // "key=value" lines. Section names and keys are found regardless of letter case; the first of
 // several equal names wins. Lines starting with ";" are comments. Writing changes only the line of

@@ -1,0 +1,149 @@
+#include "interchange/map_import.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "interchange/item_list_text.h"
+#include "model/database.h"
+#include "platform/number_text.h"
+#include "platform/profile_file.h"
+#include "platform/whole_file.h"
+
+namespace hexwarden {
+
+namespace {
+
+struct HexLocation {
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool Overworld = true;
+};
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// "Hex x,y,level": nothing unless the part after "Hex " has exactly three comma-separated parts.
+// A malformed x or y throws. Places that cannot hold a hex (negative, or x + y odd, which the game's
+// grid does not have) give nothing too.
+std::optional<HexLocation> LocationOf(std::string_view section_name) {
+    std::string_view location = section_name.size() > 4 ? section_name.substr(4) : std::string_view();
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (size_t comma = location.find(','); comma != std::string_view::npos; comma = location.find(',', start)) {
+        parts.push_back(location.substr(start, comma - start));
+        start = comma + 1;
+    }
+    parts.push_back(location.substr(start));
+    if (parts.size() != 3) return std::nullopt;
+
+    HexLocation result{StrToInt(parts[0]), StrToInt(parts[1]), EqualsIgnoringCase(TrimBlanks(parts[2]), "Overworld")};
+    if (result.X < 0 || result.Y < 0 || (int64_t{result.X} + result.Y) % 2 != 0) return std::nullopt;
+    return result;
+}
+
+class HexSectionImport {
+public:
+    HexSectionImport(TVelMain& main, const std::vector<ProfileEntry>& entries) : main_(main), entries_(entries) {}
+
+    void Run(const HexLocation& location) {
+        const int32_t turn = StrToIntDef(Value("Turn"), 0);
+        const bool confirmed = EqualsIgnoringCase(Value("Confirmed"), "True");
+
+        TVelHex* hex = main_.FindHex(location.X, location.Y, location.Overworld);
+        if (hex) {
+            if (hex->Turn >= turn) return;
+            if (hex->Confirmed && !confirmed) return;
+        } else {
+            hex = AddHex(location);
+        }
+        hex->Turn = turn;
+        hex->Confirmed = confirmed;
+        hex->SetTerrainName(Value("Terrain"));
+        if (std::string province = Value("Province"); !province.empty()) {
+            hex->Province = main_.Provinces.AddOrUpdate(province, "", 0, province);
+        }
+        ReadSettlement(*hex);
+        ReadList("Peasants", hex->Peasants, main_.Races);
+        ReadNumber("Tax Base", hex->TaxBase);
+        ReadNumber("Wages", hex->Wages);
+        ReadNumber("Max Wages", hex->MaxWages);
+        ReadNumber("Entertainment", hex->Entertainment);
+        ReadList("For Sale", hex->ForSale, main_.ItemTypes);
+        ReadList("Wanted", hex->Wanted, main_.ItemTypes);
+        ReadList("Products", hex->Products, main_.ItemTypes);
+        ReadNumber("Gate", hex->Gate);
+    }
+
+private:
+    std::string Value(std::string_view key) const { return FindProfileValue(entries_, key); }
+
+    TVelHex* AddHex(const HexLocation& location) {
+        auto hex = std::make_unique<TVelHex>(main_);
+        hex->X = location.X;
+        hex->Y = location.Y;
+        hex->Overworld = location.Overworld;
+        // A fresh hex would otherwise name the first province of the table when the section has none.
+        hex->Province = -1;
+        return main_.HexesOf(location.Overworld).AddOrMerge(std::move(hex));
+    }
+
+    void ReadSettlement(TVelHex& hex) const {
+        static constexpr std::pair<std::string_view, uint8_t> kSizes[] = {{"City", 3}, {"Town", 2}, {"Village", 1}};
+        for (const auto& [key, size] : kSizes) {
+            if (std::string name = Value(key); !name.empty()) {
+                hex.SettlementSize = size;
+                hex.SettlementName = std::move(name);
+                return;
+            }
+        }
+    }
+
+    // Codes are registered in the table that names the list: races for the population, item
+    // types for goods.
+    void ReadList(std::string_view key, TVelItemList& list, TVelIndexList& names) const {
+        std::string value = Value(key);
+        if (value.empty()) return;
+        std::vector<ItemListEntry> entries = ParseItemList(value);
+        list.Clear();
+        for (ItemListEntry& entry : entries) {
+            names.AddOrUpdate("", "", 0, entry.Code);
+            list.Add(std::make_unique<TVelItem>(std::move(entry.Code), entry.Price, entry.Count, entry.Illusion));
+        }
+    }
+
+    void ReadNumber(std::string_view key, int32_t& target) const {
+        if (std::string value = Value(key); !value.empty()) target = StrToInt(value);
+    }
+
+    TVelMain& main_;
+    const std::vector<ProfileEntry>& entries_;
+};
+
+}  // namespace
+
+std::string ImportMapData(TVelMain& main, const std::filesystem::path& path) {
+    return ImportMapDataFromBytes(main, ReadWholeFile(path));
+}
+
+std::string ImportMapDataFromBytes(TVelMain& main, std::string_view bytes) {
+    ProfileFile file = ProfileFile::Parse(bytes);
+    std::vector<std::string> names = file.SectionNames();
+    for (size_t i = 0; i < names.size(); ++i) {
+        // Only hex sections carry data; "Structure", "Unit" and the header never start with "Hex".
+        if (!StartsWithIgnoringCase(names[i], "Hex")) continue;
+        if (std::optional<HexLocation> location = LocationOf(names[i])) {
+            HexSectionImport(main, file.SectionEntriesAt(i)).Run(*location);
+        }
+    }
+    return std::string(kImportCompletedMessage);
+}
+
+}  // namespace hexwarden
