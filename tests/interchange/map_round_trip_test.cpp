@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "interchange/map_export.h"
+#include "interchange/map_import.h"
+#include "model/database.h"
+#include "tests/interchange/map_database_builder.h"
+
+namespace hexwarden {
+namespace {
+
+std::string ItemsText(const TVelItemList& list) {
+    std::ostringstream text;
+    for (const auto& item : list) text << item->Code << ' ' << item->Count << ' ' << item->Price << ' ' << item->Illusion << ';';
+    return text.str();
+}
+
+// Everything of a hex that a map-data file carries, as one comparable text.
+std::string ExchangedFields(const TVelHex& hex) {
+    std::ostringstream text;
+    text << hex.X << ',' << hex.Y << ',' << hex.Overworld << " turn " << hex.Turn << " confirmed " << hex.Confirmed
+         << " terrain " << hex.TerrainName() << " province " << hex.ProvinceName() << " peasants "
+         << ItemsText(hex.Peasants) << " settlement " << int(hex.SettlementSize) << ' ' << hex.SettlementName << " tax "
+         << hex.TaxBase << " wages " << hex.Wages << '/' << hex.MaxWages << " entertainment " << hex.Entertainment
+         << " sale " << ItemsText(hex.ForSale) << " wanted " << ItemsText(hex.Wanted) << " products "
+         << ItemsText(hex.Products) << " gate " << hex.Gate;
+    return text.str();
+}
+
+std::vector<std::string> AllHexes(const TVelMain& main) {
+    std::vector<std::string> hexes;
+    for (bool overworld : {true, false}) {
+        for (const TVelHex* hex : main.HexesOf(overworld).HexesByRow()) hexes.push_back(ExchangedFields(*hex));
+    }
+    return hexes;
+}
+
+// Exports both levels whole with every hex field and imports the files into a new database.
+void ExpectRoundTrip(const TVelMain& source) {
+    TVelMain target;
+    for (bool overworld : {true, false}) {
+        MapExportOptions options;
+        options.Overworld = overworld;
+        options.EndX = source.HexesOf(overworld).MaxX();
+        options.EndY = source.HexesOf(overworld).MaxY();
+        options.ExportGates = true;
+        ImportMapDataFromBytes(target, ExportMapData(source, options));
+    }
+    ASSERT_GT(AllHexes(source).size(), 40u);
+    EXPECT_EQ(AllHexes(target), AllHexes(source));
+}
+
+TEST(MapRoundTrip, EveryExchangedFieldOfEveryHexOfBothLevelsSurvives) {
+    TVelMain source;
+    int32_t seed = 1;
+    for (int32_t x = 0; x < 12; ++x) {
+        for (int32_t y = x % 2; y < 12; y += 2) {
+            if ((x * 7 + y) % 5 == 0) continue;  // holes in the map
+            testing::AddFullHex(source, x, y, (x + y) % 3 != 0, seed++);
+        }
+    }
+    testing::AddHex(source, 20, 30, true, 4, false);  // an exit-only sighting with nothing known
+    ExpectRoundTrip(source);
+}
+
+}  // namespace
+}  // namespace hexwarden
