@@ -109,25 +109,19 @@ public:
 
     virtual int Compare(const T* a, const T* b) const { return on_compare_ ? on_compare_(a, b) : 0; }
 
-    // Where Add puts the item in a sorted list: after every equal item; Count means append. -1
+    // Where Add puts the item in a sorted list: after every equal item (a binary search that
+    // stops at the first equal item it meets would not guarantee that); Count means append. -1
     // unless the list is sorted, not empty and has a comparison.
     int32_t FindInsertPos(const T* item) const {
         if (!sorted_ || items_.empty() || !on_compare_) return -1;
         int32_t low = 0;
         int32_t high = Count() - 1;
-        while (true) {
+        while (low <= high) {
             const int32_t middle = (low + high) / 2;
-            const int result = Compare(items_[static_cast<std::size_t>(middle)].get(), item);
-            if (result < 0) {
-                if (middle + 1 > high) return middle + 1;
-                low = middle + 1;
-            } else if (result > 0) {
-                if (middle - 1 < low) return middle;
-                high = middle - 1;
-            } else {
-                return middle + 1;
-            }
+            if (Compare(items_[static_cast<std::size_t>(middle)].get(), item) <= 0) low = middle + 1;
+            else high = middle - 1;
         }
+        return low;
     }
 
     void Sort() {

@@ -42,8 +42,12 @@ int32_t TVelIndexList::Lookup(const TextIndex& index, std::string_view text) {
     return found == index.end() ? -1 : found->second;
 }
 
+// Blank names change as they are filled in, so they are not hashed; asking for one is rare.
 TVelIndexRecord* TVelIndexList::FindByName(std::string_view text) const {
-    return Get(Lookup(by_name_, text));
+    if (!text.empty()) return Get(Lookup(by_name_, text));
+    for (const auto& record : records_)
+        if (record->Name.empty() || record->Plural.empty()) return record.get();
+    return nullptr;
 }
 
 TVelIndexRecord* TVelIndexList::FindByCode(std::string_view code) const {
@@ -61,6 +65,7 @@ int32_t TVelIndexList::IndexOfCode(std::string_view code) const {
 
 // A name filled in later may already belong to a later record; the earlier record wins.
 void TVelIndexList::IndexName(const std::string& text, int32_t position) {
+    if (text.empty()) return;
     auto [entry, inserted] = by_name_.try_emplace(text, position);
     if (!inserted && entry->second > position) entry->second = position;
 }

@@ -1,0 +1,36 @@
+#include "tests/support/database_builder.h"
+
+namespace hexwarden::testing {
+
+std::unique_ptr<TVelHex> MakeHex(TVelMain& db, int32_t x, int32_t y, bool confirmed, int32_t turn, bool overworld) {
+    auto hex = std::make_unique<TVelHex>(db);
+    hex->X = x;
+    hex->Y = y;
+    hex->Confirmed = confirmed;
+    hex->Turn = turn;
+    hex->Overworld = overworld;
+    return hex;
+}
+
+std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction, int32_t x, int32_t y, int32_t turn,
+                                   bool overworld) {
+    auto unit = std::make_unique<TVelUnit>(db);
+    unit->Number = number;
+    unit->Faction = faction;
+    unit->FactionConfirmed = faction != 0;
+    unit->X = x;
+    unit->Y = y;
+    unit->Turn = turn;
+    unit->Overworld = overworld;
+    unit->PositionHistory.AddPosition(x, y, turn, overworld);
+    return unit;
+}
+
+TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit) {
+    TVelHex* hex = db.FindHex(unit.X, unit.Y, unit.Overworld);
+    if (hex == nullptr) hex = db.HexesOf(unit.Overworld).AddOrMerge(MakeHex(db, unit.X, unit.Y, true, unit.Turn, unit.Overworld));
+    hex->Units.AddUnique(&unit);
+    return *hex;
+}
+
+}  // namespace hexwarden::testing
