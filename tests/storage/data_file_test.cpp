@@ -1,0 +1,376 @@
+#include "storage/data_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <random>
+
+#include "model/database.h"
+#include "platform/error.h"
+#include "platform/file_stream.h"
+#include "platform/message_sink.h"
+#include "tests/support/database_builder.h"
+#include "tests/support/fixtures.h"
+
+namespace hexwarden {
+namespace {
+
+using testing::MakeHex;
+using testing::MakeUnit;
+using testing::PlaceInHex;
+using testing::ReadFileBytes;
+using testing::ScratchDir;
+
+class CollectedMessages : public MessageSink {
+public:
+    void ShowError(const std::string& message) override { Errors.push_back(message); }
+    std::vector<std::string> Errors;
+};
+
+std::string Saved(const TVelMain& db) {
+    TVelFileStream stream;
+    db.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+template <typename Part>
+std::size_t SavedSize(const Part& part) {
+    TVelFileStream stream;
+    part.SaveToStream(stream);
+    return stream.Size();
+}
+
+// Loads bytes into a cleared database as opening a file does.
+void Load(TVelMain& db, std::string bytes) {
+    TVelFileStream stream(std::move(bytes));
+    db.Clear();
+    db.LoadFromStream(stream);
+}
+
+std::string Int32Bytes(int32_t value) {
+    TVelFileStream stream;
+    stream.WriteInt32(value);
+    return stream.Bytes();
+}
+
+// A small database touching every record kind and every kind of reference.
+void Populate(TVelMain& db) {
+    db.Clear();
+    db.FactionNumber = 7;
+    db.FactionName = "Wardens";
+    db.War = {2, 1, 3};
+    db.Magic = {1, 0, 2};
+    db.Turn = 14;
+    db.DefaultAttitude = 2;
+    db.UnclaimedSilver = 1200;
+    db.Provinces.AddOrUpdate("olde", "", 0, "olde");
+    db.SkillTypes.AddOrUpdate("force", "FORC reports", 0, "FORC");
+    db.ItemTypes.AddOrUpdate("horse", "horses", 0x804020, "HORS");
+
+    TVelUnit* leader = db.Units.AddOrReplace(MakeUnit(db, 100, 7, 2, 2, 13));
+    leader = db.Units.AddOrReplace(MakeUnit(db, 100, 7, 4, 2, 14));
+    leader->Name = "Warden's own";
+    leader->Notes = "keep north";
+    leader->Orders = "move N\r\nstudy FORC";
+    leader->Events = "Rested.";
+    leader->SetFlag(UnitFlag::Behind, true);
+    leader->Troops.AddTroops("LEAD", 1);
+    leader->Items.AddNew("SILV", 0, 350);
+    leader->Skills.AddOrReplace(std::make_unique<TVelSkill>("FORC", 2, 150));
+    leader->CanStudy.AddOrReplace(std::make_unique<TVelSkill>("SPIR", 0, 0));
+    leader->CombatSpell = "FORC";
+    TVelUnit* builder = db.Units.AddOrReplace(MakeUnit(db, 101, 7, 4, 2, 14));
+    builder->Inside = 3;
+    TVelUnit* stranger = db.Units.AddOrReplace(MakeUnit(db, 102, 12, 1, 1, 14, false));
+    db.OwnUnits.AddUnique(leader);
+    db.OwnUnits.AddUnique(builder);
+
+    TVelHex& town = *db.OverworldHexes.AddOrMerge(MakeHex(db, 4, 2, true, 14));
+    town.Terrain = 5;
+    town.Province = 0;
+    town.Peasants.AddNew("NOMA", 0, 1500);
+    town.TaxBase = 600;
+    town.Wages = 13;
+    town.MaxWages = 4000;
+    town.SettlementSize = 2;
+    town.SettlementName = "Fenwick";
+    town.Wanted.AddNew("HORS", 60, 5);
+    town.ForSale.AddNew("HORS", 50, -1);
+    town.Products.AddNew("HORS", 0, 12);
+    town.Entertainment = 30;
+    town.Gate = 4;
+    town.Notes = "home";
+    town.Units.AddUnique(leader);
+    auto tower = std::make_unique<TVelBuilding>(db);
+    tower->Turn = 14;
+    tower->Kind = "Tower";
+    tower->Name = "Watch";
+    tower->Number = 3;
+    tower->Needs = 10;
+    tower->Units.AddUnique(builder);
+    town.Structures.AddOrReplace(std::move(tower));
+    db.OverworldHexes.AddOrMerge(MakeHex(db, 6, 2, false, 14));
+    PlaceInHex(db, *stranger);
+
+    db.LostUnits.AddOrReplace(MakeUnit(db, 103, 7, 2, 2, 13));
+    db.Factions.AddOrRename("Wardens", 7);
+    db.Factions.AddOrRename("Iron Hand", 12)->Colour = 0x0000FF;
+    db.Factions.Get(1)->Reserved = "kept";
+    auto pact = std::make_unique<TVelAlliance>();
+    pact->Reserved1 = "r1";
+    pact->Name = "North Pact";
+    pact->Members = {7, 12};
+    pact->Reserved2 = "r2";
+    pact->Colour = 0x00FF00;
+    db.Alliances.Add(std::move(pact));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, true));
+    TMapWedge& wedge = *db.Wedges.Get(1);
+    wedge.Kind = WedgeKind::Alliance;
+    wedge.Key = "North Pact";
+    wedge.UseCustomColour = true;
+    wedge.Colour = 0xABCDEF;
+}
+
+TEST(DataFile, EmptyDatabaseIsExactly1091BytesStartingWithVersion101) {
+    TVelMain db;
+    db.Clear();
+    const std::string bytes = Saved(db);
+    ASSERT_EQ(bytes.size(), 1091u);
+    EXPECT_EQ(bytes.substr(0, 10), std::string("\xAE\x47\xE1\x7A\x14\xAE\x47\x81\xFF\x3F", 10));
+    EXPECT_EQ(SavedSize(db.Terrains), 226u);
+    EXPECT_EQ(SavedSize(db.Races), 635u);
+    EXPECT_EQ(SavedSize(db.ItemTypes), 36u);
+    EXPECT_EQ(SavedSize(db.Wedges), 106u);
+    EXPECT_EQ(bytes.substr(10, 4), Int32Bytes(0));  // faction number
+    EXPECT_EQ(bytes.substr(36, 4), Int32Bytes(8));  // the terrain count follows the 36-byte header
+
+    ScratchDir dir;
+    CollectedMessages messages;
+    ASSERT_TRUE(SaveToFile(db, dir / "empty.hwd", messages));
+    EXPECT_EQ(ReadFileBytes(dir / "empty.hwd"), bytes);
+}
+
+TEST(DataFile, SaveOpenSaveGivesTheSameBytesAndRelinksEveryReference) {
+    TVelMain db;
+    Populate(db);
+    ScratchDir dir;
+    CollectedMessages messages;
+    ASSERT_TRUE(SaveToFile(db, dir / "game.hwd", messages));
+
+    TVelMain reopened;
+    reopened.Turn = 99;
+    ASSERT_TRUE(LoadFromFile(reopened, dir / "game.hwd", messages));
+    EXPECT_TRUE(messages.Errors.empty());
+    EXPECT_EQ(Saved(reopened), Saved(db));
+    EXPECT_EQ(reopened.FileVersion, kFileVersion101);
+
+    TVelUnit* leader = reopened.Units.FindByNumber(100);
+    TVelUnit* builder = reopened.Units.FindByNumber(101);
+    ASSERT_NE(leader, nullptr);
+    ASSERT_NE(builder, nullptr);
+    EXPECT_EQ(leader->Notes, "keep north");
+    EXPECT_EQ(leader->Orders, "move N\r\nstudy FORC");
+    EXPECT_EQ(leader->LastX, 2);
+    EXPECT_EQ(leader->PositionHistory.Count(), 2);
+    EXPECT_EQ(leader->PositionHistory.Owner, leader);
+    EXPECT_EQ(reopened.OwnUnits.Get(0), leader);
+    EXPECT_EQ(reopened.OwnUnits.Get(1), builder);
+    ASSERT_EQ(reopened.NewUnits.Count(), 2);
+    EXPECT_EQ(reopened.NewUnits.Get(0), leader);
+    const TVelHex* town = reopened.FindHex(4, 2, true);
+    ASSERT_NE(town, nullptr);
+    EXPECT_EQ(town->Units.Get(0), leader);
+    EXPECT_EQ(town->Structures.Get(0)->Units.Get(0), builder);
+    EXPECT_EQ(town->TerrainName(), "Forest");
+    EXPECT_EQ(town->ProvinceName(), "Olde");
+    EXPECT_EQ(town->ForSale.Get(0)->Owner, &town->ForSale);
+    EXPECT_EQ(reopened.FindHex(1, 1, false)->Units.Get(0), reopened.Units.FindByNumber(102));
+    EXPECT_EQ(reopened.LostUnits.Get(0)->Number, 103);
+    EXPECT_EQ(reopened.Alliances.Get(0)->Members, (std::vector<int32_t>{7, 12}));
+    EXPECT_TRUE(reopened.Wedges.WedgeApplies(*reopened.Wedges.Get(1), *town));
+
+    // Replacing a unit of the reopened database must still update the re-linked lists.
+    TVelUnit* replaced = reopened.Units.AddOrReplace(MakeUnit(reopened, 101, 7, 4, 2, 15));
+    EXPECT_EQ(reopened.OwnUnits.Get(1), replaced);
+}
+
+TEST(DataFile, HexesAreWrittenRowByRow) {
+    TVelMain db;
+    for (auto [x, y] : {std::pair{2, 0}, {0, 2}, {1, 1}}) db.OverworldHexes.AddOrMerge(MakeHex(db, x, y));
+    TVelFileStream stream;
+    db.OverworldHexes.SaveToStream(stream);
+    TVelFileStream in(stream.Bytes());
+    ASSERT_EQ(in.ReadInt32(), 3);
+    std::vector<GamePoint> order;
+    for (int i = 0; i < 3; ++i) {
+        TVelHex hex(db);
+        hex.LoadFromStream(in);
+        order.push_back(hex.GetCoords());
+    }
+    EXPECT_EQ(order, (std::vector<GamePoint>{{2, 0}, {1, 1}, {0, 2}}));
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
+    TVelMain db;
+    Populate(db);
+    // A hex naming a unit that Units does not hold (a lost unit) loses it on reading.
+    db.FindHex(4, 2, true)->Units.AddUnique(db.LostUnits.Get(0));
+    TVelMain reopened;
+    Load(reopened, Saved(db));
+    EXPECT_EQ(reopened.FindHex(4, 2, true)->Units.Count(), 1);
+    EXPECT_EQ(reopened.LostUnits.Count(), 1);
+
+    // Two records of one code read back as one, the later one filling in blanks only.
+    TVelMain empty;
+    empty.Clear();
+    const std::string bytes = Saved(empty);
+    const std::size_t items_at = 36 + 226 + 635;
+    TVelFileStream items;
+    items.WriteInt32(2);
+    TVelIndexRecord blank_name("", 0, "SILV", "silver");
+    blank_name.SaveToStream(items);
+    TVelIndexRecord full("coin", 9, "SILV", "coins");
+    full.SaveToStream(items);
+    Load(reopened, bytes.substr(0, items_at) + items.Bytes() + bytes.substr(items_at + 36));
+    ASSERT_EQ(reopened.ItemTypes.Count(), 1);
+    EXPECT_EQ(reopened.ItemTypes.Get(0)->Name, "Coin");
+    EXPECT_EQ(reopened.ItemTypes.Get(0)->Plural, "Silver");
+    EXPECT_EQ(reopened.ItemTypes.Get(0)->Value, 0);
+}
+
+TEST(DataFile, AFileCutShortKeepsWhatWasReadBeforeTheCut) {
+    TVelMain db;
+    Populate(db);
+    const std::string bytes = Saved(db);
+    const std::size_t tail = SavedSize(db.UnderworldHexes) + SavedSize(db.NewUnits) + SavedSize(db.LostUnits) +
+                             SavedSize(db.Markers) + SavedSize(db.Wedges);
+    TVelMain cut;
+    try {
+        Load(cut, bytes.substr(0, bytes.size() - tail - 5));  // inside the last overworld hex
+        FAIL() << "a short file must not load";
+    } catch (const StreamReadError& error) {
+        EXPECT_STREQ(error.what(), "Stream read error");
+    }
+    EXPECT_EQ(cut.FactionName, "Wardens");
+    EXPECT_EQ(cut.Provinces.Count(), 1);
+    EXPECT_EQ(cut.Units.Count(), 3);
+    EXPECT_EQ(cut.OwnUnits.Count(), 2);
+    EXPECT_EQ(cut.Factions.Count(), 2);
+    EXPECT_EQ(cut.Alliances.Count(), 1);
+    EXPECT_EQ(cut.OverworldHexes.HexCount(), 1);  // the one cut in half is dropped
+    EXPECT_EQ(cut.UnderworldHexes.HexCount(), 0);
+    EXPECT_EQ(cut.NewUnits.Count(), 0);
+    EXPECT_EQ(cut.LostUnits.Count(), 0);
+    EXPECT_EQ(cut.Markers.Count(), 0);
+}
+
+TEST(DataFile, EveryPrefixOfAFileLoadsFullyOrFailsWithAReadError) {
+    TVelMain db;
+    Populate(db);
+    const std::string bytes = Saved(db);
+    TVelMain target;
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+        EXPECT_THROW(Load(target, bytes.substr(0, length)), StreamReadError) << "length " << length;
+    Load(target, bytes);
+    EXPECT_EQ(Saved(target), bytes);
+}
+
+TEST(DataFile, AbsurdCountsAndLengthsAreReadErrorsNotAllocations) {
+    TVelMain db;
+    db.Clear();
+    const std::string bytes = Saved(db);
+    const auto with_int_at = [&bytes](std::size_t offset, int32_t value) {
+        return bytes.substr(0, offset) + Int32Bytes(value) + bytes.substr(offset + 4);
+    };
+    TVelMain target;
+    EXPECT_THROW(Load(target, with_int_at(14, INT32_MAX)), StreamReadError);  // faction name length
+    EXPECT_THROW(Load(target, with_int_at(36, INT32_MAX)), StreamReadError);  // terrain count
+    EXPECT_THROW(Load(target, with_int_at(36, -1)), StreamReadError);
+    EXPECT_THROW(Load(target, with_int_at(36, 100)), StreamReadError);
+    const std::size_t units_at = 36 + 226 + 635 + 36 + 4 + 4;
+    EXPECT_THROW(Load(target, with_int_at(units_at, 20)), StreamReadError);
+    EXPECT_EQ(target.Units.Count(), 0);
+}
+
+TEST(DataFile, ArbitraryBytesNeverCrash) {
+    TVelMain db;
+    Populate(db);
+    const std::string valid = Saved(db);
+    std::mt19937 random(7);
+    TVelMain target;
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = valid;
+        for (int flips = 0; flips < 4; ++flips) bytes[random() % bytes.size()] = static_cast<char>(random());
+        try {
+            Load(target, bytes);
+        } catch (const Error&) {
+            // A damaged file may fail, with one of our errors only.
+        }
+    }
+}
+
+TEST(DataFile, FilesThatCannotBeOpenedOrCreatedAreReportedAndChangeNothing) {
+    ScratchDir dir;
+    CollectedMessages messages;
+    TVelMain db;
+    Populate(db);
+    const std::string before = Saved(db);
+
+    EXPECT_FALSE(LoadFromFile(db, dir / "missing.hwd", messages));
+    std::filesystem::create_directory(dir / "folder");
+    EXPECT_FALSE(LoadFromFile(db, dir / "folder", messages));
+    EXPECT_EQ(Saved(db), before);
+
+    std::filesystem::create_directory(dir / "folder" / "inside");
+    EXPECT_FALSE(SaveToFile(db, dir / "folder", messages));
+    EXPECT_FALSE(SaveToFile(db, dir / "no such folder" / "game.hwd", messages));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder" / "inside"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    EXPECT_EQ(messages.Errors,
+              (std::vector<std::string>{"Error while attempting to open data file.", "Error while attempting to open data file.",
+                                        "Error while attempting to create file.", "Error while attempting to create file."}));
+}
+
+// Stops writes beyond a size for the life of the object, like a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_handler_)(int) = nullptr;
+};
+
+TEST(DataFile, ASaveThatFailsPartWayLeavesTheLastGoodFile) {
+    ScratchDir dir;
+    CollectedMessages messages;
+    TVelMain db;
+    db.Clear();
+    ASSERT_TRUE(SaveToFile(db, dir / "game.hwd", messages));
+    const std::string good = ReadFileBytes(dir / "game.hwd");
+
+    Populate(db);
+    {
+        FileSizeLimit full_disk(good.size() / 2);
+        EXPECT_THROW(SaveToFile(db, dir / "game.hwd", messages), StreamWriteError);
+    }
+    EXPECT_EQ(ReadFileBytes(dir / "game.hwd"), good);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+    EXPECT_TRUE(messages.Errors.empty());
+}
+
+}  // namespace
+}  // namespace hexwarden
