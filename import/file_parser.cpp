@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "import/text_utils.h"
 #include "platform/error.h"
+#include "platform/whole_file.h"
 
 namespace hexwarden {
 
@@ -63,11 +62,7 @@ bool TFileParser::IsWordDelimiter(char c) {
 }
 
 void TFileParser::LoadFromFile(const std::filesystem::path& file_name) {
-    std::ifstream in(file_name, std::ios::binary);
-    if (!in) throw Error("Cannot open file \"" + file_name.string() + "\".");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw StreamReadError();
-    LoadFromString(std::move(text));
+    LoadFromString(ReadWholeFile(file_name));
 }
 
 void TFileParser::LoadFromString(std::string text) {
@@ -192,11 +187,51 @@ bool TFileParser::FindWord(std::string_view word) {
     return current_word_ == word;
 }
 
-bool TFileParser::IsBlankLine() const {
-    for (std::size_t i = position_; i < text_.size() && !IsLineBreak(text_[i]); ++i) {
+bool TFileParser::FindWordBefore(std::string_view word, std::size_t limit) {
+    std::size_t from = position_;
+    for (;;) {
+        const WordSpan found = ScanWord(from);
+        if (found.start >= limit || found.start == found.end) return false;
+        from = found.end;
+        if (std::string_view(text_).substr(found.start, found.end - found.start) == word) {
+            position_ = found.end;
+            current_word_.assign(word);
+            return true;
+        }
+    }
+}
+
+std::string_view TFileParser::ScanWordFrom(std::size_t& from) const {
+    const WordSpan found = ScanWord(from);
+    from = found.end;
+    return std::string_view(text_).substr(found.start, found.end - found.start);
+}
+
+std::size_t TFileParser::NextLineStart(std::size_t from) const {
+    std::size_t line_end = LineEnd(from);
+    if (line_end >= text_.size()) return text_.size();
+    if (text_[line_end] == '\r' && line_end + 1 < text_.size() && text_[line_end + 1] == '\n') ++line_end;
+    return line_end + 1;
+}
+
+std::size_t TFileParser::FindFirstOf(std::string_view bytes, std::size_t from) const {
+    const std::size_t found = std::string_view(text_).find_first_of(bytes, from);
+    return found == std::string_view::npos ? text_.size() : found;
+}
+
+bool TFileParser::IsBlankFrom(std::size_t from) const {
+    for (std::size_t i = from; i < text_.size() && !IsLineBreak(text_[i]); ++i) {
         if (static_cast<unsigned char>(text_[i]) > 32) return false;
     }
     return true;
+}
+
+bool TFileParser::IsBlankLine() const {
+    return IsBlankFrom(position_);
+}
+
+bool TFileParser::IsNextLineBlank() const {
+    return IsBlankFrom(PastLineEnd(LineEnd(position_)));
 }
 
 }  // namespace hexwarden

@@ -25,7 +25,7 @@ public:
 
     // Reads the whole file; Position 0. Throws Error when the file cannot be read.
     void LoadFromFile(const std::filesystem::path& file_name);
-    void LoadFromString(std::string text);
+    virtual void LoadFromString(std::string text);
 
     std::string_view Text() const { return text_; }
     std::size_t Size() const { return text_.size(); }
@@ -63,8 +63,21 @@ public:
     bool FindText(std::string_view text);
     // Reads words until one equals word (true, positioned behind it) or the end is reached (false).
     bool FindWord(std::string_view word);
+    // Like FindWord, but only among words that start before limit. When none matches, Position
+    // and CurrentWord stay as they were.
+    bool FindWordBefore(std::string_view word, std::size_t limit);
     // True at the end or when the rest of the current line holds no printable byte.
     bool IsBlankLine() const;
+    // True when the line after the current one is blank or there is none.
+    bool IsNextLineBlank() const;
+
+    // Lookahead that leaves the reader alone: the word at or after from, with from moved behind it.
+    std::string_view ScanWordFrom(std::size_t& from) const;
+    // Start of the line after the one holding from (a line end here is a single CR, LF or CR LF),
+    // or Size().
+    std::size_t NextLineStart(std::size_t from) const;
+    // Index of the first byte of any in bytes at or after from, or Size().
+    std::size_t FindFirstOf(std::string_view bytes, std::size_t from) const;
 
     static bool IsWordDelimiter(char c);
 
@@ -80,6 +93,8 @@ private:
     // Index behind the line end that starts at line_end.
     std::size_t PastLineEnd(std::size_t line_end) const;
     void RequireByte() const;
+    // No printable byte between from and the end of its line.
+    bool IsBlankFrom(std::size_t from) const;
 
     std::string text_;
     std::size_t position_ = 0;

@@ -15,4 +15,10 @@ std::string TrimSpaces(std::string_view text);
 // Removes bytes 0..32 at both ends.
 std::string_view TrimBlanks(std::string_view text);
 
+// The first non-blank line of the text, trimmed and cut to a length fit for a log line.
+std::string TextPreview(std::string_view text);
+
+// Every line end (CR LF, a lone LF or a lone CR) written as CR LF.
+std::string NormaliseLineEnds(std::string text);
+
 }  // namespace hexwarden

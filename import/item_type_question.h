@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+namespace hexwarden {
+
+// What an unknown code in a unit's list of men and goods stands for.
+enum class ItemTypeAnswer { Race, Item };
+
+// Asked when neither the race table nor the item table knows a code: given the name as the report
+// writes it and the code, is it a race (or creature) or an item? The desktop program shows its
+// "Query" window; the command line answers from its options.
+class TItemTypeQuestion {
+public:
+    virtual ~TItemTypeQuestion() = default;
+    virtual ItemTypeAnswer Ask(std::string_view name, std::string_view code) = 0;
+};
+
+// Gives the same answer to every question.
+class TFixedItemTypeAnswer : public TItemTypeQuestion {
+public:
+    explicit TFixedItemTypeAnswer(ItemTypeAnswer answer) : answer_(answer) {}
+    ItemTypeAnswer Ask(std::string_view, std::string_view) override { return answer_; }
+
+private:
+    ItemTypeAnswer answer_;
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,315 @@
+#include "import/region_parser.h"
+
+#include <array>
+#include <string_view>
+
+#include "import/report_words.h"
+#include "import/structure_parser.h"
+#include "import/text_utils.h"
+#include "import/unit_parser.h"
+#include "import/veldoria_parser.h"
+#include "model/database.h"
+#include "model/text_rules.h"
+#include "platform/number_text.h"
+
+namespace hexwarden {
+
+namespace {
+
+constexpr int32_t kNoTerrain = 255;
+
+bool IsSingleDelimiter(std::string_view word) {
+    return word.size() == 1 && TFileParser::IsWordDelimiter(word[0]);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An amount written after "$" that ends at the sentence's full stop: reading on past the full
+// stop would take the amount of a later line.
+bool AmountBeforeFullStop(const TFileParser& reader) {
+    const std::size_t found = reader.FindFirstOf("$.", reader.Position());
+    return found < reader.Size() && reader.Text()[found] == '$';
+}
+
+int32_t ReadAmount(TVeldoriaParser& parser) {
+    parser.ReadUntil("$");
+    return StrToIntDef(parser.ReadWord(), 0);
+}
+
+uint8_t SettlementSizeOf(std::string_view word) {
+    if (word == "city") return 3;
+    if (word == "town") return 2;
+    if (word == "village") return 1;
+    return 0;
+}
+
+void SetTerrain(TVelHex& hex, TVeldoriaParser& parser, const std::string& word) {
+    const int32_t position = parser.Database.Terrains.AddOrUpdate(word, "", 0, word);
+    if (position >= kNoTerrain) {
+        // The hex keeps a terrain as a byte; a table this long only comes from a damaged report.
+        parser.Log("  Too many terrain types, terrain of hex " + JoinLocation(hex.X, hex.Y, hex.Overworld, true) + " left unknown");
+        hex.Terrain = kNoTerrain;
+        return;
+    }
+    hex.Terrain = static_cast<uint8_t>(position);
+}
+
+// Reports write race names in lower case while the table keeps them with a capital first letter.
+const TVelIndexRecord* FindRaceByName(const TVelIndexList& races, const std::string& name) {
+    if (name.empty()) return nullptr;
+    if (const TVelIndexRecord* race = races.FindByName(name)) return race;
+    return races.FindByName(Capitalise(name));
+}
+
+void ReadPopulation(TVelHex& hex, TVeldoriaParser& parser) {
+    TVelMain& database = parser.Database;
+    parser.Log("  Getting hex population");
+    const int32_t count = StrToIntDef(parser.ReadWord(), 0);
+    parser.GetWord(2);
+    const std::string race_name = parser.ReadUntil(")");
+    const TVelIndexRecord* race = FindRaceByName(database.Races, race_name);
+    if (race != nullptr) {
+        const std::string code = race->Code;
+        database.Races.AddOrUpdate(count == 1 ? race_name : "", count == 1 ? "" : race_name, 0, code);
+        hex.Peasants.AddNew(code, 0, count);
+    } else {
+        parser.Log("  Unknown peasant race: " + race_name);
+    }
+    parser.Log("  Getting Tax Base");
+    if (AmountBeforeFullStop(parser)) hex.TaxBase = ReadAmount(parser);
+    parser.SkipLine();
+    parser.SkipLine();
+}
+
+void ReadWages(TVelHex& hex, TVeldoriaParser& parser) {
+    parser.Log("  Getting Wages");
+    if (!AmountBeforeFullStop(parser)) return;
+    hex.Wages = ReadAmount(parser);
+    // Wages come with a decimal part ("$16.2"); the whole silver is kept, and the full stop of the
+    // decimal must not be taken for the end of the sentence.
+    if (parser.PeekChar(0) == '.' && IsDigit(parser.PeekChar(1))) parser.GetWord(2);
+    if (parser.PeekWord(1) != "." && AmountBeforeFullStop(parser)) hex.MaxWages = ReadAmount(parser);
+}
+
+bool FindForSale(TVeldoriaParser& parser, std::size_t limit) {
+    while (parser.FindWordBefore("For", limit)) {
+        if (parser.PeekWord(1) == "Sale") {
+            parser.ReadWord();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Wages, market lines, entertainment and products, each searched within the region's own text so
+// that a missing line cannot make the search take a later region's.
+void ReadEconomy(TVelHex& hex, TVeldoriaParser& parser, std::size_t limit) {
+    if (parser.FindWordBefore("Wages", limit)) ReadWages(hex, parser);
+    if (parser.FindWordBefore("Wanted", limit)) {
+        parser.Log("Parsing items wanted");
+        parser.ReadWord();
+        ParseMarketList(hex.Wanted, parser);
+    }
+    if (FindForSale(parser, limit)) {
+        parser.Log("Parsing items for sale");
+        parser.ReadWord();
+        ParseMarketList(hex.ForSale, parser);
+    }
+    // A list with entries leaves its full stop unread, "none" does not.
+    if (parser.PeekWord(1) == "Entertainment" || (parser.PeekWord(1) == "." && parser.PeekWord(2) == "Entertainment")) {
+        parser.FindWord("Entertainment");
+        if (AmountBeforeFullStop(parser)) hex.Entertainment = ReadAmount(parser);
+    }
+    if (parser.FindWordBefore("Products", limit)) {
+        parser.Log("Parsing products");
+        parser.ReadWord();
+        ParseMarketList(hex.Products, parser);
+    }
+}
+
+void ReadGate(TVelHex& hex, TVeldoriaParser& parser) {
+    if (parser.PeekWord(1) == "There" && parser.PeekWord(2) == "is" && parser.PeekWord(3) == "a" && parser.PeekWord(4) == "Gate") {
+        hex.Gate = StrToIntDef(parser.GetWord(8), 0);
+        parser.SkipLine();
+    } else {
+        hex.Gate = -1;
+    }
+}
+
+bool StartsOrdersTemplate(const TFileParser& reader, std::size_t line_start) {
+    std::size_t cursor = line_start;
+    return line_start < reader.Size() && reader.Text()[line_start] > ' ' && reader.ScanWordFrom(cursor) == "Orders";
+}
+
+}  // namespace
+
+std::unique_ptr<TVelHex> ParseRegion(TVeldoriaParser& parser) {
+    if (parser.PeekWord(2) != "(") return nullptr;
+    const std::size_t start = parser.Position();
+    auto hex = std::make_unique<TVelHex>(parser.Database);
+    if (!ParseDetails(*hex, parser, parser.Database.Turn)) {
+        parser.Log("Cannot place region: " + TextPreview(parser.Text().substr(start)));
+        return nullptr;
+    }
+    return hex;
+}
+
+bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
+    hex.Confirmed = true;
+    hex.Turn = turn;
+    if (!ParseBasicInfo(hex, parser)) return false;
+    parser.Log("** Parsing details for hex " + IntToStr(hex.X) + ", " + IntToStr(hex.Y) + (hex.Overworld ? "" : "(Underworld)"));
+    const std::size_t limit = NextRegionBoundary(parser, parser.Position());
+    if (parser.PrevChar() != '.') ReadPopulation(hex, parser);
+    ReadEconomy(hex, parser, limit);
+    ParseExits(hex, parser, limit);
+    ReadGate(hex, parser);
+    ParseUnits(hex.Units, parser, turn, hex.Overworld, 0, hex.X, hex.Y);
+    ParseStructures(hex.Structures, parser, turn, hex.Overworld, hex.X, hex.Y);
+    return true;
+}
+
+bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser) {
+    parser.Log("Parsing basic hex info");
+    const std::string terrain = parser.ReadWord();
+    const std::optional<RegionCoordinates> coordinates = ParseCoordinates(parser);
+    if (!coordinates) return false;
+    hex.X = coordinates->X;
+    hex.Y = coordinates->Y;
+    hex.Overworld = coordinates->Overworld;
+    SetTerrain(hex, parser, terrain);
+
+    parser.ReadWord();
+    const std::string province = parser.ReadUntil(",.;");
+    hex.Province = parser.Database.Provinces.AddOrUpdate(province, "", 0, province);
+    if (parser.PrevChar() != '.') {
+        hex.SettlementSize = 0;
+        if (parser.PeekWord(1) == "contains") {
+            parser.ReadWord();
+            hex.SettlementName = parser.ReadUntil("[");
+            hex.SettlementSize = SettlementSizeOf(parser.ReadWord());
+            parser.GetWord(2);
+        }
+    }
+    return true;
+}
+
+std::optional<RegionCoordinates> ParseCoordinates(TVeldoriaParser& parser) {
+    std::size_t cursor = parser.Position();
+    int consumed = 0;
+    if (parser.CurrentWord() != "(") {
+        if (parser.ScanWordFrom(cursor) != "(") return std::nullopt;
+        consumed = 1;
+    }
+    std::array<std::string_view, 6> words;  // x "," y ")"  or  x "," y "," level ")"
+    for (std::string_view& word : words) word = parser.ScanWordFrom(cursor);
+    if (words[1] != ",") return std::nullopt;
+    RegionCoordinates result;
+    if (words[3] == ")") {
+        result.Overworld = true;
+        consumed += 4;
+    } else if (words[3] == "," && (words[4] == "underworld" || words[4] == "nexus") && words[5] == ")") {
+        result.Overworld = false;
+        consumed += 6;
+    } else {
+        return std::nullopt;
+    }
+    const std::optional<int32_t> x = ParseInt(words[0]);
+    const std::optional<int32_t> y = ParseInt(words[2]);
+    if (!x || !y || *x < 0 || *y < 0) return std::nullopt;
+    result.X = *x;
+    result.Y = *y;
+    parser.GetWord(consumed);
+    return result;
+}
+
+void ParseMarketList(TVelItemList& list, TVeldoriaParser& parser) {
+    list.Clear();
+    if (parser.CurrentWord() == "." || parser.CurrentWord() == ";") return;
+    if (parser.PeekWord(1) == "none") {
+        parser.GetWord(2);
+        return;
+    }
+    for (;;) {
+        if (parser.PeekWord(1) == ",") parser.ReadWord();
+        int32_t count = 1;
+        const std::string_view first = parser.PeekWord(1);
+        if (first == "unlimited") {
+            count = -1;
+            parser.ReadWord();
+        } else if (const std::optional<int32_t> amount = AmountOf(first)) {
+            count = *amount;
+            parser.ReadWord();
+        }
+        std::string name;
+        for (;;) {
+            const std::string& word = parser.ReadWord();
+            if (word == "[") break;
+            if (word.empty() || word == "." || word == ";") {
+                // A market entry always ends in its code; without one the line is not understood.
+                parser.Log("  Market entry without a code: " + name);
+                return;
+            }
+            if (!name.empty()) name += ' ';
+            name += word;
+        }
+        const std::string code = parser.ReadUntil("]");
+        int32_t price = 0;
+        if (parser.PeekWord(1) == "at") price = ReadAmount(parser);
+        parser.Database.ItemTypes.AddOrUpdate(count == 1 ? name : "", count == 1 ? "" : name, 0, code);
+        list.AddNew(code, price, count);
+        if (parser.PeekWord(1) != ",") return;
+    }
+}
+
+void ParseExits(TVelHex& hex, TVeldoriaParser& parser, std::size_t limit) {
+    parser.Log("Parsing exits");
+    if (!parser.FindWordBefore("Exits", limit)) return;
+    parser.SkipLine();
+    while (DirectionIndex(parser.PeekWord(1)) > 0) {
+        const std::size_t start = parser.Position();
+        auto neighbour = std::make_unique<TVelHex>(parser.Database);
+        parser.GetWord(2);
+        if (!ParseBasicInfo(*neighbour, parser)) {
+            parser.Log("Cannot place exit: " + TextPreview(parser.Text().substr(start)));
+            parser.ReadUntil(".");
+            continue;
+        }
+        neighbour->Turn = hex.Turn;
+        parser.Database.HexesOf(neighbour->Overworld).AddOrMerge(std::move(neighbour));
+    }
+}
+
+std::string ReadDescription(TVeldoriaParser& parser) {
+    std::string text = parser.ReadLine();
+    for (;;) {
+        const std::string_view next = parser.PeekWord(1);
+        if (IsEntryMark(next) || parser.IsBlankLine()) break;
+        text += ' ';
+        text += parser.ReadLine();
+    }
+    return TrimAndCollapse(text);
+}
+
+bool StartsRegionEntry(const TFileParser& reader, std::size_t line_start) {
+    if (line_start >= reader.Size() || static_cast<unsigned char>(reader.Text()[line_start]) <= ' ') return false;
+    std::size_t cursor = line_start;
+    const std::string_view terrain = reader.ScanWordFrom(cursor);
+    if (terrain.empty() || IsSingleDelimiter(terrain) || reader.ScanWordFrom(cursor) != "(") return false;
+    if (!ParseInt(reader.ScanWordFrom(cursor)) || reader.ScanWordFrom(cursor) != ",") return false;
+    if (!ParseInt(reader.ScanWordFrom(cursor))) return false;
+    const std::string_view closing = reader.ScanWordFrom(cursor);
+    return closing == ")" || closing == ",";
+}
+
+std::size_t NextRegionBoundary(const TFileParser& reader, std::size_t from) {
+    std::size_t line = reader.NextLineStart(from);
+    while (line < reader.Size() && !StartsRegionEntry(reader, line) && !StartsOrdersTemplate(reader, line)) {
+        line = reader.NextLineStart(line);
+    }
+    return line;
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,160 @@
+#include "import/veldoria_parser.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "import/faction_sections.h"
+#include "import/orders_template.h"
+#include "import/parse_status_log.h"
+#include "import/region_parser.h"
+#include "import/text_utils.h"
+#include "model/database.h"
+#include "platform/error.h"
+#include "platform/number_text.h"
+
+namespace hexwarden {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {"january", "february", "march",     "april",   "may",      "june",
+                                                      "july",    "august",   "september", "october", "november", "december"};
+
+bool EqualsIgnoringCase(std::string_view word, std::string_view lower) {
+    if (word.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lower[i]) return false;
+    }
+    return true;
+}
+
+int MonthNumber(std::string_view word) {
+    for (std::size_t i = 0; i < kMonths.size(); ++i) {
+        if (EqualsIgnoringCase(word, kMonths[i])) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TVeldoriaParser::TVeldoriaParser(TVelMain& database, TParseStatusLog& status, TItemTypeQuestion& question)
+    : Database(database), status_(status), question_(question) {}
+
+void TVeldoriaParser::LoadFromString(std::string text) {
+    TFileParser::LoadFromString(NormaliseLineEnds(std::move(text)));
+}
+
+void TVeldoriaParser::Log(std::string_view line) {
+    status_.AddLine(line);
+}
+
+void TVeldoriaParser::Parse() {
+    Log("STARTING PARSER");
+    if (!FindText("Veldoria Report For")) throw Error("Invalid file - cannot locate Veldoria Report data.");
+    const std::size_t header = Position();
+    const int32_t turn = ReadDate();
+    if (turn == 0) throw Error("Unable to extract date.");
+    if (Database.Turn > turn) {
+        throw Error("Invalid import: attempting to import turn " + IntToStr(turn) + ".\r\nPrevious turns cannot be imported.");
+    }
+    SetPosition(header);
+    const ReportFaction faction = ParseHeader();
+    // The header text was there but not as words ("XVeldoria Report For"): nothing can be read, and
+    // saying so beats reporting an import that imported nothing.
+    if (faction == ReportFaction::NotFound) throw Error("Invalid file - cannot locate Veldoria Report data.");
+
+    Database.NewUnits.Clear();
+    Database.LostUnits.Clear();
+    if (faction == ReportFaction::Other) {
+        FindWord("Unclaimed");
+        SkipLine();
+    } else {
+        ParseOwnSections();
+    }
+    ParseRegions();
+    if (OrdersOption == OrdersMode::ImportTemplate) {
+        ParseOrdersTemplate(*this);
+    } else {
+        Log("SKIPPING ORDERS TEMPLATE");
+    }
+    AllocateEvents(*this);
+    Log("FINISHED PARSING");
+}
+
+void TVeldoriaParser::ParseOwnSections() {
+    SkipLine();
+    Database.Turn = ReadDate();
+    ParseFactionStatus(*this);
+    ParseEvents(*this);
+    ParseSkillReports(*this);
+    ParseAttitudes(*this);
+    ParseUnclaimedSilver(*this);
+    Database.OwnUnits.Clear();
+}
+
+void TVeldoriaParser::ParseRegions() {
+    Log("STARTING TO PARSE HEX DATA");
+    for (;;) {
+        const std::string_view next = PeekWord(1);
+        if (next.empty() || next == "Orders") break;
+        std::unique_ptr<TVelHex> hex = ParseRegion(*this);
+        if (hex) {
+            Database.HexesOf(hex->Overworld).AddOrMerge(std::move(hex));
+        } else {
+            PassUnreadableText();
+        }
+    }
+    Log("FINISHED PARSING HEX DATA");
+}
+
+void TVeldoriaParser::PassUnreadableText() {
+    const std::size_t from = Position();
+    const std::size_t to = NextRegionBoundary(*this, from);
+    const std::string_view passed = TrimBlanks(Text().substr(from, to - from));
+    int lines = passed.empty() ? 0 : 1;
+    for (char c : passed) lines += c == '\n' ? 1 : 0;
+    Log("Passing text not understood (" + IntToStr(lines) + " line(s)): " + TextPreview(passed));
+    SetPosition(to);
+}
+
+int32_t TVeldoriaParser::ReadDate() {
+    int month = 0;
+    while (month == 0) {
+        const std::string& word = ReadWord();
+        if (word.empty()) return 0;
+        month = MonthNumber(word);
+    }
+    const int64_t year = StrToIntDef(GetWord(3), 0);
+    const int64_t turn = (year - 1) * 12 + month;
+    // A year too large for a turn number is no date at all.
+    if (turn < INT32_MIN || turn > INT32_MAX) return 0;
+    return static_cast<int32_t>(turn);
+}
+
+ReportFaction TVeldoriaParser::ParseHeader() {
+    for (;;) {
+        if (!FindWord("Veldoria")) return ReportFaction::NotFound;
+        if (PeekWord(1) == "Report" && PeekWord(2) == "For") break;
+    }
+    SkipLine();
+    const std::string name = ReadUntil("(");
+    const int32_t number = StrToInt(ReadWord());
+    if (Database.FactionNumber != 0 && Database.FactionNumber != number) return ReportFaction::Other;
+    Database.FactionName = name;
+    Database.FactionNumber = number;
+
+    GetWord(2);
+    Database.War = Database.Trade = Database.Magic = TFactionTypeEntry{};
+    do {
+        const std::string type = ReadWord();
+        TFactionTypeEntry entry = Database.GetFactionType(type);
+        entry.Level = static_cast<uint8_t>(StrToInt(PeekWord(1)));
+        Database.SetFactionType(type, entry);
+        GetWord(2);
+    } while (CurrentWord() != ")");
+    return ReportFaction::Own;
+}
+
+}  // namespace hexwarden
