@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace hexwarden::cli {
+
+// Wrong usage of a command: exit status 2 with the command's usage text.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The options and operands of one command. Options take a value ("--db FILE" or "--db=FILE")
+// or stand alone ("--verbose"); anything else is an operand.
+class Arguments {
+public:
+    Arguments(const std::vector<std::string>& words, const std::set<std::string>& value_options,
+              const std::set<std::string>& flag_options);
+
+    bool Has(const std::string& option) const;
+    std::string Value(const std::string& option, const std::string& fallback = "") const;
+    // The value of an option that must be given.
+    std::string Required(const std::string& option) const;
+    // The value, which must be one of the choices.
+    std::string Choice(const std::string& option, const std::vector<std::string>& choices,
+                       const std::string& fallback) const;
+    const std::vector<std::string>& Operands() const { return operands_; }
+    // The operands, which must number at least min_count and at most max_count.
+    const std::vector<std::string>& Operands(std::size_t min_count, std::size_t max_count) const;
+    bool HelpAsked() const { return help_; }
+
+private:
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+    std::vector<std::string> operands_;
+    bool help_ = false;
+};
+
+}  // namespace hexwarden::cli

@@ -1,0 +1,121 @@
+// export-map and import-map: map data exchanged with other players.
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/database_file.h"
+#include "interchange/map_export.h"
+#include "interchange/map_import.h"
+#include "model/database.h"
+#include "platform/number_text.h"
+#include "platform/whole_file.h"
+
+namespace hexwarden::cli {
+
+namespace {
+
+struct Corner {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+Corner ParseCorner(const std::string& option, const std::string& text) {
+    const auto comma = text.find(',');
+    if (comma != std::string::npos) {
+        auto x = ParseInt(text.substr(0, comma));
+        auto y = ParseInt(text.substr(comma + 1));
+        if (x && y) return {*x, *y};
+    }
+    throw UsageError("option --" + option + " takes X,Y, not '" + text + "'");
+}
+
+// Each --no-<field> switch clears one field of the export.
+struct FieldSwitch {
+    const char* option;
+    bool MapExportOptions::*field;
+};
+
+constexpr FieldSwitch kFieldSwitches[] = {
+    {"no-province", &MapExportOptions::ExportProvince},
+    {"no-peasants", &MapExportOptions::ExportPeasants},
+    {"no-cities", &MapExportOptions::ExportCities},
+    {"no-tax", &MapExportOptions::ExportTax},
+    {"no-wages", &MapExportOptions::ExportWages},
+    {"no-entertainment", &MapExportOptions::ExportEntertainment},
+    {"no-for-sale", &MapExportOptions::ExportForSale},
+    {"no-wanted", &MapExportOptions::ExportWanted},
+    {"no-products", &MapExportOptions::ExportProducts},
+};
+
+}  // namespace
+
+Command ExportMapCommand() {
+    Command command;
+    command.name = "export-map";
+    command.summary = "write map data of one level to a file";
+    command.usage =
+        "Usage: hexwarden-cli export-map --db FILE [--level overworld|underworld] [--from X,Y] [--to X,Y]\n"
+        "         [--confirmed-only] [--no-province] [--no-peasants] [--no-cities] [--no-tax]\n"
+        "         [--no-wages] [--no-entertainment] [--no-for-sale] [--no-wanted] [--no-products]\n"
+        "         [--gates] [--structures] [--units] OUT\n"
+        "Writes the hexes of the rectangle between the two corners (given in any order; each 0,0 when\n"
+        "left out) of one level (overworld when left out) to the map-data file OUT. --units also writes\n"
+        "the units' faction, items, troops, skills and flags.\n";
+    command.run = [usage = command.usage](const std::vector<std::string>& words) {
+        std::set<std::string> flags = {"confirmed-only", "gates", "structures", "units"};
+        for (const auto& field_switch : kFieldSwitches) flags.insert(field_switch.option);
+        auto arguments = ParseCommandLine(words, usage, {"db", "level", "from", "to"}, flags);
+        if (!arguments) return 0;
+        const std::string file = arguments->Required("db");
+        const std::string out = arguments->Operands(1, 1)[0];
+
+        MapExportOptions options;
+        options.Overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
+        const Corner from = ParseCorner("from", arguments->Value("from", "0,0"));
+        const Corner to = ParseCorner("to", arguments->Value("to", "0,0"));
+        options.StartX = from.x;
+        options.StartY = from.y;
+        options.EndX = to.x;
+        options.EndY = to.y;
+        options.ConfirmedOnly = arguments->Has("confirmed-only");
+        for (const auto& field_switch : kFieldSwitches) {
+            if (arguments->Has(field_switch.option)) options.*field_switch.field = false;
+        }
+        options.ExportGates = arguments->Has("gates");
+        options.ExportStructures = arguments->Has("structures");
+        options.ExportUnits = arguments->Has("units");
+        options.ExpUnitFaction = options.ExpUnitItems = options.ExpUnitTroops = options.ExpUnitSkills =
+            options.ExpUnitFlags = options.ExportUnits;
+
+        TVelMain database;
+        OpenDatabase(database, file);
+        WriteWholeFile(out, ExportMapData(database, options));
+        std::cout << kExportCompletedMessage << "\n";
+        return 0;
+    };
+    return command;
+}
+
+Command ImportMapCommand() {
+    Command command;
+    command.name = "import-map";
+    command.summary = "merge a map-data file into a database";
+    command.usage =
+        "Usage: hexwarden-cli import-map --db FILE MAPFILE\n"
+        "Merges the hexes of the map-data file MAPFILE into the database in FILE and saves it. When\n"
+        "MAPFILE holds a malformed number, FILE is left as it was.\n";
+    command.run = [usage = command.usage](const std::vector<std::string>& words) {
+        auto arguments = ParseCommandLine(words, usage, {"db"}, {});
+        if (!arguments) return 0;
+        const std::string file = arguments->Required("db");
+        const std::string map_file = arguments->Operands(1, 1)[0];
+        TVelMain database;
+        OpenDatabase(database, file);
+        const std::string message = ImportMapData(database, map_file);
+        SaveDatabase(database, file);
+        std::cout << message << "\n";
+        return 0;
+    };
+    return command;
+}
+
+}  // namespace hexwarden::cli
