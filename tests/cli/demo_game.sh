@@ -1,0 +1,54 @@
+# The demo game end to end: import, factions, map data round trip, orders.
+. "$(dirname "$0")/common.bash"
+demo=$source_dir/demo
+db=$work/demo.hwd
+
+expect_status 0 "$cli" import --db "$db" --orders template --unknown race \
+    "$demo/turn-1.txt" "$demo/turn-2.txt" "$demo/turn-3.txt" "$demo/turn-3-ally.txt"
+expect_status 0 "$cli" import-factions --db "$db" "$demo/factions.txt"
+expect_contains "$work/out" "Imported 4 faction(s)."
+expect_status 0 "$cli" info --json "$db"
+expect_contains "$work/out" '"turn": 27'
+expect_contains "$work/out" '"number": 12, "name": "Ironhold Company"'
+expect_contains "$work/out" '"gates": 1'
+
+# An older report is refused and the file keeps the state after the last good report.
+cp "$db" "$work/before.hwd"
+expect_status 1 "$cli" import --db "$db" "$demo/turn-1.txt"
+expect_contains "$work/err" "Previous turns cannot be imported."
+cmp -s "$db" "$work/before.hwd" || fail "a refused report changed the data file"
+
+# A report that is not one fails, leaves the file alone and stops the remaining reports.
+printf 'nothing to see here\n' >"$work/bogus.txt"
+expect_status 1 "$cli" import --db "$db" "$work/bogus.txt" "$demo/turn-3.txt"
+expect_contains "$work/err" "Invalid file - cannot locate Veldoria Report data."
+cmp -s "$db" "$work/before.hwd" || fail "a failed import changed the data file"
+
+# Map data: export the whole overworld, import it into a fresh database.
+expect_status 0 "$cli" export-map --db "$db" --from 20,20 --to 0,0 --gates "$work/map.txt"
+expect_contains "$work/out" "Export completed successfully."
+expect_contains "$work/map.txt" "\[Hex 10,12,Overworld\]"
+expect_contains "$work/map.txt" "Gate=3"
+expect_status 0 "$cli" new "$work/other.hwd"
+expect_status 0 "$cli" import-map --db "$work/other.hwd" "$work/map.txt"
+expect_contains "$work/out" "Import completed."
+expect_status 0 "$cli" info --json "$work/other.hwd"
+expect_contains "$work/out" '"overworld": {"confirmed": 4'
+
+# A malformed number stops the map import and leaves the file as it was.
+cp "$work/other.hwd" "$work/other-before.hwd"
+printf '[Hex 1,1,Overworld]\r\nTurn=30\r\nWages=lots\r\n' >"$work/bad-map.txt"
+expect_status 1 "$cli" import-map --db "$work/other.hwd" "$work/bad-map.txt"
+expect_contains "$work/err" "'lots' is not a valid integer value"
+cmp -s "$work/other.hwd" "$work/other-before.hwd" || fail "a failed map import changed the data file"
+
+# Orders: the template's repeating orders come back out; units without orders are listed.
+expect_status 0 "$cli" orders --db "$db" --password 'se"cret' "$work/orders.txt"
+expect_contains "$work/out" "The order file has been generated."
+expect_contains "$work/err" "Units without Orders:"
+expect_contains "$work/err" "Miners (203)"
+head -n 1 "$work/orders.txt" | grep -q '^#veldoria 12 "se"cret"' || fail "orders header: $(head -n 1 "$work/orders.txt")"
+expect_contains "$work/orders.txt" "    @tax"
+tail -c 6 "$work/orders.txt" | od -c | grep -q '#   e   n   d  \\r  \\n' || fail "orders file does not end with #end CR LF"
+
+finish
