@@ -11,6 +11,11 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 db="$scratch/demo.hwd"
 
-echo "The desktop program is not built yet; here is the command-line tool on a new database."
-"$cli" new "$db"
+echo "== The demo game: three turns of Ironhold Company and an ally's report"
+"$cli" import --db "$db" --orders template --unknown race \
+  demo/turn-1.txt demo/turn-2.txt demo/turn-3.txt demo/turn-3-ally.txt
+"$cli" import-factions --db "$db" demo/factions.txt
+echo
 "$cli" info "$db"
+echo
+echo "(The desktop program is not built yet; this is the command-line tool, hexwarden-cli.)"

@@ -2,6 +2,7 @@
 
 #include "cli/json_text.h"
 #include "model/database.h"
+#include "model/faction.h"
 
 namespace hexwarden::cli {
 
@@ -109,7 +110,7 @@ void PrintSummaryText(std::ostream& out, const DatabaseSummary& s) {
         << "War:              " << TextTriple(s.war) << "\n"
         << "Trade:            " << TextTriple(s.trade) << "\n"
         << "Magic:            " << TextTriple(s.magic) << "\n"
-        << "Default attitude: " << s.default_attitude << "\n"
+        << "Default attitude: " << AttitudeName(s.default_attitude) << "\n"
         << "Unclaimed silver: " << s.unclaimed_silver << "\n"
         << "Tables:           " << s.terrains << " terrains, " << s.races << " races, " << s.items << " items, "
         << s.skills << " skills, " << s.provinces << " provinces\n"
