@@ -138,6 +138,19 @@ void ReadGate(TVelHex& hex, TVeldoriaParser& parser) {
     }
 }
 
+// Units and structures follow the exits and the gate. Lines of another kind standing before them
+// are passed (and logged), so that the entries behind them still count for this region.
+void PassToEntries(TVeldoriaParser& parser, std::size_t limit) {
+    if (IsEntryMark(parser.PeekWord(1))) return;
+    for (std::size_t line = parser.NextLineStart(parser.Position()); line < limit; line = parser.NextLineStart(line)) {
+        std::size_t cursor = line;
+        if (IsEntryMark(parser.ScanWordFrom(cursor)) && cursor <= limit) {
+            parser.PassTextTo(line);
+            return;
+        }
+    }
+}
+
 bool StartsOrdersTemplate(const TFileParser& reader, std::size_t line_start) {
     std::size_t cursor = line_start;
     return line_start < reader.Size() && reader.Text()[line_start] > ' ' && reader.ScanWordFrom(cursor) == "Orders";
@@ -166,6 +179,7 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     ReadEconomy(hex, parser, limit);
     ParseExits(hex, parser, limit);
     ReadGate(hex, parser);
+    PassToEntries(parser, limit);
     ParseUnits(hex.Units, parser, turn, hex.Overworld, 0, hex.X, hex.Y);
     ParseStructures(hex.Structures, parser, turn, hex.Overworld, hex.X, hex.Y);
     return true;

@@ -234,13 +234,14 @@ std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser) {
     }
     std::string name = parser.ReadUntil("[");
     entry.Code = parser.ReadWord();
-    parser.GetWord(2);
-    SplitOffUnreadText(name, entry.Count, parser);
-    if (parser.PeekWord(1) == "at") {
+    parser.ReadWord();
+    // The word after "]" is the separator, or "at" opening a price with the separator behind it.
+    if (parser.ReadWord() == "at") {
         parser.ReadUntil("$");
         entry.Price = StrToInt(parser.ReadWord());
         parser.ReadWord();
     }
+    SplitOffUnreadText(name, entry.Count, parser);
     if (parser.PeekWord(1) == "illusion") {
         parser.GetWord(2);
         entry.Illusion = true;

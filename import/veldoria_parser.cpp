@@ -54,6 +54,8 @@ void TVeldoriaParser::Parse() {
     Log("STARTING PARSER");
     if (!FindText("Veldoria Report For")) throw Error("Invalid file - cannot locate Veldoria Report data.");
     const std::size_t header = Position();
+    // The date is read behind the faction line: a faction named after a month must not pass for it.
+    for (int line = 0; line < 2 && !AtEnd(); ++line) SkipLine();
     const int32_t turn = ReadDate();
     if (turn == 0) throw Error("Unable to extract date.");
     if (Database.Turn > turn) {
@@ -110,9 +112,11 @@ void TVeldoriaParser::ParseRegions() {
 }
 
 void TVeldoriaParser::PassUnreadableText() {
-    const std::size_t from = Position();
-    const std::size_t to = NextRegionBoundary(*this, from);
-    const std::string_view passed = TrimBlanks(Text().substr(from, to - from));
+    PassTextTo(NextRegionBoundary(*this, Position()));
+}
+
+void TVeldoriaParser::PassTextTo(std::size_t to) {
+    const std::string_view passed = TrimBlanks(Text().substr(Position(), to - Position()));
     int lines = passed.empty() ? 0 : 1;
     for (char c : passed) lines += c == '\n' ? 1 : 0;
     Log("Passing text not understood (" + IntToStr(lines) + " line(s)): " + TextPreview(passed));

@@ -47,6 +47,8 @@ public:
     ReportFaction ParseHeader();
 
     void Log(std::string_view line);
+    // Moves forward to position, logging the text passed over as not understood.
+    void PassTextTo(std::size_t position);
     TItemTypeQuestion& ItemTypeQuestion() { return question_; }
 
 private:
