@@ -122,7 +122,7 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
     for (std::string_view line : SplitLines(bytes)) {
         if (SectionNameOf(line, name)) {
             file.first_section_.try_emplace(LowerCase(name), file.sections_.size());
-            file.sections_.push_back({name, std::string(line), {}});
+            file.sections_.emplace_back(name, std::string(line));
         } else if (file.sections_.empty()) {
             file.preamble_.emplace_back(line);
         } else {
@@ -175,14 +175,9 @@ std::vector<ProfileEntry> ProfileFile::SectionEntries(std::string_view section) 
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
     const Section* found = FindSection(section);
+    size_t line = found ? FindKeyLine(*found, key) : kNoLine;
     std::string_view entry_key, value;
-    if (found) {
-        for (const std::string& line : found->Lines) {
-            if (EntryOf(line, entry_key, value) && EqualsIgnoringCase(entry_key, key)) {
-                return std::string(value.empty() ? fallback : value);
-            }
-        }
-    }
+    if (line != kNoLine && EntryOf(found->Lines[line], entry_key, value) && !value.empty()) return std::string(value);
     return std::string(fallback);
 }
 
@@ -197,12 +192,12 @@ bool ProfileFile::ReadBool(std::string_view section, std::string_view key, bool 
 void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section& target = SectionForWriting(section);
     std::string_view entry_key, entry_value;
-    for (std::string& line : target.Lines) {
-        if (EntryOf(line, entry_key, entry_value) && EqualsIgnoringCase(entry_key, key)) {
-            // Keep the key as the file spells it and the line end the file uses.
-            line = std::string(entry_key) + "=" + ProfileOneLine(value) + std::string(Ending(line));
-            return;
-        }
+    if (size_t found = FindKeyLine(target, key); found != kNoLine) {
+        std::string& line = target.Lines[found];
+        EntryOf(line, entry_key, entry_value);
+        // Keep the key as the file spells it and the line end the file uses.
+        line = std::string(entry_key) + "=" + ProfileOneLine(value) + std::string(Ending(line));
+        return;
     }
     // A new key goes after the section's last non-blank line, ahead of the blank lines that
     // separate it from the next section.
@@ -211,6 +206,8 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     EnsureLineEnd(position > 0 ? target.Lines[position - 1] : target.Header);
     std::string line = ProfileOneLine(Trim(key)) + "=" + ProfileOneLine(value) + std::string(kLineEnd);
     target.Lines.insert(target.Lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    target.KeyLinesBuilt = false;
+    target.KeyLines.clear();
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -226,6 +223,18 @@ const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) cons
     return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 
+size_t ProfileFile::FindKeyLine(const Section& section, std::string_view key) {
+    if (!section.KeyLinesBuilt) {
+        std::string_view entry_key, value;
+        for (size_t i = 0; i < section.Lines.size(); ++i) {
+            if (EntryOf(section.Lines[i], entry_key, value)) section.KeyLines.try_emplace(LowerCase(entry_key), i);
+        }
+        section.KeyLinesBuilt = true;
+    }
+    auto found = section.KeyLines.find(LowerCase(Trim(key)));
+    return found == section.KeyLines.end() ? kNoLine : found->second;
+}
+
 ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
     if (const Section* found = FindSection(name)) return sections_[static_cast<size_t>(found - sections_.data())];
     std::vector<std::string>& previous = sections_.empty() ? preamble_ : sections_.back().Lines;
@@ -236,7 +245,7 @@ ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
     }
     std::string section_name = ProfileOneLine(Trim(name));
     first_section_.try_emplace(LowerCase(section_name), sections_.size());
-    sections_.push_back({section_name, "[" + section_name + "]" + std::string(kLineEnd), {}});
+    sections_.emplace_back(section_name, "[" + section_name + "]" + std::string(kLineEnd));
     return sections_.back();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace hexwarden {
@@ -62,13 +63,22 @@ public:
 
 private:
     struct Section {
+        Section(std::string name, std::string header) : Name(std::move(name)), Header(std::move(header)) {}
+
         std::string Name;
         std::string Header;               // the "[name]" line as read, with its line end
         std::vector<std::string> Lines;   // every following line as read, with its line end
+        // Lower-case key -> position of its first line, built on the first lookup so that reading
+        // every key of a large section stays linear.
+        mutable std::unordered_map<std::string, size_t> KeyLines;
+        mutable bool KeyLinesBuilt = false;
     };
+
+    static constexpr size_t kNoLine = static_cast<size_t>(-1);
 
     const Section* FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);
+    static size_t FindKeyLine(const Section& section, std::string_view key);
 
     std::vector<std::string> preamble_;  // lines before the first section, kept for writing
     std::vector<Section> sections_;

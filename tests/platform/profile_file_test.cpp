@@ -140,6 +140,7 @@ TEST(ProfileFileWriting, ChangingOneKeyKeepsEveryOtherByte) {
 
 TEST(ProfileFileWriting, NewKeysGoAtTheEndOfTheirSectionBeforeTheSeparatingBlankLine) {
     ProfileFile file = ProfileFile::Parse("[A]\nX=1\n\n[B]\nY=2");
+    EXPECT_EQ(file.ReadString("A", "Z", "none"), "none");
     file.WriteInteger("A", "Z", -3);
     file.WriteBool("B", "Flag", true);
     EXPECT_EQ(file.ToBytes(), "[A]\nX=1\nZ=-3\r\n\n[B]\nY=2\r\nFlag=1\r\n");
