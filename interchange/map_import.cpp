@@ -6,6 +6,7 @@
 
 #include "interchange/item_list_text.h"
 #include "model/database.h"
+#include "platform/ascii_case.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
 #include "platform/whole_file.h"
@@ -19,10 +20,6 @@ struct HexLocation {
     int32_t Y = 0;
     bool Overworld = true;
 };
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -66,7 +63,7 @@ public:
         }
         hex->Turn = turn;
         hex->Confirmed = confirmed;
-        hex->SetTerrainName(Value("Terrain"));
+        ReadTerrain(*hex);
         if (std::string province = Value("Province"); !province.empty()) {
             hex->Province = main_.Provinces.AddOrUpdate(province, "", 0, province);
         }
@@ -93,6 +90,21 @@ private:
         // A fresh hex would otherwise name the first province of the table when the section has none.
         hex->Province = -1;
         return main_.HexesOf(location.Overworld).AddOrMerge(std::move(hex));
+    }
+
+    // A terrain this database has not seen yet is registered as a report would have done (code:
+    // the word in lower case), so that exchanged maps keep their lakes and caverns. The hex holds
+    // the position in a byte, so a table that is full takes no more.
+    void ReadTerrain(TVelHex& hex) const {
+        constexpr int32_t kNoTerrain = 255;
+        std::string name = Value("Terrain");
+        int32_t position = main_.Terrains.IndexOfName(name);
+        if (position < 0 && !name.empty()) {
+            std::string code = LowerCaseAscii(name);
+            position = main_.Terrains.IndexOfCode(code);
+            if (position < 0 && main_.Terrains.Count() < kNoTerrain) position = main_.Terrains.AddOrUpdate(name, "", 0, code);
+        }
+        hex.Terrain = static_cast<uint8_t>(position >= 0 && position < kNoTerrain ? position : kNoTerrain);
     }
 
     void ReadSettlement(TVelHex& hex) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
 #include "platform/number_text.h"
 #include "platform/whole_file.h"
 
@@ -13,16 +14,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
-    return lower;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -98,11 +89,6 @@ void EnsureLineEnd(std::string& line) {
 
 }  // namespace
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 std::string ProfileOneLine(std::string_view text) {
     std::string line(text);
     std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -121,7 +107,7 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
     std::string name;
     for (std::string_view line : SplitLines(bytes)) {
         if (SectionNameOf(line, name)) {
-            file.first_section_.try_emplace(LowerCase(name), file.sections_.size());
+            file.first_section_.try_emplace(LowerCaseAscii(name), file.sections_.size());
             file.sections_.emplace_back(name, std::string(line));
         } else if (file.sections_.empty()) {
             file.preamble_.emplace_back(line);
@@ -219,7 +205,7 @@ void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool
 }
 
 const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) const {
-    auto found = first_section_.find(LowerCase(Trim(name)));
+    auto found = first_section_.find(LowerCaseAscii(Trim(name)));
     return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -227,11 +213,11 @@ size_t ProfileFile::FindKeyLine(const Section& section, std::string_view key) {
     if (!section.KeyLinesBuilt) {
         std::string_view entry_key, value;
         for (size_t i = 0; i < section.Lines.size(); ++i) {
-            if (EntryOf(section.Lines[i], entry_key, value)) section.KeyLines.try_emplace(LowerCase(entry_key), i);
+            if (EntryOf(section.Lines[i], entry_key, value)) section.KeyLines.try_emplace(LowerCaseAscii(entry_key), i);
         }
         section.KeyLinesBuilt = true;
     }
-    auto found = section.KeyLines.find(LowerCase(Trim(key)));
+    auto found = section.KeyLines.find(LowerCaseAscii(Trim(key)));
     return found == section.KeyLines.end() ? kNoLine : found->second;
 }
 
@@ -244,7 +230,7 @@ ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
         if (previous.empty() || !IsBlankLine(previous.back())) previous.emplace_back(kLineEnd);
     }
     std::string section_name = ProfileOneLine(Trim(name));
-    first_section_.try_emplace(LowerCase(section_name), sections_.size());
+    first_section_.try_emplace(LowerCaseAscii(section_name), sections_.size());
     sections_.emplace_back(section_name, "[" + section_name + "]" + std::string(kLineEnd));
     return sections_.back();
 }

@@ -21,9 +21,6 @@ struct ProfileEntry {
 // none. An empty value therefore reads the same as a missing key.
 std::string FindProfileValue(const std::vector<ProfileEntry>& entries, std::string_view key);
 
-// True when the two texts are equal with the letters A-Z and a-z taken as the same.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
 // The text with its line breaks turned into blanks: a key or value must stay on its line, or the
 // file would change shape.
 std::string ProfileOneLine(std::string_view text);

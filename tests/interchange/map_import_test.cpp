@@ -83,14 +83,28 @@ TEST_F(MapImportTest, ANewHexTakesOnlyWhatTheSectionGives) {
 TEST_F(MapImportTest, TerrainAndProvinceNames) {
     Import(Section("Hex 0,0,Overworld", "Turn=1\nTerrain=Mountain\nProvince=greenvale") +
            Section("Hex 2,0,Overworld", "Turn=1\nTerrain=mountain\nProvince=greenvale") +
-           Section("Hex 4,0,Overworld", "Turn=1\nTerrain=Lava\nProvince=Greenvale"));
+           Section("Hex 4,0,Overworld", "Turn=1\nTerrain=\nProvince=Greenvale"));
     EXPECT_EQ(Hex(0, 0)->TerrainName(), "Mountain");
-    EXPECT_EQ(Hex(2, 0)->Terrain, 255);  // names compare with letter case
+    EXPECT_EQ(Hex(2, 0)->TerrainName(), "Mountain");  // the report word, found by its code
     EXPECT_EQ(Hex(4, 0)->Terrain, 255);
     EXPECT_EQ(Hex(0, 0)->ProvinceName(), "Greenvale");
     EXPECT_EQ(Hex(0, 0)->Province, Hex(2, 0)->Province);
     EXPECT_NE(Hex(0, 0)->Province, Hex(4, 0)->Province);  // a different code is another province
     EXPECT_EQ(main.Provinces.Count(), 2);
+    EXPECT_EQ(main.Terrains.Count(), 8);
+}
+
+TEST_F(MapImportTest, UnknownTerrainsAreRegisteredWhileTheHexCanStillNameThem) {
+    Import(Section("Hex 0,0,Overworld", "Turn=1\nTerrain=Lake") + Section("Hex 2,0,Overworld", "Turn=1\nTerrain=lake"));
+    EXPECT_EQ(Hex(0, 0)->TerrainName(), "Lake");
+    EXPECT_EQ(Hex(2, 0)->Terrain, Hex(0, 0)->Terrain);
+    ASSERT_NE(main.Terrains.FindByCode("lake"), nullptr);
+    EXPECT_EQ(main.Terrains.FindByCode("lake")->Name, "Lake");
+
+    while (main.Terrains.Count() < 255) main.Terrains.AddOrUpdate("t", "", 0, "t" + std::to_string(main.Terrains.Count()));
+    Import(Section("Hex 4,0,Overworld", "Turn=1\nTerrain=Lava"));
+    EXPECT_EQ(Hex(4, 0)->Terrain, 255);
+    EXPECT_EQ(main.Terrains.Count(), 255);
 }
 
 TEST_F(MapImportTest, SettlementKeysRankCityTownVillage) {
