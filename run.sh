@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh $(cat scripts/build-packages.txt)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DHEXWARDEN_TESTS=OFF -DHEXWARDEN_BENCH=OFF >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DHEXWARDEN_TESTS=ON -DHEXWARDEN_BENCH=ON >/dev/null
 cmake --build build -j "$(nproc)" --target hexwarden-cli
 
 cli=build/cli/hexwarden-cli
