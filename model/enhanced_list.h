@@ -103,11 +103,11 @@ public:
         if (sorted_) Sort();
     }
     void SetOnCompare(CompareFunction compare) {
-        on_compare_ = std::move(compare);
+        on_compare_ = compare ? std::make_unique<CompareFunction>(std::move(compare)) : nullptr;
         Sort();
     }
 
-    virtual int Compare(const T* a, const T* b) const { return on_compare_ ? on_compare_(a, b) : 0; }
+    virtual int Compare(const T* a, const T* b) const { return on_compare_ ? (*on_compare_)(a, b) : 0; }
 
     // Where Add puts the item in a sorted list: after every equal item (a binary search that
     // stops at the first equal item it meets would not guarantee that); Count means append. -1
@@ -173,7 +173,8 @@ private:
 
     Storage items_;
     bool sorted_ = false;
-    CompareFunction on_compare_;
+    // Few lists are ever sorted; those that are not should not pay for a comparison's room.
+    std::unique_ptr<CompareFunction> on_compare_;
 };
 
 }  // namespace hexwarden

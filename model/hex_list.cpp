@@ -69,7 +69,8 @@ void TVelHexList::LoadFromStream(TKvFileStream& stream) {
     Clear();
     LoadRecords(
         stream, kMinHexBytes, [this] { return std::make_unique<TVelHex>(*main_); },
-        [this](auto hex) { AddOrMerge(std::move(hex)); });
+        [this](auto hex) { AddOrMerge(std::move(hex)); },
+        [this](int32_t count) { hexes_.reserve(static_cast<std::size_t>(count)); });
 }
 
 TVelHex* TVelHexRefList::Get(int32_t index) const {

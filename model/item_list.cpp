@@ -69,7 +69,9 @@ void TVelItemList::SaveToStream(TKvFileStream& stream) const {
 
 void TVelItemList::LoadFromStream(TKvFileStream& stream) {
     Clear();
-    LoadRecords<TVelItem>(stream, kMinItemBytes, [this](auto item) { Add(std::move(item)); });
+    LoadRecords<TVelItem>(
+        stream, kMinItemBytes, [this](auto item) { Add(std::move(item)); },
+        [this](int32_t count) { items_.Reserve(static_cast<std::size_t>(count)); });
 }
 
 }  // namespace hexwarden

@@ -18,10 +18,16 @@ void SaveRecords(TKvFileStream& stream, const List& list) {
 
 // Reads the count, then each record: made empty, read, and handed to the container's own add
 // operation so that its merge rules apply to file contents too. min_record_bytes is the size of
-// the smallest record, which bounds the count by the bytes left.
-template <typename MakeRecord, typename AddRecord>
-void LoadRecords(TKvFileStream& stream, std::size_t min_record_bytes, MakeRecord make, AddRecord add) {
+// the smallest record, which bounds the count by the bytes left (and so what reserve may take).
+struct NoReserve {
+    void operator()(int32_t) const {}
+};
+
+template <typename MakeRecord, typename AddRecord, typename Reserve = NoReserve>
+void LoadRecords(TKvFileStream& stream, std::size_t min_record_bytes, MakeRecord make, AddRecord add,
+                 Reserve reserve = {}) {
     const int32_t count = stream.ReadCount(min_record_bytes);
+    reserve(count);
     for (int32_t i = 0; i < count; ++i) {
         auto record = make();
         record->LoadFromStream(stream);
@@ -29,9 +35,9 @@ void LoadRecords(TKvFileStream& stream, std::size_t min_record_bytes, MakeRecord
     }
 }
 
-template <typename Record, typename AddRecord>
-void LoadRecords(TKvFileStream& stream, std::size_t min_record_bytes, AddRecord add) {
-    LoadRecords(stream, min_record_bytes, [] { return std::make_unique<Record>(); }, std::move(add));
+template <typename Record, typename AddRecord, typename Reserve = NoReserve>
+void LoadRecords(TKvFileStream& stream, std::size_t min_record_bytes, AddRecord add, Reserve reserve = {}) {
+    LoadRecords(stream, min_record_bytes, [] { return std::make_unique<Record>(); }, std::move(add), std::move(reserve));
 }
 
 // A position: i32 x, i32 y, the level byte and three zero bytes.

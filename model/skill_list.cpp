@@ -90,7 +90,9 @@ void TVelSkillList::SaveToStream(TKvFileStream& stream) const {
 
 void TVelSkillList::LoadFromStream(TKvFileStream& stream) {
     Clear();
-    LoadRecords<TVelSkill>(stream, kMinSkillBytes, [this](auto skill) { Add(std::move(skill)); });
+    LoadRecords<TVelSkill>(
+        stream, kMinSkillBytes, [this](auto skill) { Add(std::move(skill)); },
+        [this](int32_t count) { Reserve(static_cast<std::size_t>(count)); });
 }
 
 }  // namespace hexwarden

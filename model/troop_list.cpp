@@ -52,7 +52,9 @@ void TVelTroopList::SaveToStream(TKvFileStream& stream) const {
 
 void TVelTroopList::LoadFromStream(TKvFileStream& stream) {
     Clear();
-    LoadRecords<TVelTroopSection>(stream, kMinSectionBytes, [this](auto section) { Add(std::move(section)); });
+    LoadRecords<TVelTroopSection>(
+        stream, kMinSectionBytes, [this](auto section) { Add(std::move(section)); },
+        [this](int32_t count) { Reserve(static_cast<std::size_t>(count)); });
 }
 
 }  // namespace hexwarden

@@ -42,7 +42,9 @@ void TVelUnitPosList::SaveToStream(TKvFileStream& stream) const {
 
 void TVelUnitPosList::LoadFromStream(TKvFileStream& stream) {
     Clear();
-    LoadRecords<TVelUnitPos>(stream, kMinPositionBytes, [this](auto position) { Add(std::move(position)); });
+    LoadRecords<TVelUnitPos>(
+        stream, kMinPositionBytes, [this](auto position) { Add(std::move(position)); },
+        [this](int32_t count) { Reserve(static_cast<std::size_t>(count)); });
 }
 
 TVelUnit::TVelUnit(TVelMain& main)

@@ -141,7 +141,11 @@ void TVelUnitIndexList::LoadFromStream(TKvFileStream& stream) {
     Clear();
     LoadRecords(
         stream, kMinUnitBytes, [this] { return std::make_unique<TVelUnit>(*main_); },
-        [this](auto unit) { Append(std::move(unit)); });
+        [this](auto unit) { Append(std::move(unit)); },
+        [this](int32_t count) {
+            units_.Reserve(static_cast<std::size_t>(count));
+            first_by_number_.reserve(static_cast<std::size_t>(count));
+        });
 }
 
 }  // namespace hexwarden

@@ -12,6 +12,8 @@ namespace hexwarden {
 namespace {
 
 constexpr std::size_t kUnitNumberBytes = 4;
+// Below this length a scan is as quick as keeping positions.
+constexpr std::size_t kIndexedLength = 64;
 
 }  // namespace
 
@@ -27,6 +29,7 @@ TVelUnit* TVelUnitList::Get(int32_t index) const {
 void TVelUnitList::Clear() {
     for (TVelUnit* unit : units_) Unregister(unit);
     units_.clear();
+    positions_.reset();
 }
 
 TVelUnit* TVelUnitList::FindByNumber(int32_t number) const {
@@ -45,7 +48,8 @@ bool TVelUnitList::Contains(const TVelUnit* unit) const {
 void TVelUnitList::AddUnique(TVelUnit* unit) {
     if (unit == nullptr || Contains(unit)) return;
     units_.push_back(unit);
-    unit->referrers_.push_back(this);
+    Register(unit);
+    if (positions_) positions_->emplace(unit, units_.size() - 1);
 }
 
 void TVelUnitList::AddByNumber(int32_t number) {
@@ -70,6 +74,15 @@ bool TVelUnitList::HasAllianceUnit(const TVelAlliance& alliance) const {
 void TVelUnitList::Erase(std::vector<TVelUnit*>::iterator position) {
     Unregister(*position);
     units_.erase(position);
+    positions_.reset();
+}
+
+// Most units are named by a hex or structure, the own-unit list and the new-unit list: room for
+// a few at once saves reallocating as they come.
+void TVelUnitList::Register(TVelUnit* unit) {
+    auto& referrers = unit->referrers_;
+    if (referrers.capacity() == 0) referrers.reserve(4);
+    referrers.push_back(this);
 }
 
 void TVelUnitList::Unregister(TVelUnit* unit) const {
@@ -77,17 +90,32 @@ void TVelUnitList::Unregister(TVelUnit* unit) const {
     referrers.erase(std::find(referrers.begin(), referrers.end(), this));
 }
 
+std::size_t TVelUnitList::PositionOf(const TVelUnit* unit) {
+    if (units_.size() < kIndexedLength) return static_cast<std::size_t>(std::find(units_.begin(), units_.end(), unit) - units_.begin());
+    if (!positions_) {
+        positions_ = std::make_unique<std::unordered_map<const TVelUnit*, std::size_t>>();
+        for (std::size_t i = 0; i < units_.size(); ++i) positions_->emplace(units_[i], i);
+    }
+    return positions_->at(unit);
+}
+
 void TVelUnitList::Forget(TVelUnit* unit) {
     units_.erase(std::find(units_.begin(), units_.end(), unit));
+    positions_.reset();
 }
 
 void TVelUnitList::Substitute(TVelUnit* old_unit, TVelUnit* new_unit) {
-    const auto position = std::find(units_.begin(), units_.end(), old_unit);
+    const std::size_t position = PositionOf(old_unit);
     if (Contains(new_unit)) {
-        units_.erase(position);
-    } else {
-        *position = new_unit;
-        new_unit->referrers_.push_back(this);
+        units_.erase(units_.begin() + static_cast<std::ptrdiff_t>(position));
+        positions_.reset();
+        return;
+    }
+    units_[position] = new_unit;
+    Register(new_unit);
+    if (positions_) {
+        positions_->erase(old_unit);
+        positions_->emplace(new_unit, position);
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace hexwarden {
@@ -51,10 +54,15 @@ private:
     void Forget(TVelUnit* unit);                                  // the unit is going away
     void Substitute(TVelUnit* old_unit, TVelUnit* new_unit);      // old is being replaced
     void Erase(std::vector<TVelUnit*>::iterator position);
+    void Register(TVelUnit* unit);
     void Unregister(TVelUnit* unit) const;
+    std::size_t PositionOf(const TVelUnit* unit);
 
     TVelMain* main_;
     std::vector<TVelUnit*> units_;
+    // Where each unit stands, so that replacing units in a long list (own units seen again in an
+    // ally's report) is not a scan per unit. Built on demand; dropped when positions shift.
+    std::unique_ptr<std::unordered_map<const TVelUnit*, std::size_t>> positions_;
 };
 
 }  // namespace hexwarden

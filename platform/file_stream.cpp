@@ -11,6 +11,8 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little || std::endian::native == std::endian::big);
 
+constexpr std::size_t kOutputBlock = std::size_t{1} << 20;
+
 template <typename T>
 T ToLittleEndian(T value) {
     if constexpr (std::endian::native == std::endian::big) {
@@ -26,6 +28,10 @@ T ToLittleEndian(T value) {
 
 }  // namespace
 
+TKvFileStream::TKvFileStream(Output output) : output_(std::move(output)) {
+    buffer_.reserve(kOutputBlock);
+}
+
 TKvFileStream::TKvFileStream(std::string bytes) : buffer_(std::move(bytes)) {}
 
 void TKvFileStream::Write(const void* data, std::size_t size) {
@@ -34,6 +40,14 @@ void TKvFileStream::Write(const void* data, std::size_t size) {
     } catch (const std::length_error&) {
         throw StreamWriteError();
     }
+    if (output_ && buffer_.size() >= kOutputBlock) Flush();
+}
+
+void TKvFileStream::Flush() {
+    if (!output_ || buffer_.empty()) return;
+    output_(buffer_);
+    passed_on_ += buffer_.size();
+    buffer_.clear();
 }
 
 void TKvFileStream::WriteInt32(int32_t value) {

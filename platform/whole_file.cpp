@@ -39,6 +39,9 @@ public:
             if (written <= 0) throw StreamWriteError();
             bytes.remove_prefix(static_cast<size_t>(written));
         }
+    }
+
+    void Finish() {
         if (::fsync(fd_) != 0) throw StreamWriteError();
         if (Close() != 0) throw StreamWriteError();
     }
@@ -84,9 +87,14 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 }
 
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+    WriteWholeFile(path, [bytes](const ByteWriter& write) { write(bytes); });
+}
+
+void WriteWholeFile(const std::filesystem::path& path, const std::function<void(const ByteWriter&)>& produce) {
     TemporaryFile temporary(TemporaryNameFor(path));
     if (!temporary.IsOpen()) throw Error("Cannot create file " + path.string());
-    temporary.Write(bytes);
+    produce([&temporary](std::string_view bytes) { temporary.Write(bytes); });
+    temporary.Finish();
     temporary.RenameTo(path);
 }
 

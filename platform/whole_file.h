@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,10 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 // renamed over the old file only once it is complete, so a failed write leaves the old file as it
 // was. Throws Error when the file cannot be created and StreamWriteError when writing fails.
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The same for content too large to hold at once: produce hands the bytes piece by piece to the
+// writer it is given.
+using ByteWriter = std::function<void(std::string_view bytes)>;
+void WriteWholeFile(const std::filesystem::path& path, const std::function<void(const ByteWriter&)>& produce);
 
 }  // namespace hexwarden

@@ -11,10 +11,12 @@
 namespace hexwarden {
 
 bool SaveToFile(const TVelMain& database, const std::filesystem::path& file_name, MessageSink& messages) {
-    TVelFileStream stream;
-    database.SaveToStream(stream);
     try {
-        WriteWholeFile(file_name, stream.Bytes());
+        WriteWholeFile(file_name, [&database](const ByteWriter& write) {
+            TVelFileStream stream(write);
+            database.SaveToStream(stream);
+            stream.Flush();
+        });
     } catch (const StreamWriteError&) {
         throw;
     } catch (const Error&) {

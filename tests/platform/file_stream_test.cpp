@@ -61,5 +61,27 @@ TEST(FileStream, LengthsAndCountsBeyondTheBytesLeftAreReadErrors) {
     EXPECT_THROW(does_not_fit.ReadCount(4), StreamReadError);
 }
 
+TEST(FileStream, AStreamWithAnOutputPassesOnExactlyWhatAMemoryStreamKeeps) {
+    TKvFileStream kept;
+    std::string passed;
+    int blocks = 0;
+    TKvFileStream passing([&](std::string_view bytes) {
+        passed.append(bytes);
+        ++blocks;
+    });
+    const std::string text(1000, 't');
+    for (int i = 0; i < 3000; ++i) {
+        for (TKvFileStream* stream : {&kept, &passing}) {
+            stream->WriteInt32(i);
+            stream->WriteString(text);
+        }
+    }
+    EXPECT_EQ(passing.Size(), kept.Size());
+    passing.Flush();
+    passing.Flush();
+    EXPECT_EQ(passed, kept.Bytes());
+    EXPECT_GT(blocks, 1);
+}
+
 }  // namespace
 }  // namespace hexwarden
