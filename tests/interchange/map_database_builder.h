@@ -11,9 +11,6 @@ namespace hexwarden::testing {
 // province or terrain.
 TVelHex& AddHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t turn, bool confirmed = true);
 
-// A hex carrying every field the map-data file exchanges, different for each seed.
-TVelHex& AddFullHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t seed);
-
 // A unit entered into the database's Units and listed in the hex (or in the structure given).
 TVelUnit& AddUnit(TVelMain& main, TVelHex& hex, int32_t number, const std::string& name, TVelBuilding* inside = nullptr);
 
