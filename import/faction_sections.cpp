@@ -16,7 +16,11 @@ namespace {
 // Passes whole lines until the next two words are first and second, and stops at the first of them.
 // Running out of text is a read error.
 void SkipLinesUntilWords(TVeldoriaParser& parser, std::string_view first, std::string_view second) {
-    while (!(parser.PeekWord(1) == first && parser.PeekWord(2) == second)) parser.SkipLine();
+    for (;;) {
+        parser.SkipBlankLines();
+        if (parser.PeekWord(1) == first && parser.PeekWord(2) == second) break;
+        parser.SkipLine();
+    }
     std::size_t word_start = parser.Position();
     while (word_start < parser.Size() && static_cast<unsigned char>(parser.Text()[word_start]) <= 32) ++word_start;
     parser.SetPosition(word_start);
@@ -81,6 +85,7 @@ void ParseFactionStatus(TVeldoriaParser& parser) {
 void ParseEvents(TVeldoriaParser& parser) {
     for (;;) {
         // A turn without events has no such heading: the sections after it end the search.
+        parser.SkipBlankLines();
         if (AtDeclaredAttitudes(parser)) return;
         const std::string line = parser.ReadLine(false);
         if (line == "Skill reports:") return;
@@ -103,7 +108,7 @@ void ParseEvents(TVeldoriaParser& parser) {
 
 void ParseSkillReports(TVeldoriaParser& parser) {
     enum class Section { Before, Skills, Other } section = Section::Before;
-    while (!AtDeclaredAttitudes(parser)) {
+    for (parser.SkipBlankLines(); !AtDeclaredAttitudes(parser); parser.SkipBlankLines()) {
         const std::string line = parser.ReadLine(false);
         if (line == "Skill reports:") {
             parser.Log("Adding new skill reports");

@@ -201,6 +201,18 @@ bool TFileParser::FindWordBefore(std::string_view word, std::size_t limit) {
     }
 }
 
+void TFileParser::SkipBlankLines() {
+    while (position_ < text_.size() && IsBlankFrom(position_)) position_ = NextLineStart(position_);
+}
+
+std::string_view TFileParser::FirstWordOfLine(std::size_t line_start) const {
+    std::size_t start = line_start;
+    while (start < text_.size() && text_[start] == ' ') ++start;
+    if (start >= text_.size() || IsLineBreak(text_[start])) return {};
+    const WordSpan word = ScanWord(start);
+    return std::string_view(text_).substr(word.start, word.end - word.start);
+}
+
 std::string_view TFileParser::ScanWordFrom(std::size_t& from) const {
     const WordSpan found = ScanWord(from);
     from = found.end;

@@ -71,6 +71,13 @@ public:
     // True when the line after the current one is blank or there is none.
     bool IsNextLineBlank() const;
 
+    // Moves to the start of the next line that is not blank (or to the end) when the rest of the
+    // current line is blank. Loops that test the words ahead line by line call it first, so that a
+    // long run of empty lines is crossed once rather than once per line.
+    void SkipBlankLines();
+    // The first word of the line starting at line_start when it begins on that line, else empty.
+    std::string_view FirstWordOfLine(std::size_t line_start) const;
+
     // Lookahead that leaves the reader alone: the word at or after from, with from moved behind it.
     std::string_view ScanWordFrom(std::size_t& from) const;
     // Start of the line after the one holding from (a line end here is a single CR, LF or CR LF),

@@ -26,6 +26,7 @@ bool OrderWordIs(std::string_view line, std::string_view upper_word) {
 }
 
 bool AtEndOfUnitOrders(TVeldoriaParser& parser) {
+    parser.SkipBlankLines();
     const std::string_view next = parser.PeekWord(1);
     return next == "unit" || next == "#" || next.empty();
 }

@@ -143,8 +143,7 @@ void ReadGate(TVelHex& hex, TVeldoriaParser& parser) {
 void PassToEntries(TVeldoriaParser& parser, std::size_t limit) {
     if (IsEntryMark(parser.PeekWord(1))) return;
     for (std::size_t line = parser.NextLineStart(parser.Position()); line < limit; line = parser.NextLineStart(line)) {
-        std::size_t cursor = line;
-        if (IsEntryMark(parser.ScanWordFrom(cursor)) && cursor <= limit) {
+        if (IsEntryMark(parser.FirstWordOfLine(line))) {
             parser.PassTextTo(line);
             return;
         }
@@ -152,8 +151,7 @@ void PassToEntries(TVeldoriaParser& parser, std::size_t limit) {
 }
 
 bool StartsOrdersTemplate(const TFileParser& reader, std::size_t line_start) {
-    std::size_t cursor = line_start;
-    return line_start < reader.Size() && reader.Text()[line_start] > ' ' && reader.ScanWordFrom(cursor) == "Orders";
+    return line_start < reader.Size() && reader.Text()[line_start] > ' ' && reader.FirstWordOfLine(line_start) == "Orders";
 }
 
 }  // namespace

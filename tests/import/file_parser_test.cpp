@@ -203,6 +203,49 @@ TEST(FileParserSearch, FindWordMatchesWholeWordsOnly) {
     EXPECT_EQ(parser.CurrentWord(), "");
 }
 
+TEST(FileParserLookahead, BoundedWordSearchLeavesTheReaderAloneWhenItFails) {
+    TFileParser parser = Over("Wanted: none. Exits: x\nWages: $5");
+    parser.ReadWord();
+    const std::size_t limit = parser.Text().find("Wages");
+    EXPECT_FALSE(parser.FindWordBefore("Wages", limit));
+    EXPECT_EQ(parser.CurrentWord(), "Wanted");
+    EXPECT_EQ(parser.Position(), 6u);
+    EXPECT_TRUE(parser.FindWordBefore("Wages", limit + 1));
+    EXPECT_EQ(parser.CurrentWord(), "Wages");
+    EXPECT_EQ(parser.ReadWord(), ":");
+}
+
+TEST(FileParserLookahead, LinesAheadWithoutMoving) {
+    TFileParser parser = Over("a.\r\n\r\n  \r\n  - b\nlast");
+    EXPECT_TRUE(parser.IsNextLineBlank());
+    const std::size_t second = parser.NextLineStart(0);
+    EXPECT_EQ(second, 4u);
+    EXPECT_EQ(parser.FirstWordOfLine(second), "");
+    const std::size_t fourth = parser.NextLineStart(parser.NextLineStart(second));
+    EXPECT_EQ(parser.FirstWordOfLine(fourth), "-");
+    EXPECT_EQ(parser.Position(), 0u);
+
+    parser.SkipBlankLines();
+    EXPECT_EQ(parser.Position(), 0u);
+    parser.ReadWord();
+    parser.ReadWord();
+    parser.SkipBlankLines();
+    EXPECT_EQ(parser.Position(), fourth);
+    EXPECT_EQ(parser.NextLineStart(parser.Size()), parser.Size());
+
+    TFileParser last_line = Over("only.");
+    last_line.ReadWord();
+    EXPECT_TRUE(last_line.IsNextLineBlank());
+}
+
+TEST(TextUtils, LineEndsBecomeCrLf) {
+    EXPECT_EQ(NormaliseLineEnds("a\nb\r\nc\rd\n\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+    EXPECT_EQ(NormaliseLineEnds("a\r\n\r\n"), "a\r\n\r\n");
+    EXPECT_EQ(NormaliseLineEnds("\n\r"), "\r\n\r\n");
+    EXPECT_EQ(TextPreview("\r\n  first line  \r\nsecond"), "first line");
+    EXPECT_EQ(TextPreview(std::string(100, 'x')).size(), 60u);
+}
+
 TEST(TextUtils, TrimAndCollapse) {
     EXPECT_EQ(TrimAndCollapse(" \t\r\n a   b\t\tc  \x01"), "a b\t\tc");
     EXPECT_EQ(TrimAndCollapse(" \t "), "");
