@@ -22,18 +22,6 @@ TEST(ItemList, SameCodeAndPriceAddUpOtherPricesStaySeparate) {
     EXPECT_EQ(market.Count(), 3);
 }
 
-TEST(ItemList, StockNeedsACountAboveZero) {
-    TVelMain db;
-    TVelItemList market(db.ItemTypes);
-    market.AddNew("WOOD", 0, -1);
-    market.AddNew("IRON", 0, 1);
-    market.AddNew("STON", 0, 0);
-    EXPECT_FALSE(market.HasStock("WOOD"));
-    EXPECT_TRUE(market.HasStock("IRON"));
-    EXPECT_FALSE(market.HasStock("STON"));
-    EXPECT_FALSE(market.HasStock("GRAI"));
-}
-
 TEST(ItemList, DisplayNameUsesTheNameTableAndMarksIllusions) {
     TVelMain db;
     TVelItemList goods(db.ItemTypes);
@@ -111,20 +99,6 @@ TEST(TroopList, SectionsAddUpByRaceAndNameByCount) {
     EXPECT_EQ(troops.Total(), 5);
     EXPECT_EQ(troops.DisplayName(*troops.Get(0)), "Leaders");
     EXPECT_EQ(troops.DisplayName(*troops.Get(1)), "<UNKNOWN>");
-}
-
-TEST(Unit, SilverAndFlags) {
-    TVelMain db;
-    TVelUnit unit(db);
-    EXPECT_EQ(unit.Silver(), 0);
-    unit.Items.AddNew("SILV", 0, 120);
-    EXPECT_EQ(unit.Silver(), 120);
-    unit.SetFlag(UnitFlag::Behind, true);
-    unit.SetFlag(UnitFlag::Autotax, true);
-    unit.SetFlag(UnitFlag::Behind, false);
-    EXPECT_EQ(unit.Flags, 128);
-    EXPECT_TRUE(unit.HasFlag(UnitFlag::Autotax));
-    EXPECT_FALSE(unit.HasFlag(UnitFlag::Behind));
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ TEST(EnhancedList, SortedWithoutComparisonAppendsInArrivalOrder) {
     AddAll(list, {3, 1, 2});
     EXPECT_EQ(Keys(list), (std::vector<int>{3, 1, 2}));
     EXPECT_EQ(list.FindInsertPos(list.Get(0)), -1);
+    list.SetOnCompare(ByKey);  // a comparison arriving later sorts at once
+    EXPECT_EQ(Keys(list), (std::vector<int>{1, 2, 3}));
 }
 
 TEST(EnhancedList, SortedAddPutsEqualItemsAfterTheExistingOnes) {
@@ -62,19 +64,6 @@ TEST(EnhancedList, SortedAddPutsEqualItemsAfterTheExistingOnes) {
     AddAll(list, {5, 1, 5, 9, 5, 0, 9});
     EXPECT_EQ(Keys(list), (std::vector<int>{0, 1, 5, 5, 5, 9, 9}));
     EXPECT_EQ(Arrivals(list), (std::vector<int>{5, 1, 0, 2, 4, 3, 6}));
-}
-
-TEST(EnhancedList, TurningSortingOnSortsAtOnce) {
-    TEnhancedList<Entry> list;
-    AddAll(list, {4, 2, 8});
-    list.SetOnCompare(ByKey);  // setting the comparison sorts as well
-    EXPECT_EQ(Keys(list), (std::vector<int>{2, 4, 8}));
-    EXPECT_TRUE(list.Sorted());
-
-    TEnhancedList<Entry> other;
-    AddAll(other, {4, 2, 8});
-    other.SetSorted(true);  // no comparison yet: nothing to sort by
-    EXPECT_EQ(Keys(other), (std::vector<int>{4, 2, 8}));
 }
 
 TEST(EnhancedList, QuickSortOrdersAnyInput) {

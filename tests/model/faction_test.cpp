@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/alliance.h"
 #include "model/building.h"
 #include "model/database.h"
 #include "tests/support/database_builder.h"
@@ -66,20 +65,6 @@ TEST(Factions, FormatFactionStyles) {
     EXPECT_EQ(format(iron, 0), "(12) Iron Hand");
     EXPECT_EQ(format(iron, 16), "Iron Hand (12)");
     EXPECT_EQ(format(iron, 32), "(12) Iron Hand");
-}
-
-TEST(Alliances, MembershipAndLookupByName) {
-    TVelAllianceList alliances;
-    auto alliance = std::make_unique<TVelAlliance>();
-    alliance->Name = "North Pact";
-    alliance->Members = {12, 3};
-    alliances.Add(std::move(alliance));
-    const TVelAlliance& pact = *alliances.Get(0);
-    EXPECT_TRUE(pact.IsMember(12));
-    EXPECT_EQ(pact.IndexOfMember(3), 1);
-    EXPECT_FALSE(pact.IsMember(4));
-    EXPECT_EQ(alliances.IndexOfName("North Pact"), 0);
-    EXPECT_EQ(alliances.IndexOfName("north pact"), -1);
 }
 
 TEST(Buildings, ReplacingKeepsThePlaceAndTheOwnerIsTheFirstUnit) {

@@ -37,17 +37,6 @@ TEST(HexList, LookupsOutsideTheStoredAreaFindNothingAndChangeNothing) {
     EXPECT_EQ(hexes.HexCount(), 0);
 }
 
-TEST(HexList, ExtentOnlyGrowsUntilCleared) {
-    TVelMain db;
-    TVelHexList& hexes = db.UnderworldHexes;
-    hexes.AddOrMerge(MakeHex(db, 10, 2));
-    hexes.AddOrMerge(MakeHex(db, 1, 7));
-    hexes.AddOrMerge(MakeHex(db, 10, 2));
-    EXPECT_EQ(hexes.MaxX(), 10);
-    EXPECT_EQ(hexes.MaxY(), 7);
-    EXPECT_EQ(hexes.HexCount(), 2);
-}
-
 TEST(HexList, NegativeOrHugeCoordinatesNeverBuildAGrid) {
     TVelMain db;
     EXPECT_THROW(db.OverworldHexes.AddOrMerge(MakeHex(db, -2, 4)), Error);
