@@ -2,6 +2,7 @@
 
 #include "model/item_list.h"
 #include "platform/number_text.h"
+#include "platform/text_fields.h"
 
 namespace hexwarden {
 
@@ -9,19 +10,8 @@ namespace {
 
 constexpr std::string_view kIllusionMark = "*";
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    size_t start = 0;
-    for (size_t end = text.find(separator); end != std::string_view::npos; end = text.find(separator, start)) {
-        parts.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 ItemListEntry ParseEntry(std::string_view text) {
-    std::vector<std::string_view> fields = Split(text, ',');
+    std::vector<std::string_view> fields = SplitAt(text, ',');
     ItemListEntry entry;
     entry.Code = std::string(fields[0]);
     entry.Count = StrToInt(fields.size() > 1 ? fields[1] : std::string_view());
@@ -52,7 +42,7 @@ std::string FormatItemList(const TVelItemList& list, bool with_prices) {
 
 std::vector<ItemListEntry> ParseItemList(std::string_view value) {
     std::vector<ItemListEntry> entries;
-    for (std::string_view text : Split(value, ';')) {
+    for (std::string_view text : SplitAt(value, ';')) {
         if (!text.empty()) entries.push_back(ParseEntry(text));
     }
     return entries;

@@ -9,6 +9,7 @@
 #include "platform/ascii_case.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
+#include "platform/text_fields.h"
 #include "platform/whole_file.h"
 
 namespace hexwarden {
@@ -21,24 +22,12 @@ struct HexLocation {
     bool Overworld = true;
 };
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 // "Hex x,y,level": nothing unless the part after "Hex " has exactly three comma-separated parts.
 // A malformed x or y throws. Places that cannot hold a hex (negative, or x + y odd, which the game's
 // grid does not have) give nothing too.
 std::optional<HexLocation> LocationOf(std::string_view section_name) {
     std::string_view location = section_name.size() > 4 ? section_name.substr(4) : std::string_view();
-    std::vector<std::string_view> parts;
-    size_t start = 0;
-    for (size_t comma = location.find(','); comma != std::string_view::npos; comma = location.find(',', start)) {
-        parts.push_back(location.substr(start, comma - start));
-        start = comma + 1;
-    }
-    parts.push_back(location.substr(start));
+    std::vector<std::string_view> parts = SplitAt(location, ',');
     if (parts.size() != 3) return std::nullopt;
 
     HexLocation result{StrToInt(parts[0]), StrToInt(parts[1]), EqualsIgnoringCase(TrimBlanks(parts[2]), "Overworld")};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace hexwarden {
+
+// The text without the blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+// The parts between the separators, empty ones included: "a,,b" gives "a", "", "b" and "" gives "".
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
+
+}  // namespace hexwarden
