@@ -30,7 +30,7 @@ std::optional<HexLocation> LocationOf(std::string_view section_name) {
     std::vector<std::string_view> parts = SplitAt(location, ',');
     if (parts.size() != 3) return std::nullopt;
 
-    HexLocation result{StrToInt(parts[0]), StrToInt(parts[1]), EqualsIgnoringCase(TrimBlanks(parts[2]), "Overworld")};
+    HexLocation result{StrToInt(parts[0]), StrToInt(parts[1]), EqualsIgnoringCase(TrimSpacesAndTabs(parts[2]), "Overworld")};
     if (result.X < 0 || result.Y < 0 || (int64_t{result.X} + result.Y) % 2 != 0) return std::nullopt;
     return result;
 }

@@ -24,7 +24,7 @@ std::string_view Ending(std::string_view line) {
 }
 
 bool IsBlankLine(std::string_view line) {
-    return TrimBlanks(Content(line)).empty();
+    return TrimSpacesAndTabs(Content(line)).empty();
 }
 
 // Cuts the text into lines, each keeping its own line end so that writing gives back the same bytes.
@@ -46,22 +46,22 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
 
 // The name of a "[name]" line, or false when the line opens no section.
 bool SectionNameOf(std::string_view line, std::string& name) {
-    std::string_view text = TrimBlanks(Content(line));
+    std::string_view text = TrimSpacesAndTabs(Content(line));
     if (text.empty() || text.front() != '[') return false;
     size_t close = text.find(']');
     if (close == std::string_view::npos) return false;
-    name = std::string(TrimBlanks(text.substr(1, close - 1)));
+    name = std::string(TrimSpacesAndTabs(text.substr(1, close - 1)));
     return true;
 }
 
 // The key and value of a "key=value" line, or false for blank lines, comments and lines without a key.
 bool EntryOf(std::string_view line, std::string_view& key, std::string_view& value) {
-    std::string_view text = TrimBlanks(Content(line));
+    std::string_view text = TrimSpacesAndTabs(Content(line));
     if (text.empty() || text.front() == ';') return false;
     size_t equals = text.find('=');
     if (equals == std::string_view::npos) return false;
-    key = TrimBlanks(text.substr(0, equals));
-    value = TrimBlanks(text.substr(equals + 1));
+    key = TrimSpacesAndTabs(text.substr(0, equals));
+    value = TrimSpacesAndTabs(text.substr(equals + 1));
     return !key.empty();
 }
 
@@ -181,7 +181,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     size_t position = target.Lines.size();
     while (position > 0 && IsBlankLine(target.Lines[position - 1])) --position;
     EnsureLineEnd(position > 0 ? target.Lines[position - 1] : target.Header);
-    std::string line = ProfileOneLine(TrimBlanks(key)) + "=" + ProfileOneLine(value) + std::string(kLineEnd);
+    std::string line = ProfileOneLine(TrimSpacesAndTabs(key)) + "=" + ProfileOneLine(value) + std::string(kLineEnd);
     target.Lines.insert(target.Lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
     target.KeyLinesBuilt = false;
     target.KeyLines.clear();
@@ -196,7 +196,7 @@ void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool
 }
 
 const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) const {
-    auto found = first_section_.find(LowerCaseAscii(TrimBlanks(name)));
+    auto found = first_section_.find(LowerCaseAscii(TrimSpacesAndTabs(name)));
     return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -208,7 +208,7 @@ size_t ProfileFile::FindKeyLine(const Section& section, std::string_view key) {
         }
         section.KeyLinesBuilt = true;
     }
-    auto found = section.KeyLines.find(LowerCaseAscii(TrimBlanks(key)));
+    auto found = section.KeyLines.find(LowerCaseAscii(TrimSpacesAndTabs(key)));
     return found == section.KeyLines.end() ? kNoLine : found->second;
 }
 
@@ -220,7 +220,7 @@ ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
         else EnsureLineEnd(sections_.back().Header);
         if (previous.empty() || !IsBlankLine(previous.back())) previous.emplace_back(kLineEnd);
     }
-    std::string section_name = ProfileOneLine(TrimBlanks(name));
+    std::string section_name = ProfileOneLine(TrimSpacesAndTabs(name));
     first_section_.try_emplace(LowerCaseAscii(section_name), sections_.size());
     sections_.emplace_back(section_name, "[" + section_name + "]" + std::string(kLineEnd));
     return sections_.back();

@@ -10,7 +10,7 @@ bool IsBlank(char c) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimSpacesAndTabs(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;

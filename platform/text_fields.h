@@ -5,8 +5,8 @@
 
 namespace hexwarden {
 
-// The text without the blanks and tabs at either end.
-std::string_view TrimBlanks(std::string_view text);
+// The text without the blanks and tabs at either end (line ends and other control characters stay).
+std::string_view TrimSpacesAndTabs(std::string_view text);
 
 // The parts between the separators, empty ones included: "a,,b" gives "a", "", "b" and "" gives "".
 std::vector<std::string_view> SplitAt(std::string_view text, char separator);
