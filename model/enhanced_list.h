@@ -140,6 +140,13 @@ public:
         items_ = std::move(copies);
     }
 
+    // Takes over the source's items, leaving it empty (a copy for a source about to be freed).
+    void TakeItems(TEnhancedList& source) {
+        if (&source == this) return;
+        items_ = std::move(source.items_);
+        source.items_.clear();
+    }
+
     typename Storage::const_iterator begin() const { return items_.begin(); }
     typename Storage::const_iterator end() const { return items_.end(); }
 

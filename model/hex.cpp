@@ -27,7 +27,7 @@ TVelHex::TVelHex(TVelMain& main)
       main_(&main) {}
 
 const TVelIndexRecord* TVelHex::TerrainRecord() const {
-    return main_->Terrains.Get(Terrain);
+    return Terrain == kNoTerrain ? nullptr : main_->Terrains.Get(Terrain);
 }
 
 std::string TVelHex::TerrainName() const {

@@ -64,7 +64,7 @@ TVelUnit* TVelUnitIndexList::AddOrReplace(std::unique_ptr<TVelUnit> unit) {
         unit->LastY = existing->Y;
         unit->LastOverworld = existing->Overworld;
     }
-    unit->PositionHistory.Assign(existing->PositionHistory);
+    unit->PositionHistory.TakeItems(existing->PositionHistory);  // the old record is freed below
     unit->PositionHistory.AddPosition(unit->X, unit->Y, unit->Turn, unit->Overworld);
     if (!unit->FactionConfirmed && existing->Faction != main_->FactionNumber) {
         unit->Faction = existing->Faction;
