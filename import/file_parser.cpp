@@ -119,15 +119,16 @@ void TFileParser::RequireByte() const {
 }
 
 std::size_t TFileParser::LineEnd(std::size_t from) const {
-    std::size_t i = from;
-    while (i < text_.size() && !IsLineBreak(text_[i])) ++i;
-    return i;
+    return FindLineBreak(text_, from);
 }
 
 std::size_t TFileParser::PastLineEnd(std::size_t line_end) const {
     if (line_end >= text_.size()) return text_.size();
     std::size_t next = line_end + 1;
-    if (next < text_.size() && IsLineBreak(text_[next])) ++next;
+    if (next < text_.size()) {
+        const bool takes_next = line_ends_ == LineEnds::Single ? text_[line_end] == '\r' && text_[next] == '\n' : IsLineBreak(text_[next]);
+        if (takes_next) ++next;
+    }
     return next;
 }
 
@@ -147,26 +148,17 @@ std::string TFileParser::ReadLine(bool advance, bool skip_current) {
 }
 
 const std::string& TFileParser::ReadUntil(std::string_view terminators, bool include_terminator) {
-    auto is_terminator = [terminators](char c) { return terminators.find(c) != std::string_view::npos; };
+    const ByteSet terminator(terminators);
     RequireByte();
-    char c = text_[position_++];
-    while (!is_terminator(c) && (c == '\t' || IsWordGap(c))) {
+    while (!terminator.Contains(text_[position_]) && (text_[position_] == '\t' || IsWordGap(text_[position_]))) {
+        ++position_;
         RequireByte();
-        c = text_[position_++];
     }
-    std::string phrase;
-    bool terminated = false;
-    for (;;) {
-        if (is_terminator(c)) {
-            terminated = true;
-            break;
-        }
-        if (!IsLineBreak(c)) phrase.push_back(c);
-        if (position_ >= text_.size()) break;
-        c = text_[position_++];
-    }
-    if (terminated && include_terminator) phrase.push_back(c);
-    current_word_ = TrimAndCollapse(phrase);
+    const std::size_t start = position_;
+    const std::size_t end = terminators.size() == 1 ? FindByte(terminators[0], start) : terminator.FindIn(text_, start);
+    const bool terminated = end < text_.size();
+    position_ = terminated ? end + 1 : end;
+    TrimAndCollapseInto(current_word_, std::string_view(text_).substr(start, position_ - start - (terminated && !include_terminator)), true);
     return current_word_;
 }
 
@@ -220,15 +212,19 @@ std::string_view TFileParser::ScanWordFrom(std::size_t& from) const {
 }
 
 std::size_t TFileParser::NextLineStart(std::size_t from) const {
-    std::size_t line_end = LineEnd(from);
+    const std::size_t line_end = LineEnd(from);
     if (line_end >= text_.size()) return text_.size();
-    if (text_[line_end] == '\r' && line_end + 1 < text_.size() && text_[line_end + 1] == '\n') ++line_end;
-    return line_end + 1;
+    return text_[line_end] == '\r' && line_end + 1 < text_.size() && text_[line_end + 1] == '\n' ? line_end + 2 : line_end + 1;
 }
 
 std::size_t TFileParser::FindFirstOf(std::string_view bytes, std::size_t from) const {
-    const std::size_t found = std::string_view(text_).find_first_of(bytes, from);
-    return found == std::string_view::npos ? text_.size() : found;
+    return ByteSet(bytes).FindIn(text_, from);
+}
+
+std::size_t TFileParser::FindByte(char byte, std::size_t from) const {
+    if (from >= text_.size()) return text_.size();
+    const void* found = std::memchr(text_.data() + from, byte, text_.size() - from);
+    return found == nullptr ? text_.size() : static_cast<std::size_t>(static_cast<const char*>(found) - text_.data());
 }
 
 bool TFileParser::IsBlankFrom(std::size_t from) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -16,7 +17,18 @@ namespace hexwarden {
 // the same line end.
 class TFileParser {
 public:
+    // What SkipLine and ReadLine take as one line end.
+    enum class LineEnds {
+        // A CR or LF together with one further CR or LF right behind it, so that in a file of bare
+        // LFs an empty line goes with the line end before it.
+        TakeFollowingBreak,
+        // A CR LF pair, a lone LF or a lone CR: every empty line is seen, whatever the mail system
+        // did to the line ends.
+        Single,
+    };
+
     TFileParser() = default;
+    explicit TFileParser(LineEnds line_ends) : line_ends_(line_ends) {}
     virtual ~TFileParser() = default;
     TFileParser(const TFileParser&) = default;
     TFileParser(TFileParser&&) = default;
@@ -25,7 +37,7 @@ public:
 
     // Reads the whole file; Position 0. Throws Error when the file cannot be read.
     void LoadFromFile(const std::filesystem::path& file_name);
-    virtual void LoadFromString(std::string text);
+    void LoadFromString(std::string text);
 
     std::string_view Text() const { return text_; }
     std::size_t Size() const { return text_.size(); }
@@ -85,6 +97,15 @@ public:
     std::size_t NextLineStart(std::size_t from) const;
     // Index of the first byte of any in bytes at or after from, or Size().
     std::size_t FindFirstOf(std::string_view bytes, std::size_t from) const;
+    std::size_t FindByte(char byte, std::size_t from) const;
+    // The next count words, as PeekWord(1) to PeekWord(count) would give them, in one scan.
+    template <std::size_t count>
+    std::array<std::string_view, count> PeekWords() const {
+        std::array<std::string_view, count> words;
+        std::size_t cursor = position_;
+        for (std::string_view& word : words) word = ScanWordFrom(cursor);
+        return words;
+    }
 
     static bool IsWordDelimiter(char c);
 
@@ -103,6 +124,7 @@ private:
     // No printable byte between from and the end of its line.
     bool IsBlankFrom(std::size_t from) const;
 
+    LineEnds line_ends_ = LineEnds::TakeFollowingBreak;
     std::string text_;
     std::size_t position_ = 0;
     std::string current_word_;

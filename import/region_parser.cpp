@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "import/report_words.h"
+#include "import/index_names.h"
 #include "import/structure_parser.h"
 #include "import/text_utils.h"
 #include "import/unit_parser.h"
@@ -45,8 +46,14 @@ uint8_t SettlementSizeOf(std::string_view word) {
     return 0;
 }
 
+// The position of a table entry whose code and name are both the word, added when new.
+int32_t RegisterCode(TVelIndexList& table, const std::string& word) {
+    const int32_t known = table.IndexOfCode(word);
+    return known >= 0 ? known : table.AddOrUpdate(word, "", 0, word);
+}
+
 void SetTerrain(TVelHex& hex, TVeldoriaParser& parser, const std::string& word) {
-    const int32_t position = parser.Database.Terrains.AddOrUpdate(word, "", 0, word);
+    const int32_t position = RegisterCode(parser.Database.Terrains, word);
     if (position >= kNoTerrain) {
         // The hex keeps a terrain as a byte; a table this long only comes from a damaged report.
         parser.Log("  Too many terrain types, terrain of hex " + JoinLocation(hex.X, hex.Y, hex.Overworld, true) + " left unknown");
@@ -72,7 +79,7 @@ void ReadPopulation(TVelHex& hex, TVeldoriaParser& parser) {
     const TVelIndexRecord* race = FindRaceByName(database.Races, race_name);
     if (race != nullptr) {
         const std::string code = race->Code;
-        database.Races.AddOrUpdate(count == 1 ? race_name : "", count == 1 ? "" : race_name, 0, code);
+        RegisterName(database.Races, race_name, count, code);
         hex.Peasants.AddNew(code, 0, count);
     } else {
         parser.Log("  Unknown peasant race: " + race_name);
@@ -130,7 +137,7 @@ void ReadEconomy(TVelHex& hex, TVeldoriaParser& parser, std::size_t limit) {
 }
 
 void ReadGate(TVelHex& hex, TVeldoriaParser& parser) {
-    if (parser.PeekWord(1) == "There" && parser.PeekWord(2) == "is" && parser.PeekWord(3) == "a" && parser.PeekWord(4) == "Gate") {
+    if (parser.PeekWords<4>() == std::array<std::string_view, 4>{"There", "is", "a", "Gate"}) {
         hex.Gate = StrToIntDef(parser.GetWord(8), 0);
         parser.SkipLine();
     } else {
@@ -171,7 +178,7 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     hex.Confirmed = true;
     hex.Turn = turn;
     if (!ParseBasicInfo(hex, parser)) return false;
-    parser.Log("** Parsing details for hex " + IntToStr(hex.X) + ", " + IntToStr(hex.Y) + (hex.Overworld ? "" : "(Underworld)"));
+    parser.Log({"** Parsing details for hex ", IntToStr(hex.X), ", ", IntToStr(hex.Y), hex.Overworld ? "" : "(Underworld)"});
     const std::size_t limit = NextRegionBoundary(parser, parser.Position());
     if (parser.PrevChar() != '.') ReadPopulation(hex, parser);
     ReadEconomy(hex, parser, limit);
@@ -195,7 +202,7 @@ bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser) {
 
     parser.ReadWord();
     const std::string province = parser.ReadUntil(",.;");
-    hex.Province = parser.Database.Provinces.AddOrUpdate(province, "", 0, province);
+    hex.Province = RegisterCode(parser.Database.Provinces, province);
     if (parser.PrevChar() != '.') {
         hex.SettlementSize = 0;
         if (parser.PeekWord(1) == "contains") {
@@ -270,7 +277,7 @@ void ParseMarketList(TVelItemList& list, TVeldoriaParser& parser) {
         const std::string code = parser.ReadUntil("]");
         int32_t price = 0;
         if (parser.PeekWord(1) == "at") price = ReadAmount(parser);
-        parser.Database.ItemTypes.AddOrUpdate(count == 1 ? name : "", count == 1 ? "" : name, 0, code);
+        RegisterName(parser.Database.ItemTypes, name, count, code);
         list.AddNew(code, price, count);
         if (parser.PeekWord(1) != ",") return;
     }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "import/region_parser.h"
+#include "import/index_names.h"
 #include "import/report_words.h"
 #include "import/text_utils.h"
 #include "import/veldoria_parser.h"
@@ -65,7 +66,8 @@ void ReadFlags(TVelUnit& unit, TVeldoriaParser& parser) {
 // The faction group "Name (number)": no item code among the next words, and the name's bracket
 // comes before any item's, so that reading the name cannot run into later entries.
 bool FactionGroupFollows(TVeldoriaParser& parser) {
-    if (parser.PeekWord(2) == "[" || parser.PeekWord(3) == "[" || parser.PeekWord(4) == "[") return false;
+    const auto ahead = parser.PeekWords<4>();
+    if (ahead[1] == "[" || ahead[2] == "[" || ahead[3] == "[") return false;
     const std::size_t bracket = parser.FindFirstOf("([", parser.Position());
     return bracket < parser.Size() && parser.Text()[bracket] == '(';
 }
@@ -81,7 +83,7 @@ void ReadFactionGroup(TVelUnit& unit, TVeldoriaParser& parser) {
 std::string ReadName(TVeldoriaParser& parser) {
     std::string name = parser.ReadUntil("(");
     // A bracket followed by more than a number and ")" belongs to the name.
-    while (parser.PeekWord(2) != ")" && parser.PeekWord(3) != ",") {
+    for (auto ahead = parser.PeekWords<3>(); ahead[1] != ")" && ahead[2] != ","; ahead = parser.PeekWords<3>()) {
         name += '(';
         name += parser.ReadUntil("(");
     }
@@ -105,10 +107,6 @@ void SplitOffUnreadText(std::string& name, int32_t& count, TVeldoriaParser& pars
         }
     }
     name = std::string(rest);
-}
-
-void RegisterName(TVelIndexList& table, const std::string& name, int32_t count, const std::string& code) {
-    table.AddOrUpdate(count == 1 ? name : "", count == 1 ? "" : name, 0, code);
 }
 
 ItemTypeAnswer Classify(TVeldoriaParser& parser, const std::string& name, int32_t count, const std::string& code) {
@@ -200,7 +198,7 @@ void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overw
     unit.Name = ReadName(parser);
     if (parser.PrevChar() != '(') return;
     unit.Number = StrToIntDef(parser.ReadWord(), 0);
-    parser.Log("** Parsing Unit [" + unit.Name + " (" + IntToStr(unit.Number) + ")]");
+    parser.Log({"** Parsing Unit [", unit.Name, " (", IntToStr(unit.Number), ")]"});
     parser.GetWord(2);
 
     ReadFlags(unit, parser);

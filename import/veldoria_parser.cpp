@@ -40,14 +40,16 @@ int MonthNumber(std::string_view word) {
 }  // namespace
 
 TVeldoriaParser::TVeldoriaParser(TVelMain& database, TParseStatusLog& status, TItemTypeQuestion& question)
-    : Database(database), status_(status), question_(question) {}
-
-void TVeldoriaParser::LoadFromString(std::string text) {
-    TFileParser::LoadFromString(NormaliseLineEnds(std::move(text)));
-}
+    : TFileParser(LineEnds::Single), Database(database), status_(status), question_(question) {}
 
 void TVeldoriaParser::Log(std::string_view line) {
     status_.AddLine(line);
+}
+
+void TVeldoriaParser::Log(std::initializer_list<std::string_view> parts) {
+    log_line_.clear();
+    for (std::string_view part : parts) log_line_ += part;
+    status_.AddLine(log_line_);
 }
 
 void TVeldoriaParser::Parse() {

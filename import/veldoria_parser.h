@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,9 @@ enum class ReportFaction { Own = 0, NotFound = 1, Other = 2 };
 // Turns one turn report into changes to the database: the header, the faction sections of an own
 // report, the region entries with their units and structures, and the orders template. The
 // sections themselves are read by the section parsers (faction_sections, region_parser,
-// structure_parser, unit_parser, orders_template), all through this one reader.
+// structure_parser, unit_parser, orders_template), all through this one reader. Reports are read
+// with single line ends, so that the empty lines ending sections are seen in files with bare LFs
+// as well as in CR LF files.
 class TVeldoriaParser : public TFileParser {
 public:
     TVeldoriaParser(TVelMain& database, TParseStatusLog& status, TItemTypeQuestion& question);
@@ -34,10 +37,6 @@ public:
     TVelMain& Database;
     OrdersMode OrdersOption = OrdersMode::Preserve;
     std::vector<std::string> Events;  // one entry per event line of the report
-
-    // Reports are read with their line ends made uniform (CR LF), so that an empty line is seen as
-    // one whatever the mail system did to the line ends.
-    void LoadFromString(std::string text) override;
 
     // The whole import of the loaded report. Throws Error with the user's message when the report
     // cannot be imported; what was imported before the error stays.
@@ -47,6 +46,9 @@ public:
     ReportFaction ParseHeader();
 
     void Log(std::string_view line);
+    // A line made of its parts, built without a fresh allocation per line (units and hexes log one
+    // each).
+    void Log(std::initializer_list<std::string_view> parts);
     // Moves forward to position, logging the text passed over as not understood.
     void PassTextTo(std::size_t position);
     TItemTypeQuestion& ItemTypeQuestion() { return question_; }
@@ -60,6 +62,7 @@ private:
 
     TParseStatusLog& status_;
     TItemTypeQuestion& question_;
+    std::string log_line_;
 };
 
 }  // namespace hexwarden

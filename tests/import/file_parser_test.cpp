@@ -238,10 +238,18 @@ TEST(FileParserLookahead, LinesAheadWithoutMoving) {
     EXPECT_TRUE(last_line.IsNextLineBlank());
 }
 
-TEST(TextUtils, LineEndsBecomeCrLf) {
-    EXPECT_EQ(NormaliseLineEnds("a\nb\r\nc\rd\n\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
-    EXPECT_EQ(NormaliseLineEnds("a\r\n\r\n"), "a\r\n\r\n");
-    EXPECT_EQ(NormaliseLineEnds("\n\r"), "\r\n\r\n");
+TEST(FileParserLines, SingleLineEndsSeeEveryEmptyLine) {
+    TFileParser parser(TFileParser::LineEnds::Single);
+    parser.LoadFromString("a\n\nb\r\n\r\nc\r\rd\n\re");
+    std::vector<std::string> lines;
+    while (!parser.AtEnd()) lines.push_back(parser.ReadLine());
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "b", "", "c", "", "d", "", "e"}));
+}
+
+TEST(TextUtils, PreviewAndLineBreaks) {
+    EXPECT_EQ(FindLineBreak("0123456789abcdef\rx", 0), 16u);
+    EXPECT_EQ(FindLineBreak("0123456789\nabcdef", 3), 10u);
+    EXPECT_EQ(FindLineBreak("no breaks at all here", 0), 21u);
     EXPECT_EQ(TextPreview("\r\n  first line  \r\nsecond"), "first line");
     EXPECT_EQ(TextPreview(std::string(100, 'x')).size(), 60u);
 }

@@ -71,7 +71,9 @@ protected:
                     const TVelHex* hex = import_.database.FindHex(seen.x, seen.y, seen.overworld);
                     ASSERT_NE(hex, nullptr) << seen.terrain << " " << seen.x << "," << seen.y << " in turn " << next_turn_;
                     EXPECT_EQ(hex->TerrainName(), Capitalise(seen.terrain));
-                    if (!exits) EXPECT_TRUE(hex->Confirmed);
+                    if (!exits) {
+                        EXPECT_TRUE(hex->Confirmed);
+                    }
                 }
             }
         }
@@ -254,7 +256,9 @@ TEST_F(GameAReports, IndexTablesHoldCleanNamesAndOnlySkillsAsSkills) {
         for (const auto& record : *table) {
             EXPECT_EQ(record->Code.find(','), std::string::npos) << record->Code;
             EXPECT_EQ(record->Name.find(','), std::string::npos) << record->Name;
-            if (table != &database.SkillTypes) EXPECT_EQ(record->Plural.find(','), std::string::npos) << record->Plural;
+            if (table != &database.SkillTypes) {
+                EXPECT_EQ(record->Plural.find(','), std::string::npos) << record->Plural;
+            }
         }
     }
     std::set<std::string> skills;
