@@ -56,7 +56,7 @@ TVelUnit::TVelUnit(TVelMain& main)
       main_(&main) {}
 
 TVelUnit::~TVelUnit() {
-    for (TVelUnitList* list : referrers_) list->Forget(this);
+    referrers_.ForEach([this](TVelUnitList* list) { list->Forget(this); });
 }
 
 void TVelUnit::Reset(bool with_history) {

@@ -8,6 +8,7 @@
 #include "model/item_list.h"
 #include "model/skill_list.h"
 #include "model/troop_list.h"
+#include "model/unit_referrers.h"
 
 namespace hexwarden {
 
@@ -117,7 +118,8 @@ private:
     friend class TVelUnitIndexList;
 
     TVelMain* main_;
-    std::vector<TVelUnitList*> referrers_;  // the reference lists naming this unit
+    UnitReferrers referrers_;
+
     int32_t index_in_owner_ = -1;           // position in the owning TVelUnitIndexList
 };
 

@@ -73,8 +73,8 @@ TVelUnit* TVelUnitIndexList::AddOrReplace(std::unique_ptr<TVelUnit> unit) {
 
     // Whatever still names the old record names the new one from now on.
     TVelUnit* replacement = unit.get();
-    for (TVelUnitList* list : existing->referrers_) list->Substitute(existing, replacement);
-    existing->referrers_.clear();
+    existing->referrers_.ForEach([&](TVelUnitList* list) { list->Substitute(existing, replacement); });
+    existing->referrers_.Clear();
 
     replacement->index_in_owner_ = existing->index_in_owner_;
     first_by_number_[replacement->Number] = replacement;

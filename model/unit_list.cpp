@@ -38,11 +38,8 @@ TVelUnit* TVelUnitList::FindByNumber(int32_t number) const {
     return nullptr;
 }
 
-// A unit is named by few lists, so asking the unit is cheaper than scanning a long list.
 bool TVelUnitList::Contains(const TVelUnit* unit) const {
-    if (unit == nullptr) return false;
-    const auto& referrers = unit->referrers_;
-    return std::find(referrers.begin(), referrers.end(), this) != referrers.end();
+    return unit != nullptr && unit->referrers_.Contains(this);
 }
 
 void TVelUnitList::AddUnique(TVelUnit* unit) {
@@ -77,17 +74,12 @@ void TVelUnitList::Erase(std::vector<TVelUnit*>::iterator position) {
     positions_.reset();
 }
 
-// Most units are named by a hex or structure, the own-unit list and the new-unit list: room for
-// a few at once saves reallocating as they come.
 void TVelUnitList::Register(TVelUnit* unit) {
-    auto& referrers = unit->referrers_;
-    if (referrers.capacity() == 0) referrers.reserve(4);
-    referrers.push_back(this);
+    unit->referrers_.Insert(this);
 }
 
 void TVelUnitList::Unregister(TVelUnit* unit) const {
-    auto& referrers = unit->referrers_;
-    referrers.erase(std::find(referrers.begin(), referrers.end(), this));
+    unit->referrers_.Erase(this);
 }
 
 std::size_t TVelUnitList::PositionOf(const TVelUnit* unit) {

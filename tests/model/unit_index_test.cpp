@@ -139,6 +139,27 @@ TEST_F(UnitIndex, FreedUnitsLeaveEveryListAndFreedListsLeaveTheirUnits) {
     EXPECT_EQ(db.Units.Count(), 0);
 }
 
+// Only a damaged file names one unit from many places; it must work the same way.
+TEST_F(UnitIndex, AUnitNamedByManyListsIsStillReplacedAndFreedEverywhere) {
+    TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, 100, kOther, 0, 0));
+    std::vector<std::unique_ptr<TVelUnitList>> lists;
+    for (int i = 0; i < 40; ++i) {
+        lists.push_back(std::make_unique<TVelUnitList>(db));
+        lists.back()->AddByNumber(100);
+        lists.back()->AddByNumber(100);
+    }
+    lists.erase(lists.begin() + 10, lists.begin() + 30);
+    TVelUnit* replacement = db.Units.AddOrReplace(MakeUnit(db, 100, kOther, 0, 0, 2));
+    EXPECT_NE(replacement, unit);
+    for (const auto& list : lists) {
+        ASSERT_EQ(list->Count(), 1);
+        EXPECT_EQ(list->Get(0), replacement);
+    }
+    std::unique_ptr<TVelUnit> extracted = db.Units.Extract(replacement);
+    extracted.reset();
+    for (const auto& list : lists) EXPECT_EQ(list->Count(), 0);
+}
+
 TEST_F(UnitIndex, FindLostUnitsMovesOwnUnitsTheReportNoLongerShows) {
     TVelUnit* stays = Import(100, kOwn, 2, 2, 5);
     TVelUnit* inside = Import(101, kOwn, 4, 4, 5);
