@@ -8,6 +8,7 @@ namespace hexwarden {
 
 namespace {
 constexpr std::size_t kMinItemBytes = 13;  // empty code, price, count, illusion
+constexpr int32_t kIndexedLength = 32;      // below this a scan is as quick
 }  // namespace
 
 TVelItem::TVelItem(std::string code, int32_t price, int32_t count, bool illusion)
@@ -38,15 +39,34 @@ bool TVelItemList::HasStock(std::string_view code) const {
     return item != nullptr && item->Count > 0;
 }
 
+void TVelItemList::Clear() {
+    items_.Clear();
+    merge_index_.reset();
+}
+
+int32_t TVelItemList::IndexOfSameCodeAndPrice(const TVelItem& item) {
+    if (Count() < kIndexedLength) {
+        for (int32_t i = 0; i < Count(); ++i)
+            if (Get(i)->Code == item.Code && Get(i)->Price == item.Price) return i;
+        return -1;
+    }
+    if (!merge_index_) {
+        merge_index_ = std::make_unique<std::unordered_map<CodeAndPrice, int32_t, CodeAndPriceHash>>();
+        for (int32_t i = 0; i < Count(); ++i) merge_index_->try_emplace(CodeAndPrice{Get(i)->Code, Get(i)->Price}, i);
+    }
+    const auto found = merge_index_->find(CodeAndPrice{item.Code, item.Price});
+    return found == merge_index_->end() ? -1 : found->second;
+}
+
 int32_t TVelItemList::Add(std::unique_ptr<TVelItem> item) {
-    for (int32_t i = 0; i < Count(); ++i) {
-        TVelItem* stored = Get(i);
-        if (stored && stored->Code == item->Code && stored->Price == item->Price) {
-            stored->Count = WrappingAdd(stored->Count, item->Count);
-            return i;
-        }
+    const int32_t same = IndexOfSameCodeAndPrice(*item);
+    if (same >= 0) {
+        TVelItem& stored = *Get(same);
+        stored.Count = WrappingAdd(stored.Count, item->Count);
+        return same;
     }
     item->Owner = this;
+    if (merge_index_) merge_index_->try_emplace(CodeAndPrice{item->Code, item->Price}, Count());
     items_.Add(std::move(item));
     return -1;
 }

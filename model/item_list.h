@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "model/enhanced_list.h"
 
@@ -30,7 +32,8 @@ public:
 };
 
 // Goods of a unit or a market, or the population of a hex. Codes are named by an index table
-// that the list does not own (ItemTypes, or Races for the population).
+// that the list does not own (ItemTypes, or Races for the population). Items merge by the code
+// and price they had when added; set those before adding.
 class TVelItemList {
 public:
     explicit TVelItemList(const TVelIndexList& name_index) : NameIndex(&name_index) {}
@@ -41,7 +44,7 @@ public:
 
     int32_t Count() const { return items_.Count(); }
     TVelItem* Get(int32_t index) const { return items_.Get(index); }
-    void Clear() { items_.Clear(); }
+    void Clear();
 
     TVelItem* FindByCode(std::string_view code) const;
     // The code is there with a count above 0 (so not for an unlimited -1).
@@ -62,7 +65,19 @@ public:
     void LoadFromStream(TKvFileStream& stream);
 
 private:
+    using CodeAndPrice = std::pair<std::string, int32_t>;
+    struct CodeAndPriceHash {
+        std::size_t operator()(const CodeAndPrice& key) const {
+            return std::hash<std::string>{}(key.first) ^ (std::hash<int32_t>{}(key.second) * 31);
+        }
+    };
+
+    int32_t IndexOfSameCodeAndPrice(const TVelItem& item);
+
     TEnhancedList<TVelItem> items_;
+    // Markets hold a few dozen items at most; only a damaged file has thousands, and then merging
+    // each into the list must not scan it. Built once the list is long.
+    std::unique_ptr<std::unordered_map<CodeAndPrice, int32_t, CodeAndPriceHash>> merge_index_;
 };
 
 }  // namespace hexwarden

@@ -20,6 +20,15 @@ TEST(ItemList, SameCodeAndPriceAddUpOtherPricesStaySeparate) {
     EXPECT_EQ(market.Get(1)->Owner, &market);
     EXPECT_EQ(market.AddNew("hors", 0, 1), -1);  // codes compare with exact case
     EXPECT_EQ(market.Count(), 3);
+
+    // Long lists (only damaged files make them) merge the same way.
+    for (int32_t price = 100; price < 160; ++price) market.AddNew("HORS", price, 1);
+    EXPECT_EQ(market.AddNew("HORS", 0, 5), 0);
+    EXPECT_EQ(market.AddNew("HORS", 159, 1), 62);
+    EXPECT_EQ(market.AddNew("HORS", 160, 1), -1);
+    EXPECT_EQ(market.Get(0)->Count, 20);
+    EXPECT_EQ(market.Get(62)->Count, 2);
+    EXPECT_EQ(market.Count(), 64);
 }
 
 TEST(ItemList, DisplayNameUsesTheNameTableAndMarksIllusions) {
