@@ -134,10 +134,12 @@ void BM_LoadFromFile(benchmark::State& state) {
     std::filesystem::remove(file);
 }
 
-BENCHMARK(BM_SaveToStream)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFromStream)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
+// Several rounds each: the first open of a process also pays for growing the heap, which the
+// later ones (and every open after the first in the desktop program) reuse.
+BENCHMARK(BM_SaveToStream)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_LoadFromStream)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 }  // namespace
 }  // namespace hexwarden

@@ -80,6 +80,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!in || std::filesystem::is_directory(path, error)) throw Error("Cannot open file " + path.string());
     std::string bytes;
+    if (const auto size = std::filesystem::file_size(path, error); !error) bytes.reserve(size);  // one allocation for large files
     char buffer[1 << 16];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
     if (in.bad()) throw StreamReadError();
