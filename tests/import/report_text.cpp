@@ -1,6 +1,7 @@
 #include "tests/import/report_text.h"
 
 #include "import/turn_import.h"
+#include "platform/error.h"
 
 namespace hexwarden::testing {
 
@@ -46,6 +47,15 @@ TVeldoriaParser ReportImport::ParserOver(std::string text) {
     TVeldoriaParser parser(database, log, question);
     parser.LoadFromString(std::move(text));
     return parser;
+}
+
+std::string ErrorOf(ReportImport& import, std::string report) {
+    try {
+        import.Import(std::move(report));
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "";
 }
 
 }  // namespace hexwarden::testing

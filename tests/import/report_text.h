@@ -71,4 +71,7 @@ public:
     RecordingQuestion question;
 };
 
+// The message of the error an import stops with, or "" when it succeeds.
+std::string ErrorOf(ReportImport& import, std::string report);
+
 }  // namespace hexwarden::testing
