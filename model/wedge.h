@@ -10,7 +10,6 @@
 
 namespace hexwarden {
 
-class DrawingSurface;
 class TKvFileStream;
 class TVelHex;
 class TVelMain;
