@@ -61,8 +61,9 @@ void ReadSkillReport(TVeldoriaParser& parser) {
     const std::string text = ReadDescription(parser);
     parser.Log("Skill Report for " + code);
     TVelIndexList& skills = parser.Database.SkillTypes;
-    if (TVelIndexRecord* skill = skills.FindByCode(code)) {
-        skill->Plural = skill->Plural.empty() ? text : skill->Plural + "\r\n\r\n" + text;
+    if (const int32_t position = skills.IndexOfCode(code); position >= 0) {
+        const std::string& old_text = skills.Get(position)->Plural;
+        skills.SetPlural(position, old_text.empty() ? text : old_text + "\r\n\r\n" + text);
     } else {
         skills.AddOrUpdate(name, text, 0, code);
     }

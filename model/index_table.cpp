@@ -1,5 +1,7 @@
 #include "model/index_table.h"
 
+#include <utility>
+
 #include "model/text_rules.h"
 #include "model/record_stream.h"
 
@@ -68,6 +70,27 @@ void TVelIndexList::IndexName(const std::string& text, int32_t position) {
     if (text.empty()) return;
     auto [entry, inserted] = by_name_.try_emplace(text, position);
     if (!inserted && entry->second > position) entry->second = position;
+}
+
+void TVelIndexList::UnindexName(const std::string& text, int32_t position) {
+    const auto entry = by_name_.find(text);
+    if (entry == by_name_.end() || entry->second != position) return;
+    by_name_.erase(entry);
+    for (int32_t later = position + 1; later < Count(); ++later) {
+        const TVelIndexRecord& record = *Get(later);
+        if (record.Name == text || record.Plural == text) {
+            by_name_.emplace(text, later);
+            return;
+        }
+    }
+}
+
+void TVelIndexList::SetPlural(int32_t position, std::string plural) {
+    TVelIndexRecord* record = Get(position);
+    if (record == nullptr) return;
+    const std::string old_plural = std::exchange(record->Plural, std::move(plural));
+    if (old_plural != record->Name) UnindexName(old_plural, position);
+    IndexName(record->Plural, position);
 }
 
 int32_t TVelIndexList::Add(std::unique_ptr<TVelIndexRecord> record) {

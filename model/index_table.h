@@ -53,6 +53,9 @@ public:
     int32_t Add(std::unique_ptr<TVelIndexRecord> record);
     // The position of the code's record, new or old.
     int32_t AddOrUpdate(std::string_view name, std::string_view plural, int32_t value, std::string_view code);
+    // Replaces the plural of the record at the position (skill records keep their report texts
+    // there), keeping the name lookup right. Nothing for a position outside the table.
+    void SetPlural(int32_t position, std::string plural);
 
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
@@ -68,6 +71,9 @@ private:
     using TextIndex = std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>>;
 
     void IndexName(const std::string& text, int32_t position);
+    // The text no longer names the record at the position: the lookup moves to the next record
+    // that has it, if any.
+    void UnindexName(const std::string& text, int32_t position);
     static int32_t Lookup(const TextIndex& index, std::string_view text);
 
     TEnhancedList<TVelIndexRecord> records_;

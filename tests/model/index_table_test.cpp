@@ -75,6 +75,21 @@ TEST(IndexTables, FilledInNameThatALaterRecordAlreadyUsesFindsTheEarlierRecord) 
     EXPECT_EQ(items.FindByName(""), items.Get(1));
 }
 
+TEST(IndexTables, ReplacedPluralIsFoundByItsNewTextOnly) {
+    TVelIndexList skills;
+    skills.AddOrUpdate("mining", "Old report.", 0, "MINI");
+    skills.AddOrUpdate("quarrying", "Old report.", 0, "QUAR");
+    skills.SetPlural(0, "New report.");
+    EXPECT_EQ(skills.IndexOfName("New report."), 0);
+    // The old text now names only the later record that still carries it.
+    EXPECT_EQ(skills.IndexOfName("Old report."), 1);
+    skills.SetPlural(1, "Other.");
+    EXPECT_EQ(skills.IndexOfName("Old report."), -1);
+    EXPECT_EQ(skills.IndexOfName("Mining"), 0);
+    skills.SetPlural(5, "Nowhere.");
+    EXPECT_EQ(skills.Count(), 2);
+}
+
 TEST(IndexTables, NameForPicksByCountAndFallsBack) {
     const TVelIndexRecord leader("leader", 0, "LEAD", "leaders");
     EXPECT_EQ(NameFor(leader, 0), "Leaders");
