@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/database_round_trip.h"
 #include "model/database.h"
 #include "platform/error.h"
 #include "platform/file_stream.h"
@@ -15,12 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         database.LoadFromStream(in);
     } catch (const Error&) {
     }
-    // What was read must save and open again.
-    TVelFileStream out;
-    database.SaveToStream(out);
-    TVelFileStream again(out.Bytes());
-    TVelMain reopened;
-    reopened.Clear();
-    reopened.LoadFromStream(again);
+    fuzzing::SaveAndReopen(database);
     return 0;
 }

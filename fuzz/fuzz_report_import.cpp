@@ -2,12 +2,12 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/database_round_trip.h"
 #include "import/item_type_question.h"
 #include "import/parse_status_log.h"
 #include "import/turn_import.h"
 #include "model/database.h"
 #include "platform/error.h"
-#include "platform/file_stream.h"
 
 namespace {
 
@@ -38,12 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ImportTurnReportText(database, report, OrdersMode::Clear, log, question);
     } catch (const Error&) {
     }
-    // Whatever the import left must save and open again.
-    TVelFileStream out;
-    database.SaveToStream(out);
-    TVelFileStream in(out.Bytes());
-    TVelMain reopened;
-    reopened.Clear();
-    reopened.LoadFromStream(in);
+    fuzzing::SaveAndReopen(database);
     return 0;
 }
