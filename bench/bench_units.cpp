@@ -18,8 +18,9 @@ std::unique_ptr<TVelUnit> ReportedUnit(TVelMain& db, int32_t number, int32_t tur
     unit->Turn = turn;
     unit->Faction = number % 2 == 0 ? kOwnFaction : 12;
     unit->FactionConfirmed = true;
-    unit->X = (number % 200) * 2;
-    unit->Y = (number / 200) % 200 * 2;
+    // One unit per hex whatever the count, so that only the index grows with N.
+    unit->X = number % 500;
+    unit->Y = 2 * (number / 500) + unit->X % 2;
     unit->Name = "Unit";
     unit->Troops.AddTroops("LEAD", 1);
     unit->Items.AddNew("SILV", 0, 100);

@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "platform/allocator_tuning.h"
 #include "platform/error.h"
 
 namespace {
@@ -30,6 +31,7 @@ void PrintOverview(std::ostream& out, const std::vector<Command>& commands) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    hexwarden::TuneAllocator();
     const std::vector<Command> commands = AllCommands();
     std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
