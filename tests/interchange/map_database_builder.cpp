@@ -2,15 +2,12 @@
 
 #include <memory>
 
+#include "tests/support/database_builder.h"
+
 namespace hexwarden::testing {
 
 TVelHex& AddHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t turn, bool confirmed) {
-    auto hex = std::make_unique<TVelHex>(main);
-    hex->X = x;
-    hex->Y = y;
-    hex->Overworld = overworld;
-    hex->Turn = turn;
-    hex->Confirmed = confirmed;
+    auto hex = MakeHex(main, x, y, confirmed, turn, overworld);
     hex->Terrain = 255;
     hex->Province = -1;
     return *main.HexesOf(overworld).AddOrMerge(std::move(hex));
