@@ -9,17 +9,7 @@ namespace {
 constexpr std::size_t kMaxTrimmedLength = 2000;
 constexpr std::size_t kPreviewLength = 60;
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 void TrimAndCollapseInto(std::string& out, std::string_view text, bool drop_line_breaks) {
     text = TrimBlanks(text);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_fields.h"
+
 namespace hexwarden {
 
 // Drops bytes 0..32 at both ends and folds every inner run of spaces into one space. Tabs inside
@@ -31,9 +33,6 @@ private:
 
 // Drops spaces (and only spaces) at both ends and keeps at most the first 2000 bytes of the rest.
 std::string TrimSpaces(std::string_view text);
-
-// Removes bytes 0..32 at both ends.
-std::string_view TrimBlanks(std::string_view text);
 
 // The first non-blank line of the text, trimmed and cut to a length fit for a log line.
 std::string TextPreview(std::string_view text);

@@ -1,21 +1,13 @@
 #include "model/text_rules.h"
 
+#include "platform/text_fields.h"
+
 namespace hexwarden {
 
 namespace {
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
 }
 
 // Skips a run of digits and tells how many there were.

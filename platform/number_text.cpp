@@ -1,14 +1,11 @@
 #include "platform/number_text.h"
 
 #include "platform/error.h"
+#include "platform/text_fields.h"
 
 namespace hexwarden {
 
 namespace {
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
 
 int DigitValue(char c, int base) {
     int value = -1;
@@ -21,8 +18,7 @@ int DigitValue(char c, int base) {
 }  // namespace
 
 std::optional<int32_t> ParseInt(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';

@@ -4,16 +4,28 @@ namespace hexwarden {
 
 namespace {
 
-bool IsBlank(char c) {
+bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
+}
+
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string_view TrimWhere(std::string_view text, bool (*trimmed)(char)) {
+    while (!text.empty() && trimmed(text.front())) text.remove_prefix(1);
+    while (!text.empty() && trimmed(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace
 
+std::string_view TrimBlanks(std::string_view text) {
+    return TrimWhere(text, IsBlankOrControl);
+}
+
 std::string_view TrimSpacesAndTabs(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
+    return TrimWhere(text, IsSpaceOrTab);
 }
 
 std::vector<std::string_view> SplitAt(std::string_view text, char separator) {

@@ -5,6 +5,9 @@
 
 namespace hexwarden {
 
+// The text without the bytes 0 to 32 (blanks, tabs, line ends, control characters) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // The text without the blanks and tabs at either end (line ends and other control characters stay).
 std::string_view TrimSpacesAndTabs(std::string_view text);
 
