@@ -19,7 +19,7 @@ Command NewCommand() {
         auto arguments = ParseCommandLine(words, usage, {}, {});
         if (!arguments) return 0;
         const std::string file = arguments->Operands(1, 1)[0];
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         database.Clear();
         SaveDatabase(database, file);
         return 0;
@@ -39,7 +39,7 @@ Command InfoCommand() {
         auto arguments = ParseCommandLine(words, usage, {}, {"json"});
         if (!arguments) return 0;
         const std::string file = arguments->Operands(1, 1)[0];
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         const DatabaseSummary summary = Summarise(database);
         if (arguments->Has("json")) {

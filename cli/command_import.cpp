@@ -75,7 +75,7 @@ Command ImportCommand() {
         TSilentStatusLog silent_log;
         TParseStatusLog& log = arguments->Has("verbose") ? static_cast<TParseStatusLog&>(verbose_log) : silent_log;
 
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenOrCreateDatabase(database, file);
         for (const auto& report : reports) {
             try {
@@ -105,7 +105,7 @@ Command ImportFactionsCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const std::string list = arguments->Operands(1, 1)[0];
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenOrCreateDatabase(database, file);
         const int32_t count = ImportFactions(database.Factions, list);
         SaveDatabase(database, file);

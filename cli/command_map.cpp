@@ -86,7 +86,7 @@ Command ExportMapCommand() {
         options.ExpUnitFaction = options.ExpUnitItems = options.ExpUnitTroops = options.ExpUnitSkills =
             options.ExpUnitFlags = options.ExportUnits;
 
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         WriteWholeFile(out, ExportMapData(database, options));
         std::cout << kExportCompletedMessage << "\n";
@@ -108,7 +108,7 @@ Command ImportMapCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const std::string map_file = arguments->Operands(1, 1)[0];
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         const std::string message = ImportMapData(database, map_file);
         SaveDatabase(database, file);

@@ -23,7 +23,7 @@ Command OrdersCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const std::string out = arguments->Operands(1, 1)[0];
-        TVelMain database;
+        TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         const auto without_orders = UnitsWithoutOrders(database.OwnUnits);
         if (!without_orders.empty()) {

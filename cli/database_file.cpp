@@ -26,6 +26,11 @@ void StderrMessages::ShowError(const std::string& message) {
     std::cerr << message << "\n";
 }
 
+TVelMain& CommandDatabase() {
+    static TVelMain* const database = new TVelMain;
+    return *database;
+}
+
 void OpenDatabase(TVelMain& database, const std::filesystem::path& file) {
     RecordedMessages messages;
     if (!LoadFromFile(database, file, messages)) throw Error(messages.Message() + " (" + file.string() + ")");

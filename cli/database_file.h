@@ -21,6 +21,10 @@ public:
     void ShowError(const std::string& message) override;
 };
 
+// The database a command works on. It is never freed: the process ends with the command, and
+// freeing millions of records one by one would add a fifth to the time of a large import.
+TVelMain& CommandDatabase();
+
 // Opens the data file into the database; throws Error with the message when it cannot.
 void OpenDatabase(TVelMain& database, const std::filesystem::path& file);
 // Opens the data file, or leaves the database empty (as after Clear) when there is no such file.
