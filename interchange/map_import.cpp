@@ -6,6 +6,7 @@
 
 #include "interchange/item_list_text.h"
 #include "model/database.h"
+#include "model/terrain_colours.h"
 #include "platform/ascii_case.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
@@ -91,7 +92,7 @@ private:
         if (position < 0 && !name.empty()) {
             std::string code = LowerCaseAscii(name);
             position = main_.Terrains.IndexOfCode(code);
-            if (position < 0 && main_.Terrains.Count() < kNoTerrain) position = main_.Terrains.AddOrUpdate(name, "", 0, code);
+            if (position < 0 && main_.Terrains.Count() < kNoTerrain) position = main_.Terrains.AddOrUpdate(name, "", static_cast<int32_t>(TerrainColour(name)), code);
         }
         hex.Terrain = static_cast<uint8_t>(position >= 0 && position < kNoTerrain ? position : kNoTerrain);
     }

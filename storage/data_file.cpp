@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/database.h"
+#include "model/terrain_colours.h"
 #include "platform/error.h"
 #include "platform/file_stream.h"
 #include "platform/message_sink.h"
@@ -39,6 +40,8 @@ bool LoadFromFile(TVelMain& database, const std::filesystem::path& file_name, Me
     TVelFileStream stream(std::move(bytes));
     database.Clear();
     database.LoadFromStream(stream);
+    // Earlier versions registered new terrains without a colour.
+    ColourUncolouredTerrains(database.Terrains);
     return true;
 }
 
