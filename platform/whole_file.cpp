@@ -1,11 +1,12 @@
 #include "platform/whole_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <fstream>
 #include <system_error>
 
 #include "platform/error.h"
@@ -31,6 +32,14 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
+
+    // The saved file keeps the access rights the user gave the file it replaces.
+    void TakePermissionsOf(const std::filesystem::path& replaced) {
+        struct stat status {};
+        if (::stat(replaced.c_str(), &status) == 0 && ::fchmod(fd_, status.st_mode & 07777) != 0) {
+            throw Error("Cannot create file " + replaced.string());
+        }
+    }
 
     void Write(std::string_view bytes) {
         while (!bytes.empty()) {
@@ -66,6 +75,34 @@ private:
     bool committed_ = false;
 };
 
+// The file a save must replace: the final target of a chain of symbolic links, so that the link
+// stays and the file it names is updated.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;  // as the system's own lookup allows
+    std::filesystem::path target = path;
+    std::error_code error;
+    for (int links = 0; std::filesystem::is_symlink(target, error); ++links) {
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error || links == kMaxLinks) throw Error("Cannot create file " + path.string());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+// After a rename only the folder's entry points at the new file; until the folder reaches the disk
+// a power loss can bring the old file back.
+void SyncFolderOf(const std::filesystem::path& path) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // a folder we may write but not read; the file itself is on disk
+    const int result = ::fsync(fd);
+    const int fsync_error = errno;
+    ::close(fd);
+    // EINVAL: a file system that cannot sync folders, where there is nothing more to do.
+    if (result != 0 && fsync_error != EINVAL) throw StreamWriteError();
+}
+
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temporary = path;
@@ -76,14 +113,33 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
 }  // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::error_code error;
-    if (!in || std::filesystem::is_directory(path, error)) throw Error("Cannot open file " + path.string());
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        throw Error("Cannot open file " + path.string());
+    }
     std::string bytes;
-    if (const auto size = std::filesystem::file_size(path, error); !error) bytes.reserve(size);  // one allocation for large files
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    if (in.bad()) throw StreamReadError();
+    std::size_t filled = 0;
+    try {
+        // A regular file is read straight into one buffer of its size; a pipe or a file that grows
+        // meanwhile takes more rounds.
+        std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 0;
+        for (;;) {
+            if (filled == bytes.size()) bytes.resize(std::max(capacity, filled + (std::size_t{1} << 16)));
+            capacity = 0;
+            const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) throw StreamReadError();
+            if (got == 0) break;
+            filled += static_cast<std::size_t>(got);
+        }
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+    bytes.resize(filled);
     return bytes;
 }
 
@@ -92,11 +148,14 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void WriteWholeFile(const std::filesystem::path& path, const std::function<void(const ByteWriter&)>& produce) {
-    TemporaryFile temporary(TemporaryNameFor(path));
+    const std::filesystem::path target = ResolveLinks(path);
+    TemporaryFile temporary(TemporaryNameFor(target));
     if (!temporary.IsOpen()) throw Error("Cannot create file " + path.string());
+    temporary.TakePermissionsOf(target);
     produce([&temporary](std::string_view bytes) { temporary.Write(bytes); });
     temporary.Finish();
-    temporary.RenameTo(path);
+    temporary.RenameTo(target);
+    SyncFolderOf(target);
 }
 
 }  // namespace hexwarden

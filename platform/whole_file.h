@@ -12,8 +12,10 @@ namespace hexwarden {
 std::string ReadWholeFile(const std::filesystem::path& path);
 
 // Replaces the file with the bytes. The bytes go to a temporary file beside it first, which is
-// renamed over the old file only once it is complete, so a failed write leaves the old file as it
-// was. Throws Error when the file cannot be created and StreamWriteError when writing fails.
+// renamed over the old file only once it is complete and on disk, so a failed write leaves the old
+// file as it was; the folder is synced after the rename. A symbolic link is followed: the file it
+// names is replaced and the link stays. The new file keeps the permission bits of the old one.
+// Throws Error when the file cannot be created and StreamWriteError when writing fails.
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The same for content too large to hold at once: produce hands the bytes piece by piece to the

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "platform/error.h"
-#include "platform/whole_file.h"
 #include "tests/support/fixtures.h"
 
 namespace hexwarden {
@@ -101,20 +100,6 @@ TEST(ProfileFileHostileInput, ArbitraryBytesParseAndWriteBackUnchanged) {
         file.WriteString("a", "b", "c");
         EXPECT_EQ(ProfileFile::Parse(file.ToBytes()).ReadString("a", "b"), "c");
     }
-}
-
-TEST(WholeFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
-    testing::ScratchDir dir;
-    const std::string bytes("a\0b\r\n\xff", 6);
-    WriteWholeFile(dir / "f", "old content that is longer");
-    WriteWholeFile(dir / "f", bytes);
-    EXPECT_EQ(ReadWholeFile(dir / "f"), bytes);
-    std::filesystem::create_directories(dir / "folder" / "child");
-    EXPECT_THROW(WriteWholeFile(dir / "folder", "x"), Error);
-    EXPECT_THROW(WriteWholeFile(dir / "missing" / "f", "x"), Error);
-    EXPECT_THROW(ReadWholeFile(dir / "missing"), Error);
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder" / "child"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 }  // namespace
