@@ -1,4 +1,4 @@
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 #include <QStringDecoder>
 
