@@ -99,7 +99,8 @@ Command ImportFactionsCommand() {
     command.usage =
         "Usage: hexwarden-cli import-factions --db FILE LIST\n"
         "Reads the faction list LIST (one faction per line: name (number), e-mail address) into the\n"
-        "database in FILE (created when missing) and saves it.\n";
+        "database in FILE (created when missing) and saves it. When a line's number is not a number,\n"
+        "FILE is left as it was.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         auto arguments = ParseCommandLine(words, usage, {"db"}, {});
         if (!arguments) return 0;

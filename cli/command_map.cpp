@@ -1,5 +1,6 @@
 // export-map and import-map: map data exchanged with other players.
 #include <iostream>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/database_file.h"
@@ -18,12 +19,14 @@ struct Corner {
     int32_t y = 0;
 };
 
-Corner ParseCorner(const std::string& option, const std::string& text) {
+std::optional<Corner> OptionalCorner(const Arguments& arguments, const std::string& option) {
+    if (!arguments.Has(option)) return std::nullopt;
+    const std::string text = arguments.Value(option);
     const auto comma = text.find(',');
     if (comma != std::string::npos) {
         auto x = ParseInt(text.substr(0, comma));
         auto y = ParseInt(text.substr(comma + 1));
-        if (x && y) return {*x, *y};
+        if (x && y) return Corner{*x, *y};
     }
     throw UsageError("option --" + option + " takes X,Y, not '" + text + "'");
 }
@@ -57,9 +60,10 @@ Command ExportMapCommand() {
         "         [--confirmed-only] [--no-province] [--no-peasants] [--no-cities] [--no-tax]\n"
         "         [--no-wages] [--no-entertainment] [--no-for-sale] [--no-wanted] [--no-products]\n"
         "         [--gates] [--structures] [--units] OUT\n"
-        "Writes the hexes of the rectangle between the two corners (given in any order; each 0,0 when\n"
-        "left out) of one level (overworld when left out) to the map-data file OUT. --units also writes\n"
-        "the units' faction, items, troops, skills and flags.\n";
+        "Writes the hexes of the rectangle between the two corners (given in any order) of one level\n"
+        "(overworld when left out) to the map-data file OUT. A corner left out is the level's own:\n"
+        "0,0 for --from, its largest x and y for --to, so without corners the whole level is written.\n"
+        "--units also writes the units' faction, items, troops, skills and flags.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags = {"confirmed-only", "gates", "structures", "units"};
         for (const auto& field_switch : kFieldSwitches) flags.insert(field_switch.option);
@@ -70,12 +74,17 @@ Command ExportMapCommand() {
 
         MapExportOptions options;
         options.Overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
-        const Corner from = ParseCorner("from", arguments->Value("from", "0,0"));
-        const Corner to = ParseCorner("to", arguments->Value("to", "0,0"));
-        options.StartX = from.x;
-        options.StartY = from.y;
-        options.EndX = to.x;
-        options.EndY = to.y;
+        const auto from = OptionalCorner(*arguments, "from");
+        const auto to = OptionalCorner(*arguments, "to");
+        TVelMain& database = CommandDatabase();
+        OpenDatabase(database, file);
+        const TVelHexList& level = database.HexesOf(options.Overworld);
+        const Corner start = from.value_or(Corner{0, 0});
+        const Corner end = to.value_or(Corner{level.MaxX(), level.MaxY()});
+        options.StartX = start.x;
+        options.StartY = start.y;
+        options.EndX = end.x;
+        options.EndY = end.y;
         options.ConfirmedOnly = arguments->Has("confirmed-only");
         for (const auto& field_switch : kFieldSwitches) {
             if (arguments->Has(field_switch.option)) options.*field_switch.field = false;
@@ -86,8 +95,6 @@ Command ExportMapCommand() {
         options.ExpUnitFaction = options.ExpUnitItems = options.ExpUnitTroops = options.ExpUnitSkills =
             options.ExpUnitFlags = options.ExportUnits;
 
-        TVelMain& database = CommandDatabase();
-        OpenDatabase(database, file);
         WriteWholeFile(out, ExportMapData(database, options));
         std::cout << kExportCompletedMessage << "\n";
         return 0;
