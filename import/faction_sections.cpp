@@ -3,6 +3,7 @@
 #include <memory>
 #include <string_view>
 
+#include "import/index_names.h"
 #include "import/region_parser.h"
 #include "import/text_utils.h"
 #include "import/veldoria_parser.h"
@@ -37,19 +38,23 @@ bool IsSectionHeading(std::string_view line) {
 
 TFactionTypeEntry* StatusEntryFor(TVelMain& database, std::string_view label) {
     const std::string_view first_word = label.substr(0, label.find(' '));
-    if (first_word == "Tax") return &database.War;
-    if (first_word == "Trade") return &database.Trade;
+    // "Regions" and "Quartermasters" are the newer rules' words for the war and trade counts.
+    if (first_word == "Tax" || first_word == "Regions") return &database.War;
+    if (first_word == "Trade" || first_word == "Quartermasters") return &database.Trade;
     if (first_word == "Mages" || first_word == "Magic") return &database.Magic;
     return nullptr;
 }
 
-void ReadStatusLine(TVelMain& database, std::string line) {
+void ReadStatusLine(TVeldoriaParser& parser, std::string line) {
     TFileParser reader;
-    reader.LoadFromString(std::move(line));
+    reader.LoadFromString(line);
     const std::string label = reader.ReadUntil(":");
     if (reader.PrevChar() != ':') return;
-    TFactionTypeEntry* entry = StatusEntryFor(database, label);
-    if (entry == nullptr) return;
+    TFactionTypeEntry* entry = StatusEntryFor(parser.Database, label);
+    if (entry == nullptr) {
+        parser.Log({"Faction status not stored: ", line});
+        return;
+    }
     // Counts above 255 keep their low byte, as the data file stores them.
     entry->Used = static_cast<uint8_t>(StrToInt(reader.ReadWord()));
     entry->Max = static_cast<uint8_t>(StrToInt(reader.GetWord(2)));
@@ -69,9 +74,94 @@ void ReadSkillReport(TVeldoriaParser& parser) {
     }
 }
 
-bool StartsSkillReport(std::string_view line) {
+bool StartsReportEntry(std::string_view line) {
     const std::size_t open = line.find('[');
     return open != std::string_view::npos && line.find(']', open) != std::string_view::npos;
+}
+
+// Lines up to an empty line, each a new entry unless indented by two spaces, which continues the
+// one above. An error line gets "Error: " after its unit, so that the unit shows it among its events.
+void ReadEventLines(TVeldoriaParser& parser, bool errors) {
+    for (;;) {
+        const bool continuation = parser.PeekChar(0) == ' ' && parser.PeekChar(1) == ' ';
+        const std::string line = parser.ReadLine();
+        if (line.empty()) break;
+        if (!continuation) {
+            std::string event = TrimSpaces(line);
+            if (errors) {
+                const std::size_t colon = event.find(':');
+                if (colon == std::string::npos) event.insert(0, "Error: ");
+                else event.insert(colon + 1, " Error:");
+            }
+            parser.Events.push_back(std::move(event));
+        } else if (!parser.Events.empty()) {
+            parser.Events.back() += ' ';
+            parser.Events.back() += line;
+        }
+    }
+}
+
+// Headings that end the passing of lines before the events (battle reports among them).
+bool StartsLaterSection(std::string_view line) {
+    return line == "Skill reports:" || line == "Item reports:" || line == "Object reports:";
+}
+
+// What an item report describes, by the sentences the server writes for each kind.
+enum class Described { Race, Item, Unknown };
+
+Described KindOfDescription(std::string_view text) {
+    const auto has = [text](std::string_view phrase) { return text.find(phrase) != std::string_view::npos; };
+    if (has("This race") || has("This is a monster")) return Described::Race;
+    if (has("This item") || has("This is a") || has("This is the") || has("to withdraw")) return Described::Item;
+    return Described::Unknown;
+}
+
+// "name [CODE], weight ..., description": races and monsters go to the race table, other things to
+// the item table, names filling in only what is missing.
+void ReadItemReport(TVeldoriaParser& parser) {
+    const std::string name = parser.ReadUntil("[");
+    const std::string code = parser.ReadUntil("]");
+    const std::string text = ReadDescription(parser);
+    TVelMain& database = parser.Database;
+    switch (KindOfDescription(text)) {
+    case Described::Race:
+        parser.Log("Item Report for " + code + ": a race");
+        RegisterAsRace(database, code);
+        RegisterName(database.Races, name, 1, code);
+        break;
+    case Described::Item:
+        parser.Log("Item Report for " + code + ": an item");
+        if (database.Races.FindByCode(code) == nullptr) RegisterName(database.ItemTypes, name, 1, code);
+        break;
+    case Described::Unknown:
+        parser.Log("Item Report for " + code + " not understood: " + TextPreview(text));
+        break;
+    }
+}
+
+// The report sections before the attitudes: skill reports (read only when asked) and item reports,
+// up to limit. Other sections ("Object reports:") are passed.
+void ReadReportSections(TVeldoriaParser& parser, std::size_t limit, bool skills) {
+    enum class Section { Before, Skills, Items, Other } section = Section::Before;
+    for (parser.SkipBlankLines(); parser.Position() < limit && !AtDeclaredAttitudes(parser); parser.SkipBlankLines()) {
+        const std::string line = parser.ReadLine(false);
+        if (line == "Skill reports:") {
+            if (skills) parser.Log("Adding new skill reports");
+            section = skills ? Section::Skills : Section::Other;
+        } else if (line == "Item reports:") {
+            parser.Log("Reading item reports");
+            section = Section::Items;
+        } else if (section == Section::Skills && StartsReportEntry(line)) {
+            ReadSkillReport(parser);
+            continue;
+        } else if (section == Section::Items && StartsReportEntry(line)) {
+            ReadItemReport(parser);
+            continue;
+        } else if (section != Section::Before && IsSectionHeading(line)) {
+            section = Section::Other;
+        }
+        parser.SkipLine();
+    }
 }
 
 }  // namespace
@@ -80,7 +170,7 @@ void ParseFactionStatus(TVeldoriaParser& parser) {
     parser.Log("Parsing Faction Status");
     SkipLinesUntilWords(parser, "Faction", "Status");
     parser.SkipLine();
-    while (!parser.IsBlankLine()) ReadStatusLine(parser.Database, parser.ReadLine());
+    while (!parser.IsBlankLine()) ReadStatusLine(parser, parser.ReadLine());
 }
 
 void ParseEvents(TVeldoriaParser& parser) {
@@ -89,39 +179,25 @@ void ParseEvents(TVeldoriaParser& parser) {
         parser.SkipBlankLines();
         if (AtDeclaredAttitudes(parser)) return;
         const std::string line = parser.ReadLine(false);
-        if (line == "Skill reports:") return;
+        if (StartsLaterSection(line)) return;
         parser.SkipLine();
-        if (line == "Events during turn:") break;
-    }
-    parser.Log("Parsing events.");
-    for (;;) {
-        const bool continuation = parser.PeekChar(0) == ' ' && parser.PeekChar(1) == ' ';
-        const std::string line = parser.ReadLine();
-        if (line.empty()) break;
-        if (!continuation) {
-            parser.Events.push_back(TrimSpaces(line));
-        } else if (!parser.Events.empty()) {
-            parser.Events.back() += ' ';
-            parser.Events.back() += line;
+        if (line == "Errors during turn:") {
+            parser.Log("Parsing errors.");
+            ReadEventLines(parser, true);
+        } else if (line == "Events during turn:") {
+            parser.Log("Parsing events.");
+            ReadEventLines(parser, false);
+            return;
         }
     }
 }
 
 void ParseSkillReports(TVeldoriaParser& parser) {
-    enum class Section { Before, Skills, Other } section = Section::Before;
-    for (parser.SkipBlankLines(); !AtDeclaredAttitudes(parser); parser.SkipBlankLines()) {
-        const std::string line = parser.ReadLine(false);
-        if (line == "Skill reports:") {
-            parser.Log("Adding new skill reports");
-            section = Section::Skills;
-        } else if (section == Section::Skills && StartsSkillReport(line)) {
-            ReadSkillReport(parser);
-            continue;
-        } else if (section != Section::Before && IsSectionHeading(line)) {
-            section = Section::Other;
-        }
-        parser.SkipLine();
-    }
+    ReadReportSections(parser, parser.Size(), true);
+}
+
+void ParseItemReports(TVeldoriaParser& parser, std::size_t limit) {
+    ReadReportSections(parser, limit, false);
 }
 
 FactionRef ReadFactionRef(TVeldoriaParser& parser) {

@@ -1,5 +1,6 @@
 #include "import/index_names.h"
 
+#include "model/database.h"
 #include "model/index_table.h"
 
 namespace hexwarden {
@@ -12,6 +13,12 @@ void RegisterName(TVelIndexList& table, const std::string& name, int32_t count, 
         if (!form.empty() || name.empty()) return;
     }
     table.AddOrUpdate(singular ? name : "", singular ? "" : name, 0, code);
+}
+
+void RegisterAsRace(TVelMain& database, const std::string& code) {
+    if (database.Races.FindByCode(code) != nullptr) return;
+    const TVelIndexRecord* item = database.ItemTypes.FindByCode(code);
+    database.Races.AddOrUpdate(item ? item->Name : "", item ? item->Plural : "", 0, code);
 }
 
 }  // namespace hexwarden

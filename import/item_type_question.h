@@ -14,6 +14,9 @@ class TItemTypeQuestion {
 public:
     virtual ~TItemTypeQuestion() = default;
     virtual ItemTypeAnswer Ask(std::string_view name, std::string_view code) = 0;
+    // True when the answers are not the user's word but a fixed guess: the import then draws no
+    // conclusions from them about the codes that follow.
+    virtual bool Guesses() const { return false; }
 };
 
 // Gives the same answer to every question.
@@ -21,6 +24,7 @@ class TFixedItemTypeAnswer : public TItemTypeQuestion {
 public:
     explicit TFixedItemTypeAnswer(ItemTypeAnswer answer) : answer_(answer) {}
     ItemTypeAnswer Ask(std::string_view, std::string_view) override { return answer_; }
+    bool Guesses() const override { return true; }
 
 private:
     ItemTypeAnswer answer_;

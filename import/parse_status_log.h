@@ -13,6 +13,9 @@ class TParseStatusLog {
 public:
     virtual ~TParseStatusLog() = default;
     virtual void AddLine(std::string_view line) = 0;
+    // Something the user should know even without watching the progress (data the import could
+    // not place). The desktop status window shows it like any line.
+    virtual void Warn(std::string_view line) { AddLine(line); }
 };
 
 // A log that drops every line, for callers that do not show the progress.

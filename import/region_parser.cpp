@@ -1,5 +1,6 @@
 #include "import/region_parser.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -63,31 +64,50 @@ void SetTerrain(TVelHex& hex, TVeldoriaParser& parser, const std::string& word) 
     hex.Terrain = static_cast<uint8_t>(position);
 }
 
-// Reports write race names in lower case while the table keeps them with a capital first letter.
-const TVelIndexRecord* FindRaceByName(const TVelIndexList& races, const std::string& name) {
+// Reports write race names in lower case while the tables keep them with a capital first letter.
+const TVelIndexRecord* FindByReportName(const TVelIndexList& table, const std::string& name) {
     if (name.empty()) return nullptr;
-    if (const TVelIndexRecord* race = races.FindByName(name)) return race;
-    return races.FindByName(Capitalise(name));
+    if (const TVelIndexRecord* record = table.FindByName(name)) return record;
+    return table.FindByName(Capitalise(name));
 }
 
-void ReadPopulation(TVelHex& hex, TVeldoriaParser& parser) {
-    TVelMain& database = parser.Database;
+struct PeasantsSeen {
+    std::string race_name;
+    int32_t count = 0;
+};
+
+PeasantsSeen ReadPopulation(TVelHex& hex, TVeldoriaParser& parser) {
     parser.Log("  Getting hex population");
-    const int32_t count = StrToIntDef(parser.ReadWord(), 0);
+    PeasantsSeen seen;
+    seen.count = StrToIntDef(parser.ReadWord(), 0);
     parser.GetWord(2);
-    const std::string race_name = parser.ReadUntil(")");
-    const TVelIndexRecord* race = FindRaceByName(database.Races, race_name);
-    if (race != nullptr) {
-        const std::string code = race->Code;
-        RegisterName(database.Races, race_name, count, code);
-        hex.Peasants.AddNew(code, 0, count);
-    } else {
-        parser.Log("  Unknown peasant race: " + race_name);
-    }
+    seen.race_name = parser.ReadUntil(")");
     parser.Log("  Getting Tax Base");
     if (AmountBeforeFullStop(parser)) hex.TaxBase = ReadAmount(parser);
     parser.SkipLine();
     parser.SkipLine();
+    return seen;
+}
+
+// The peasants' race is a race by definition. Its code comes from the race table, or else from a
+// market or item report that named it (this region's own market included, hence after the
+// economy): such a code becomes a race.
+void PlacePeasants(TVelHex& hex, TVeldoriaParser& parser, const PeasantsSeen& seen) {
+    TVelMain& database = parser.Database;
+    std::string code;
+    if (const TVelIndexRecord* race = FindByReportName(database.Races, seen.race_name)) {
+        code = race->Code;
+    } else if (const TVelIndexRecord* item = FindByReportName(database.ItemTypes, seen.race_name)) {
+        code = item->Code;
+        parser.Log({"  ", seen.race_name, " [", code, "] are peasants: a race"});
+        RegisterAsRace(database, code);
+    } else {
+        parser.Warn("Peasants of unknown race left out: " + IntToStr(seen.count) + " " + seen.race_name + " in " +
+                    JoinLocation(hex.X, hex.Y, hex.Overworld, true));
+        return;
+    }
+    RegisterName(database.Races, seen.race_name, seen.count, code);
+    hex.Peasants.AddNew(code, 0, seen.count);
 }
 
 void ReadWages(TVelHex& hex, TVeldoriaParser& parser) {
@@ -180,8 +200,10 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     if (!ParseBasicInfo(hex, parser)) return false;
     parser.Log({"** Parsing details for hex ", IntToStr(hex.X), ", ", IntToStr(hex.Y), hex.Overworld ? "" : "(Underworld)"});
     const std::size_t limit = NextRegionBoundary(parser, parser.Position());
-    if (parser.PrevChar() != '.') ReadPopulation(hex, parser);
+    std::optional<PeasantsSeen> peasants;
+    if (parser.PrevChar() != '.') peasants = ReadPopulation(hex, parser);
     ReadEconomy(hex, parser, limit);
+    if (peasants) PlacePeasants(hex, parser, *peasants);
     ParseExits(hex, parser, limit);
     ReadGate(hex, parser);
     PassToEntries(parser, limit);
@@ -262,18 +284,15 @@ void ParseMarketList(TVelItemList& list, TVeldoriaParser& parser) {
             count = *amount;
             parser.ReadWord();
         }
-        std::string name;
-        for (;;) {
-            const std::string& word = parser.ReadWord();
-            if (word == "[") break;
-            if (word.empty() || word == "." || word == ";") {
-                // A market entry always ends in its code; without one the line is not understood.
-                parser.Log("  Market entry without a code: " + name);
-                return;
-            }
-            if (!name.empty()) name += ' ';
-            name += word;
+        // A market entry always ends in its code; without one the line is not understood.
+        const std::size_t bracket = parser.FindFirstOf("[.;", parser.Position());
+        if (bracket >= parser.Size() || parser.Text()[bracket] != '[') {
+            parser.Log("  Market entry without a code: " + TextPreview(parser.Text().substr(parser.Position(), bracket - parser.Position())));
+            parser.SetPosition(std::min(bracket + 1, parser.Size()));
+            return;
         }
+        // The name as written: joining words would split "dragon's" at its apostrophe.
+        const std::string name = parser.ReadUntil("[");
         const std::string code = parser.ReadUntil("]");
         int32_t price = 0;
         if (parser.PeekWord(1) == "at") price = ReadAmount(parser);

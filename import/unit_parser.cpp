@@ -109,17 +109,25 @@ void SplitOffUnreadText(std::string& name, int32_t& count, TVeldoriaParser& pars
     name = std::string(rest);
 }
 
-ItemTypeAnswer Classify(TVeldoriaParser& parser, const std::string& name, int32_t count, const std::string& code) {
+// The server lists a unit's men, then its creatures, then its equipment, silver last: so once a
+// code known to be an item has come, an unknown code after it is an item too. An answer that is
+// only a guess starts nothing.
+ItemTypeAnswer Classify(TVeldoriaParser& parser, const std::string& name, int32_t count, const std::string& code, bool& items_begun) {
     TVelMain& database = parser.Database;
     if (database.Races.FindByCode(code) != nullptr) {
         RegisterName(database.Races, name, count, code);
         return ItemTypeAnswer::Race;
     }
+    ItemTypeAnswer answer = ItemTypeAnswer::Item;
     if (database.ItemTypes.FindByCode(code) != nullptr) {
-        RegisterName(database.ItemTypes, name, count, code);
-        return ItemTypeAnswer::Item;
+        items_begun = true;
+    } else if (items_begun) {
+        parser.Log({"  ", name, " [", code, "] is an item: it follows the unit's equipment"});
+    } else {
+        TItemTypeQuestion& question = parser.ItemTypeQuestion();
+        answer = question.Ask(name, code);
+        items_begun = answer == ItemTypeAnswer::Item && !question.Guesses();
     }
-    const ItemTypeAnswer answer = parser.ItemTypeQuestion().Ask(name, code);
     RegisterName(answer == ItemTypeAnswer::Race ? database.Races : database.ItemTypes, name, count, code);
     return answer;
 }
@@ -206,10 +214,16 @@ void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overw
     ReadFlags(unit, parser);
 
     parser.Log("  Parsing unit troops and items");
-    while (const std::optional<UnitListEntry> entry = ParseItemEntry(parser)) {
-        if (entry->Kind == ItemTypeAnswer::Race) {
+    bool items_begun = false;
+    while (const std::optional<UnitListEntry> entry = ParseItemEntry(parser, items_begun)) {
+        if (entry->Kind == ItemTypeAnswer::Race && !entry->Illusion) {
             unit.Troops.AddTroops(entry->Code, entry->Count);
         } else {
+            // Illusory men are no strength: they go with the goods, marked, named like the race.
+            if (entry->Kind == ItemTypeAnswer::Race) {
+                if (const TVelIndexRecord* race = parser.Database.Races.FindByCode(entry->Code))
+                    parser.Database.ItemTypes.AddOrUpdate(race->Name, race->Plural, 0, entry->Code);
+            }
             unit.Items.Add(std::make_unique<TVelItem>(entry->Code, entry->Price, entry->Count, entry->Illusion));
         }
     }
@@ -218,7 +232,7 @@ void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overw
     ReadSentences(unit, parser);
 }
 
-std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser) {
+std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser, bool& items_begun) {
     if (IsFullStopOrSemicolon(parser.CurrentWord())) return std::nullopt;
     if (parser.PeekWord(1) == ",") parser.ReadWord();
     if (IsFullStopOrSemicolon(parser.PeekWord(1))) {
@@ -244,7 +258,7 @@ std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser) {
         parser.GetWord(2);
         entry.Illusion = true;
     }
-    entry.Kind = Classify(parser, name, entry.Count, entry.Code);
+    entry.Kind = Classify(parser, name, entry.Count, entry.Code, items_begun);
     return entry;
 }
 

@@ -25,7 +25,8 @@ void ParseUnits(TVelUnitList& list, TVeldoriaParser& parser, int32_t turn, bool 
 void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t structure, int32_t x, int32_t y);
 
 // One entry of a unit's list of men and goods. Codes that neither the race nor the item table knows
-// are put to the item-type question, and the answer is remembered in the chosen table.
+// are put to the item-type question, and the answer is remembered in the chosen table; an unknown
+// code behind the unit's first item (items_begun, kept over one unit's list) is an item.
 struct UnitListEntry {
     ItemTypeAnswer Kind = ItemTypeAnswer::Item;
     std::string Code;
@@ -33,7 +34,7 @@ struct UnitListEntry {
     int32_t Price = 0;
     bool Illusion = false;
 };
-std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser);
+std::optional<UnitListEntry> ParseItemEntry(TVeldoriaParser& parser, bool& items_begun);
 
 // "name [CODE] level (days)" entries separated by commas, or "none".
 void ParseSkillList(TVelSkillList& list, TVeldoriaParser& parser);

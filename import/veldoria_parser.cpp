@@ -52,6 +52,10 @@ void TVeldoriaParser::Log(std::initializer_list<std::string_view> parts) {
     status_.AddLine(log_line_);
 }
 
+void TVeldoriaParser::Warn(std::string_view line) {
+    status_.Warn(line);
+}
+
 void TVeldoriaParser::Parse() {
     Log("STARTING PARSER");
     if (!FindText("Veldoria Report For")) throw Error("Invalid file - cannot locate Veldoria Report data.");
@@ -72,7 +76,13 @@ void TVeldoriaParser::Parse() {
     Database.NewUnits.Clear();
     Database.LostUnits.Clear();
     if (faction == ReportFaction::Other) {
+        // Only what the report says about races and items is taken from its faction sections.
+        const std::size_t sections = Position();
         FindWord("Unclaimed");
+        const std::size_t unclaimed = Position();
+        SetPosition(sections);
+        ParseItemReports(*this, unclaimed);
+        SetPosition(unclaimed);
         SkipLine();
     } else {
         ParseOwnSections();
@@ -155,9 +165,20 @@ ReportFaction TVeldoriaParser::ParseHeader() {
     Database.War = Database.Trade = Database.Magic = TFactionTypeEntry{};
     do {
         const std::string type = ReadWord();
-        TFactionTypeEntry entry = Database.GetFactionType(type);
-        entry.Level = static_cast<uint8_t>(StrToInt(PeekWord(1)));
-        Database.SetFactionType(type, entry);
+        const auto level = static_cast<uint8_t>(StrToInt(PeekWord(1)));
+        // Martial is war and trade in one, as the newer rules have it.
+        const bool martial = type == "Martial";
+        const std::array<std::string_view, 2> entries = {martial ? "War" : std::string_view(type), martial ? "Trade" : ""};
+        for (std::string_view name : entries) {
+            if (name.empty()) continue;
+            if (name != "War" && name != "Trade" && name != "Magic") {
+                Log({"Faction type not stored: ", name});
+                continue;
+            }
+            TFactionTypeEntry entry = Database.GetFactionType(name);
+            entry.Level = level;
+            Database.SetFactionType(name, entry);
+        }
         GetWord(2);
     } while (CurrentWord() != ")");
     return ReportFaction::Own;

@@ -49,6 +49,7 @@ public:
     // A line made of its parts, built without a fresh allocation per line (units and hexes log one
     // each).
     void Log(std::initializer_list<std::string_view> parts);
+    void Warn(std::string_view line);
     // Moves forward to position, logging the text passed over as not understood.
     void PassTextTo(std::size_t position);
     TItemTypeQuestion& ItemTypeQuestion() { return question_; }

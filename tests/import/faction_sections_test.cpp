@@ -17,6 +17,18 @@ using testing::TownRegion;
 
 const std::string kAttitudes = "Declared Attitudes (default Neutral):\nHostile : none.\nAlly : none.\n\nUnclaimed silver: 100.\n\n";
 
+TEST(FactionSections, NewerRulesMartialTypeAndItsStatusLines) {
+    ReportImport import;
+    ReportParts parts;
+    parts.faction = "Test (3) (Martial 2, Magic 1)";
+    parts.sections = "Faction Status:\nRegions: 1 (10)\nQuartermasters: 0 (2)\nMages: 1 (2)\nApprentices: 0 (3)\n\n" + kAttitudes;
+    import.Import(MakeReport(parts));
+    EXPECT_EQ(import.database.War, (TFactionTypeEntry{2, 1, 10}));
+    EXPECT_EQ(import.database.Trade, (TFactionTypeEntry{2, 0, 2}));
+    EXPECT_EQ(import.database.Magic, (TFactionTypeEntry{1, 1, 2}));
+    EXPECT_TRUE(import.log.Contains("Faction status not stored: Apprentices: 0 (3)"));
+}
+
 TEST(FactionSections, StatusLinesAreReadByTheirLabels) {
     ReportImport import;
     ReportParts parts;
@@ -38,32 +50,49 @@ TEST(FactionSections, EventsAfterErrorsAndBattles) {
         "Events during turn:\nScout (100): Walks from plain (2,2) to plain (4,2) in\n  Ardmoor.\nMiner (101):   Earns   10.\n\n" +
         kAttitudes);
     ParseEvents(parser);
-    EXPECT_EQ(parser.Events, (std::vector<std::string>{"Scout (100): Walks from plain (2,2) to plain (4,2) in Ardmoor.", "Miner (101): Earns 10."}));
+    EXPECT_EQ(parser.Events, (std::vector<std::string>{"Scout (100): Error: MOVE: Can't.", "Scout (100): Walks from plain (2,2) to plain (4,2) in Ardmoor.",
+                                                       "Miner (101): Earns 10."}));
 
-    TVeldoriaParser no_events = import.ParserOver("Errors during turn:\nScout (100): Oops.\n\nSkill reports:\n\nmining [MINI] 1: Digs.\n\n" + kAttitudes);
+    TVeldoriaParser no_events = import.ParserOver("Errors during turn:\nScout (100): Oops, a long\n  error.\nNo unit named\n\nSkill reports:\n\nmining [MINI] 1: Digs.\n\n" + kAttitudes);
     ParseEvents(no_events);
-    EXPECT_TRUE(no_events.Events.empty());
+    EXPECT_EQ(no_events.Events, (std::vector<std::string>{"Scout (100): Error: Oops, a long error.", "Error: No unit named"}));
     ParseSkillReports(no_events);
     EXPECT_EQ(import.database.SkillTypes.FindByCode("MINI")->Plural, "1: Digs.");
     TVeldoriaParser cut = import.ParserOver("Faction Status:\nMages: 1 (1)\n\n");
     EXPECT_THROW(ParseEvents(cut), StreamReadError);
 }
 
-TEST(FactionSections, ItemAndObjectReportsStayOutOfTheSkillTable) {
+TEST(FactionSections, ItemReportsPlaceCodesAndObjectReportsArePassed) {
     ReportImport import;
+    import.database.ItemTypes.AddOrUpdate("", "gnolls", 0, "GNOL");  // as a market names men for hire
     const std::string sections =
         "Skill reports:\n\nmining [MINI] 1: May PRODUCE iron\n  and stone.\n\ngate lore [GATE] 1: Detects Gates.\n\n"
         "Item reports:\n\nhigh elf [HELF], weight 10.\n  This race may study all skills.\n\n"
+        "gnoll [GNOL], weight 10. This race may study all skills to level 2.\n\n"
+        "wolf [WOLF], weight 10, walking capacity 5. This is a monster.\n\n"
+        "dragon's tooth [DTOO], weight 1, costs 75 silver to withdraw.\n\n"
+        "mystery [MYST], weight 1.\n\n"
         "Object reports:\n\nTower [TOWE]: This is a building.\n\n" +
         kAttitudes;
     TVeldoriaParser parser = import.ParserOver(sections);
     ParseSkillReports(parser);
     EXPECT_EQ(parser.PeekWord(1), "Declared");
-    const TVelIndexList& skills = import.database.SkillTypes;
+    const TVelMain& database = import.database;
+    const TVelIndexList& skills = database.SkillTypes;
     ASSERT_EQ(skills.Count(), 2);
     EXPECT_EQ(skills.Get(0)->Name, "Mining");
     EXPECT_EQ(skills.Get(0)->Plural, "1: May PRODUCE iron and stone.");
-    // Read again, each text is appended after a blank line.
+    EXPECT_EQ(database.Races.FindByCode("HELF")->Name, "High elf");
+    EXPECT_EQ(database.Races.FindByCode("GNOL")->Plural, "Gnolls");
+    EXPECT_EQ(database.Races.FindByCode("GNOL")->Name, "Gnoll");
+    EXPECT_EQ(database.Races.FindByCode("WOLF")->Name, "Wolf");
+    EXPECT_EQ(database.ItemTypes.FindByCode("DTOO")->Name, "Dragon's tooth");
+    EXPECT_EQ(database.ItemTypes.FindByCode("WOLF"), nullptr);
+    for (const char* code : {"MYST", "TOWE"}) {
+        EXPECT_EQ(database.ItemTypes.FindByCode(code), nullptr) << code;
+        EXPECT_EQ(database.Races.FindByCode(code), nullptr) << code;
+    }
+    // Read again, each skill text is appended after a blank line.
     TVeldoriaParser again = import.ParserOver(sections);
     ParseSkillReports(again);
     EXPECT_EQ(skills.Get(1)->Plural, "1: Detects Gates.\r\n\r\n1: Detects Gates.");

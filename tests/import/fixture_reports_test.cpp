@@ -96,11 +96,14 @@ TEST_F(GameAReports, ImportInOrderCompletely) {
     const TVelMain& database = import_.database;
 
     ImportThrough(fixtures, 0);
-    EXPECT_EQ(import_.question.asked, (std::vector<std::string>{"swords [SWOR]", "plate armor [PARM]"}));
+    // Plate armour follows the swords, which the answer made an item.
+    EXPECT_EQ(import_.question.asked, (std::vector<std::string>{"swords [SWOR]"}));
 
     ImportThrough(fixtures, 1);
     EXPECT_EQ(database.FindHex(28, 10, true)->Gate, 14);
 
+    ImportThrough(fixtures, 4);
+    EXPECT_EQ(Unit(155).Events.substr(0, 70), "Error: PRODUCE: Unit isn't skilled enough to produce livestock.\r\nSells");
     ImportThrough(fixtures, 5);
     EXPECT_EQ(Unit(167).Orders, "@guard 1\r\n@tax\r\n");
     EXPECT_EQ(Unit(156).Orders, "@share 1\r\n@work\r\n");
@@ -220,6 +223,28 @@ TEST_F(GameAReports, UnitsCarryMenGoodsSkillsAndOrders) {
     EXPECT_EQ(Goods(guard.Items), (Amounts{{"SWOR", 500}, {"PARM", 500}}));
     EXPECT_EQ(Unit(19).Flags, 2);
     EXPECT_FALSE(Unit(1).Overworld);
+}
+
+// Answered "item" throughout, as the command line guesses: whatever the reports describe as a
+// race is still counted as men, and every region keeps its peasants.
+TEST_F(GameAReports, DescribedRacesAreMenAndPeasantsStay) {
+    HEXWARDEN_REQUIRE_FIXTURES(fixtures);
+    ImportThrough(fixtures, 13);
+    const TVelMain& database = import_.database;
+    for (const auto& unit : database.Units) {
+        for (const auto& item : unit->Items) EXPECT_EQ(database.Races.FindByCode(item->Code), nullptr) << unit->Number << " " << item->Code;
+    }
+    static const std::regex peasants(R"(^[a-z]+ \((\d+),(\d+)\) in .*peasants)");
+    for (int turn = 0; turn <= 13; ++turn) {
+        std::istringstream lines(::hexwarden::testing::ReadFileBytes(TurnFile(fixtures, turn)));
+        for (std::string line; std::getline(lines, line);) {
+            std::smatch match;
+            if (!std::regex_search(line, match, peasants)) continue;
+            EXPECT_EQ(database.FindHex(std::stoi(match[1]), std::stoi(match[2]), true)->Peasants.Count(), 1) << line;
+        }
+    }
+    EXPECT_FALSE(import_.log.Contains("Peasants of unknown race"));
+    EXPECT_NE(database.ItemTypes.FindByCode("LIVE"), nullptr);
 }
 
 TEST_F(GameAReports, IndexTablesHoldCleanNamesAndOnlySkillsAsSkills) {

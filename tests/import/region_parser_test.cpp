@@ -82,11 +82,33 @@ TEST(RegionEntry, MarketsAndEntertainment) {
     EXPECT_EQ(import.database.ItemTypes.FindByCode("HORS")->Plural, "Horses");
     EXPECT_EQ(import.database.ItemTypes.FindByCode("WAGO")->Name, "Wagon");
     EXPECT_EQ(import.database.ItemTypes.FindByCode("WAGO")->Plural, "");
+    EXPECT_EQ(ParseOne(import, "plain (6,6) in Ardmoor.\n" + kRule + "  Wanted: 2 dragon's  teeth [DTOO] at $9.\n")->Wanted.Count(), 1);
+    EXPECT_EQ(import.database.ItemTypes.FindByCode("DTOO")->Plural, "Dragon's teeth");
 
     // "none" takes its full stop with it; the entertainment line behind it is still read.
     auto empty = ParseOne(import, "plain (4,4) in Ardmoor.\n" + kRule + "  Wanted: none.\n  For Sale: none.\n  Entertainment available: $37.\n");
     EXPECT_EQ(empty->ForSale.Count(), 0);
     EXPECT_EQ(empty->Entertainment, 37);
+}
+
+TEST(RegionEntry, PeasantsTakeTheirRaceFromTheMarketAndAreNeverDroppedSilently) {
+    ReportImport import;
+    ReportParts parts;
+    const std::string economy = kRule + "  Wages: $12.\n  Wanted: none.\n  For Sale: 51 goblins [GBLN] at $26, 3 swords [SWOR] at $9.\n  Products: none.\n\n";
+    parts.regions = "plain (2,2) in Ardmoor, contains Gat [town], 1279 peasants\n  (goblins), $600.\n" + economy +
+                    "- Band (300), 4 goblins [GBLN], 2 swords [SWOR], wolf [WOLF].\n\n"
+                    "plain (4,4) in Ardmoor, 200 peasants (centaurs), $1.\n" + economy;
+    import.Import(MakeReport(parts));
+    const TVelMain& database = import.database;
+    // The market put the goblins in the item table first; the header makes them a race.
+    EXPECT_EQ(database.FindHex(2, 2, true)->Peasants.Get(0)->Code, "GBLN");
+    EXPECT_EQ(database.Races.FindByCode("GBLN")->Plural, "Goblins");
+    const TVelUnit& band = *database.Units.FindByNumber(300);
+    EXPECT_EQ(band.Troops.Total(), 4);
+    EXPECT_EQ(band.Items.Count(), 2);
+    EXPECT_TRUE(import.question.asked.empty());
+    EXPECT_EQ(database.FindHex(4, 4, true)->Peasants.Count(), 0);
+    EXPECT_TRUE(import.log.Contains("Peasants of unknown race left out: 200 centaurs in 4,4"));
 }
 
 TEST(RegionEntry, AMissingLineIsNotTakenFromTheNextRegion) {

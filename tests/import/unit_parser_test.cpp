@@ -57,10 +57,19 @@ TEST_F(UnitEntry, FlagWordsAndPhrasesWithoutAFlag) {
 
 TEST_F(UnitEntry, MenItemsIllusionsAndTheItemTypeQuestion) {
     import.question.answer = ItemTypeAnswer::Race;
-    ImportUnits("- Rider (501), Ravens (31), 3 leaders [LEAD], 6 wolves [WOLF], orc [ORC] (illusion).\n- Wolf (403), wolf [WOLF].");
+    ImportUnits("- Rider (501), Ravens (31), 3 leaders [LEAD], 6 wolves [WOLF], 2 orcs [ORC] (illusion).\n- Wolf (403), wolf [WOLF].");
+    // Illusory men are kept as marked goods, not as strength.
+    EXPECT_EQ(Unit(501).Troops.Total(), 9);
+    ASSERT_EQ(Unit(501).Items.Count(), 1);
+    EXPECT_TRUE(Unit(501).Items.Get(0)->Illusion);
+    EXPECT_EQ(Unit(501).Items.DisplayName(*Unit(501).Items.Get(0)), "Orcs (illusion)");
     import.question.answer = ItemTypeAnswer::Item;
-    ImportUnits("- Rider (501), Ravens (31), 5 wolves [WOLF], longbow [LBOW] (illusion), 2 swords [SWOR] at $40.", "April, Year 2");
-    EXPECT_EQ(import.question.asked, (std::vector<std::string>{"wolves [WOLF]", "longbow [LBOW]", "swords [SWOR]"}));
+    // Once the list has reached a known item, what follows is an item without asking.
+    ImportUnits("- Rider (501), Ravens (31), 5 wolves [WOLF], longbow [LBOW] (illusion), 2 swords [SWOR] at $40.\n"
+                "- Smith (502), 3 nomads [NOMA], silver [SILV], 2 hammers [HAMM].", "April, Year 2");
+    EXPECT_EQ(import.question.asked, (std::vector<std::string>{"wolves [WOLF]", "longbow [LBOW]"}));
+    EXPECT_EQ(Unit(502).Items.Count(), 2);
+    EXPECT_NE(import.database.ItemTypes.FindByCode("HAMM"), nullptr);
     EXPECT_EQ(import.database.Races.FindByCode("WOLF")->Name, "Wolf");
     EXPECT_EQ(import.database.Races.FindByCode("WOLF")->Plural, "Wolves");
     const TVelUnit& rider = Unit(501);
