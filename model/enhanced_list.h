@@ -2,12 +2,44 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstddef>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
 
 namespace hexwarden {
+
+// Walks a list's records as pointers to const, for containers whose records carry the keys of
+// their lookups: only the container may change those.
+template <typename T>
+class ConstRecordIterator {
+public:
+    using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = const T*;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const T* const*;
+    using reference = const T*;
+
+    ConstRecordIterator() = default;
+    explicit ConstRecordIterator(Base base) : base_(base) {}
+    const T* operator*() const { return base_->get(); }
+    ConstRecordIterator& operator++() {
+        ++base_;
+        return *this;
+    }
+    ConstRecordIterator operator++(int) {
+        ConstRecordIterator before = *this;
+        ++base_;
+        return before;
+    }
+    bool operator==(const ConstRecordIterator&) const = default;
+
+private:
+    Base base_;
+};
 
 // The owning list every container of the database builds on. Entries may be null (holes). With
 // Sorted on and a comparison set, Add inserts at the ordered position, after equal items.

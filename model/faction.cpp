@@ -1,5 +1,7 @@
 #include "model/faction.h"
 
+#include <utility>
+
 #include "model/record_stream.h"
 
 namespace hexwarden {
@@ -19,6 +21,16 @@ std::string_view AttitudeName(int attitude) {
     return kAttitudeNames[static_cast<std::size_t>(attitude)];
 }
 
+TVelFaction& TVelFaction::operator=(const TVelFaction& other) {
+    number_ = other.number_;
+    Name = other.Name;
+    Attitude = other.Attitude;
+    Reserved = other.Reserved;
+    Email = other.Email;
+    Colour = other.Colour;
+    return *this;
+}
+
 void TVelFaction::SaveToStream(TKvFileStream& stream) const {
     stream.WriteInt32(Number);
     stream.WriteString(Name);
@@ -29,7 +41,7 @@ void TVelFaction::SaveToStream(TKvFileStream& stream) const {
 }
 
 void TVelFaction::LoadFromStream(TKvFileStream& stream) {
-    Number = stream.ReadInt32();
+    number_ = stream.ReadInt32();
     Name = stream.ReadString();
     Attitude = stream.ReadUInt8();
     Email = stream.ReadString();
@@ -72,6 +84,23 @@ TVelFaction* TVelFactionList::Merge(std::unique_ptr<TVelFaction> faction, bool w
     known->Name = std::move(faction->Name);
     if (with_attitude) known->Attitude = faction->Attitude;
     return known;
+}
+
+void TVelFactionList::SetNumber(int32_t position, int32_t number) {
+    TVelFaction* faction = Get(position);
+    if (faction == nullptr || faction->number_ == number) return;
+    const int32_t old_number = std::exchange(faction->number_, number);
+    // First match for both numbers: the old one may now be found further on, the new one may
+    // already belong to an earlier faction.
+    first_by_number_.erase(old_number);
+    for (int32_t i = 0; i < Count(); ++i) {
+        if (const TVelFaction* other = Get(i); other != nullptr && other->number_ == old_number) {
+            first_by_number_.emplace(old_number, i);
+            break;
+        }
+    }
+    auto [entry, inserted] = first_by_number_.try_emplace(number, position);
+    if (!inserted && entry->second > position) entry->second = position;
 }
 
 std::string TVelFactionList::FormatFaction(const TVelFaction& faction, int style) {

@@ -22,12 +22,22 @@ int AttitudeIndex(std::string_view name);
 // The table entry, or the empty text for a value outside it.
 std::string_view AttitudeName(int attitude);
 
+// A faction the player knows of. Its Number is the faction list's lookup key, so it is read-only
+// here and changes only through TVelFactionList::SetNumber.
 class TVelFaction {
 public:
     TVelFaction() = default;
-    TVelFaction(int32_t number, std::string name) : Number(number), Name(std::move(name)) {}
+    TVelFaction(int32_t number, std::string name) : number_(number), Name(std::move(name)) {}
+    TVelFaction(const TVelFaction& other)
+        : number_(other.number_), Name(other.Name), Attitude(other.Attitude), Reserved(other.Reserved), Email(other.Email), Colour(other.Colour) {}
+    TVelFaction& operator=(const TVelFaction& other);
 
-    int32_t Number = 0;
+private:
+    friend class TVelFactionList;
+    int32_t number_ = 0;
+
+public:
+    const int32_t& Number = number_;
     std::string Name;
     uint8_t Attitude = 0;
     std::string Reserved;  // carried through the data file, read by nothing
@@ -62,6 +72,8 @@ public:
     // A known number takes the new name (and attitude when asked) and the new record is dropped;
     // an unknown one is appended. Returns the stored faction.
     TVelFaction* Merge(std::unique_ptr<TVelFaction> faction, bool with_attitude);
+    // Gives the faction at the position another number, keeping the lookup by number right.
+    void SetNumber(int32_t position, int32_t number);
     static std::string FormatFaction(const TVelFaction& faction, int style);
 
     auto begin() const { return factions_.begin(); }

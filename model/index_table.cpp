@@ -12,7 +12,15 @@ constexpr std::size_t kMinRecordBytes = 16;  // three empty texts and the value
 }  // namespace
 
 TVelIndexRecord::TVelIndexRecord(std::string_view name, int32_t value, std::string code, std::string_view plural)
-    : Name(Capitalise(name)), Plural(Capitalise(plural)), Code(std::move(code)), Value(value) {}
+    : name_(Capitalise(name)), plural_(Capitalise(plural)), code_(std::move(code)), Value(value) {}
+
+TVelIndexRecord& TVelIndexRecord::operator=(const TVelIndexRecord& other) {
+    name_ = other.name_;
+    plural_ = other.plural_;
+    code_ = other.code_;
+    Value = other.Value;
+    return *this;
+}
 
 void TVelIndexRecord::SaveToStream(TKvFileStream& stream) const {
     stream.WriteString(Name);
@@ -22,9 +30,9 @@ void TVelIndexRecord::SaveToStream(TKvFileStream& stream) const {
 }
 
 void TVelIndexRecord::LoadFromStream(TKvFileStream& stream) {
-    Name = stream.ReadString();
-    Plural = stream.ReadString();
-    Code = stream.ReadString();
+    name_ = stream.ReadString();
+    plural_ = stream.ReadString();
+    code_ = stream.ReadString();
     Value = stream.ReadInt32();
 }
 
@@ -85,19 +93,38 @@ void TVelIndexList::UnindexName(const std::string& text, int32_t position) {
     }
 }
 
-void TVelIndexList::SetPlural(int32_t position, std::string plural) {
+void TVelIndexList::ReplaceName(int32_t position, std::string TVelIndexRecord::*field, std::string text) {
     TVelIndexRecord* record = Get(position);
     if (record == nullptr) return;
-    const std::string old_plural = std::exchange(record->Plural, std::move(plural));
-    if (old_plural != record->Name) UnindexName(old_plural, position);
-    IndexName(record->Plural, position);
+    const std::string old_text = std::exchange(record->*field, std::move(text));
+    if (old_text != record->name_ && old_text != record->plural_) UnindexName(old_text, position);
+    IndexName(record->*field, position);
+}
+
+void TVelIndexList::SetName(int32_t position, std::string name) {
+    ReplaceName(position, &TVelIndexRecord::name_, std::move(name));
+}
+
+void TVelIndexList::SetPlural(int32_t position, std::string plural) {
+    ReplaceName(position, &TVelIndexRecord::plural_, std::move(plural));
+}
+
+bool TVelIndexList::SetCode(int32_t position, std::string code) {
+    TVelIndexRecord* record = Get(position);
+    if (record == nullptr) return false;
+    if (record->code_ == code) return true;
+    if (IndexOfCode(code) >= 0) return false;
+    by_code_.erase(record->code_);
+    record->code_ = std::move(code);
+    by_code_.emplace(record->code_, position);
+    return true;
 }
 
 int32_t TVelIndexList::Add(std::unique_ptr<TVelIndexRecord> record) {
     const int32_t existing = IndexOfCode(record->Code);
     if (existing >= 0) {
         TVelIndexRecord& stored = *Get(existing);
-        for (auto [stored_text, new_text] : {std::pair{&stored.Name, &record->Name}, std::pair{&stored.Plural, &record->Plural}}) {
+        for (auto [stored_text, new_text] : {std::pair{&stored.name_, &record->name_}, std::pair{&stored.plural_, &record->plural_}}) {
             if (stored_text->empty() && !new_text->empty()) {
                 *stored_text = Capitalise(*new_text);
                 IndexName(*stored_text, existing);

@@ -13,16 +13,26 @@ namespace hexwarden {
 class TKvFileStream;
 
 // One entry of an index table: a code with its display names and a small value (a colour for
-// terrains, races and items).
+// terrains, races and items). Code, Name and Plural are what the table looks records up by, so
+// they are read-only here and change only through the table (TVelIndexList::SetName and the like).
 class TVelIndexRecord {
 public:
     TVelIndexRecord() = default;
     // Name and plural are stored capitalised, the code as given.
     TVelIndexRecord(std::string_view name, int32_t value, std::string code, std::string_view plural);
+    TVelIndexRecord(const TVelIndexRecord& other) : name_(other.name_), plural_(other.plural_), code_(other.code_), Value(other.Value) {}
+    TVelIndexRecord& operator=(const TVelIndexRecord& other);
 
-    std::string Name;
-    std::string Plural;
-    std::string Code;
+private:
+    friend class TVelIndexList;
+    std::string name_;
+    std::string plural_;
+    std::string code_;
+
+public:
+    const std::string& Name = name_;
+    const std::string& Plural = plural_;
+    const std::string& Code = code_;
     int32_t Value = 0;
 
     void SaveToStream(TKvFileStream& stream) const;
@@ -34,7 +44,7 @@ std::string NameFor(const TVelIndexRecord& record, int32_t count);
 
 // Code -> names table. Records are only ever appended (positions are stored elsewhere), and a
 // known code is never overwritten, only its blank names filled in. Lookups are first-match and
-// hashed. Change Name, Plural and Code only through the list so that its lookups stay right.
+// hashed.
 class TVelIndexList {
 public:
     int32_t Count() const { return records_.Count(); }
@@ -53,9 +63,12 @@ public:
     int32_t Add(std::unique_ptr<TVelIndexRecord> record);
     // The position of the code's record, new or old.
     int32_t AddOrUpdate(std::string_view name, std::string_view plural, int32_t value, std::string_view code);
-    // Replaces the plural of the record at the position (skill records keep their report texts
-    // there), keeping the name lookup right. Nothing for a position outside the table.
+    // Change a record's names or code, keeping the lookups right (the plural of a skill record holds
+    // its report texts). Nothing happens for a position outside the table; a code that another
+    // record already has is refused (false), since codes are unique.
+    void SetName(int32_t position, std::string name);
     void SetPlural(int32_t position, std::string plural);
+    bool SetCode(int32_t position, std::string code);
 
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
@@ -71,6 +84,8 @@ private:
     using TextIndex = std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>>;
 
     void IndexName(const std::string& text, int32_t position);
+    // Puts text in place of the record's Name or Plural (field), moving the name lookup along.
+    void ReplaceName(int32_t position, std::string TVelIndexRecord::*field, std::string text);
     // The text no longer names the record at the position: the lookup moves to the next record
     // that has it, if any.
     void UnindexName(const std::string& text, int32_t position);

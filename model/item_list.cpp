@@ -28,10 +28,26 @@ void TVelItem::LoadFromStream(TKvFileStream& stream) {
     Illusion = stream.ReadBool();
 }
 
-TVelItem* TVelItemList::FindByCode(std::string_view code) const {
+const TVelItem* TVelItemList::FindByCode(std::string_view code) const {
     for (const auto& item : items_)
         if (item && item->Code == code) return item.get();
     return nullptr;
+}
+
+void TVelItemList::SetCodeAndPrice(int32_t index, std::string code, int32_t price) {
+    TVelItem* item = items_.Get(index);
+    if (item == nullptr) return;
+    item->Code = std::move(code);
+    item->Price = price;
+    merge_index_.reset();  // rebuilt when next needed
+}
+
+void TVelItemList::SetCount(int32_t index, int32_t count) {
+    if (TVelItem* item = items_.Get(index)) item->Count = count;
+}
+
+void TVelItemList::SetIllusion(int32_t index, bool illusion) {
+    if (TVelItem* item = items_.Get(index)) item->Illusion = illusion;
 }
 
 bool TVelItemList::HasStock(std::string_view code) const {
@@ -61,7 +77,7 @@ int32_t TVelItemList::IndexOfSameCodeAndPrice(const TVelItem& item) {
 int32_t TVelItemList::Add(std::unique_ptr<TVelItem> item) {
     const int32_t same = IndexOfSameCodeAndPrice(*item);
     if (same >= 0) {
-        TVelItem& stored = *Get(same);
+        TVelItem& stored = *items_.Get(same);
         stored.Count = WrappingAdd(stored.Count, item->Count);
         return same;
     }

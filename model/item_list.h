@@ -15,7 +15,8 @@ class TKvFileStream;
 class TVelIndexList;
 class TVelItemList;
 
-// An amount of goods (or, in a hex's population, of a race) named by its code.
+// An amount of goods (or, in a hex's population, of a race) named by its code. Once in a list,
+// an item is changed only through the list (its Code and Price are the list's merge key).
 class TVelItem {
 public:
     TVelItem() = default;
@@ -32,8 +33,8 @@ public:
 };
 
 // Goods of a unit or a market, or the population of a hex. Codes are named by an index table
-// that the list does not own (ItemTypes, or Races for the population). Items merge by the code
-// and price they had when added; set those before adding.
+// that the list does not own (ItemTypes, or Races for the population). Items merge by code and
+// price; the list hands its items out read-only and changes them through its setters.
 class TVelItemList {
 public:
     explicit TVelItemList(const TVelIndexList& name_index) : NameIndex(&name_index) {}
@@ -43,10 +44,10 @@ public:
     const TVelIndexList* NameIndex;
 
     int32_t Count() const { return items_.Count(); }
-    TVelItem* Get(int32_t index) const { return items_.Get(index); }
+    const TVelItem* Get(int32_t index) const { return items_.Get(index); }
     void Clear();
 
-    TVelItem* FindByCode(std::string_view code) const;
+    const TVelItem* FindByCode(std::string_view code) const;
     // The code is there with a count above 0 (so not for an unlimited -1).
     bool HasStock(std::string_view code) const;
 
@@ -54,12 +55,17 @@ public:
     // is returned; otherwise the item is appended and the result is -1.
     int32_t Add(std::unique_ptr<TVelItem> item);
     int32_t AddNew(std::string_view code, int32_t price, int32_t count);
+    // Changes to the item at the index (nothing outside the list). A new code and price do not
+    // merge the item with another of the same.
+    void SetCodeAndPrice(int32_t index, std::string code, int32_t price);
+    void SetCount(int32_t index, int32_t count);
+    void SetIllusion(int32_t index, bool illusion);
 
     // "<UNKNOWN>" for a code the name table lacks; " (illusion)" appended for illusions.
     std::string DisplayName(const TVelItem& item) const;
 
-    auto begin() const { return items_.begin(); }
-    auto end() const { return items_.end(); }
+    ConstRecordIterator<TVelItem> begin() const { return ConstRecordIterator<TVelItem>(items_.begin()); }
+    ConstRecordIterator<TVelItem> end() const { return ConstRecordIterator<TVelItem>(items_.end()); }
 
     void SaveToStream(TKvFileStream& stream) const;
     void LoadFromStream(TKvFileStream& stream);

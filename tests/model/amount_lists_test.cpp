@@ -29,6 +29,13 @@ TEST(ItemList, SameCodeAndPriceAddUpOtherPricesStaySeparate) {
     EXPECT_EQ(market.Get(0)->Count, 20);
     EXPECT_EQ(market.Get(62)->Count, 2);
     EXPECT_EQ(market.Count(), 64);
+
+    // A changed key is where the next merge looks.
+    market.SetCodeAndPrice(62, "WAGO", 7);
+    EXPECT_EQ(market.AddNew("WAGO", 7, 1), 62);
+    EXPECT_EQ(market.AddNew("HORS", 159, 1), -1);
+    market.SetCount(62, 9);
+    EXPECT_EQ(market.Get(62)->Count, 9);
 }
 
 TEST(ItemList, DisplayNameUsesTheNameTableAndMarksIllusions) {

@@ -21,6 +21,15 @@ TEST(Factions, AddOrRenameRenamesKnownNumbersAndAppendsNewOnes) {
     EXPECT_EQ(factions.IndexOfNumber(3), 1);
     EXPECT_EQ(factions.IndexOfNumber(4), -1);
     EXPECT_EQ(factions.FindByNumber(99), nullptr);
+
+    // A renumbered faction is found by its new number, first match kept.
+    factions.AddOrRename("Late", 5);
+    factions.SetNumber(0, 5);
+    EXPECT_EQ(factions.FindByNumber(5)->Name, "Iron Fist");
+    EXPECT_EQ(factions.FindByNumber(12), nullptr);
+    factions.SetNumber(2, 12);
+    EXPECT_EQ(factions.FindByNumber(5)->Name, "Iron Fist");
+    EXPECT_EQ(factions.FindByNumber(12)->Name, "Late");
 }
 
 TEST(Factions, MergeTakesTheAttitudeOnlyWhenAsked) {

@@ -75,7 +75,7 @@ TEST(IndexTables, FilledInNameThatALaterRecordAlreadyUsesFindsTheEarlierRecord) 
     EXPECT_EQ(items.FindByName(""), items.Get(1));
 }
 
-TEST(IndexTables, ReplacedPluralIsFoundByItsNewTextOnly) {
+TEST(IndexTables, ChangedNamesAndCodesAreFoundByTheirNewTextOnly) {
     TVelIndexList skills;
     skills.AddOrUpdate("mining", "Old report.", 0, "MINI");
     skills.AddOrUpdate("quarrying", "Old report.", 0, "QUAR");
@@ -88,6 +88,20 @@ TEST(IndexTables, ReplacedPluralIsFoundByItsNewTextOnly) {
     EXPECT_EQ(skills.IndexOfName("Mining"), 0);
     skills.SetPlural(5, "Nowhere.");
     EXPECT_EQ(skills.Count(), 2);
+
+    // A renamed record is found by its new name; the old one falls to a later record that has it.
+    skills.SetName(0, "Digging");
+    EXPECT_EQ(skills.IndexOfName("Digging"), 0);
+    EXPECT_EQ(skills.IndexOfName("Mining"), -1);
+    skills.SetName(1, "New report.");
+    skills.SetPlural(0, "Later.");
+    EXPECT_EQ(skills.IndexOfName("New report."), 1);
+    // Codes stay unique.
+    EXPECT_FALSE(skills.SetCode(0, "QUAR"));
+    EXPECT_TRUE(skills.SetCode(0, "DIGG"));
+    EXPECT_EQ(skills.IndexOfCode("DIGG"), 0);
+    EXPECT_EQ(skills.IndexOfCode("MINI"), -1);
+    EXPECT_EQ(skills.AddOrUpdate("mining", "", 0, "MINI"), 2);
 }
 
 TEST(IndexTables, NameForPicksByCountAndFallsBack) {
