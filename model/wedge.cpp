@@ -5,7 +5,6 @@
 #include "model/database.h"
 #include "model/hex.h"
 #include "model/record_stream.h"
-#include "platform/drawing_surface.h"
 #include "platform/number_text.h"
 
 namespace hexwarden {
@@ -106,20 +105,6 @@ uint32_t TVelWedgeList::WedgeColour(const TMapWedge& wedge, const TVelHex& hex) 
         }
         default: return 0;
     }
-}
-
-Triangle TVelWedgeList::WedgeTriangle(const TMapWedge& wedge, const HexOutline& outline) {
-    const Point centre{static_cast<int32_t>((int64_t{outline[0].x} + outline[3].x) / 2), outline[0].y};
-    const std::size_t corner = (wedge.Position >= 0 && wedge.Position <= 4) ? static_cast<std::size_t>(wedge.Position) + 1 : 0;
-    return {centre, outline[corner], outline[(corner + 1) % 6]};
-}
-
-void TVelWedgeList::DrawWedge(const TMapWedge& wedge, const TVelHex& hex, const HexOutline& outline,
-                              DrawingSurface& surface) const {
-    surface.SetPen(Pen{kBlack, PenStyle::Solid, PenMode::Copy, 1});
-    surface.SetBrush(Brush{WedgeColour(wedge, hex), BrushStyle::Solid});
-    const Triangle triangle = WedgeTriangle(wedge, outline);
-    surface.Polygon(triangle);
 }
 
 void TVelWedgeList::SaveToStream(TKvFileStream& stream) const {

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "model/enhanced_list.h"
-#include "platform/drawing_surface.h"
 
 namespace hexwarden {
 
@@ -26,11 +25,6 @@ struct WedgeKind {
 };
 inline constexpr std::array<std::string_view, 7> kWedgeKindNames = {
     "Unused", "Faction", "Alliance", "Peasants", "Products", "For Sale", "Wanted"};
-
-// The seven-point hex outline of the map control: left corner, then clockwise upper-left,
-// upper-right, right, lower-right, lower-left, and the left corner again.
-using HexOutline = std::array<Point, 7>;
-using Triangle = std::array<Point, 3>;
 
 // A rule that colours one sixth of a hex when the hex meets a condition.
 class TMapWedge {
@@ -56,9 +50,6 @@ public:
     // A faction key that is not a whole decimal number applies to no hex.
     bool WedgeApplies(const TMapWedge& wedge, const TVelHex& hex) const;
     uint32_t WedgeColour(const TMapWedge& wedge, const TVelHex& hex) const;
-    static Triangle WedgeTriangle(const TMapWedge& wedge, const HexOutline& outline);
-    void DrawWedge(const TMapWedge& wedge, const TVelHex& hex, const HexOutline& outline,
-                   DrawingSurface& surface) const;
 
     void SaveToStream(TKvFileStream& stream) const;
     // As many wedges as the file holds.

@@ -4,15 +4,12 @@
 
 #include "model/database.h"
 #include "tests/support/database_builder.h"
-#include "tests/support/recording_surface.h"
 
 namespace hexwarden {
 namespace {
 
 using testing::MakeHex;
 using testing::MakeUnit;
-
-const HexOutline kOutline = {{{0, 13}, {8, 0}, {23, 0}, {31, 13}, {23, 27}, {8, 27}, {0, 13}}};
 
 class Wedges : public ::testing::Test {
 protected:
@@ -110,30 +107,6 @@ TEST_F(Wedges, MarketWedgesNeedStockAboveZero) {
     EXPECT_FALSE(db.Wedges.WedgeApplies(Wedge(42, "WOOD"), hex));
     EXPECT_EQ(db.Wedges.WedgeColour(Wedge(WedgeKind::ForSale, "IRON"), hex), 0x808080u);
     EXPECT_EQ(db.Wedges.WedgeColour(Wedge(42, "IRON"), hex), 0u);
-}
-
-TEST_F(Wedges, TrianglesRunClockwiseFromTheTop) {
-    const auto triangle = [](int32_t position) {
-        TMapWedge wedge;
-        wedge.Position = position;
-        return TVelWedgeList::WedgeTriangle(wedge, kOutline);
-    };
-    EXPECT_EQ(triangle(0), (Triangle{{{15, 13}, {8, 0}, {23, 0}}}));
-    EXPECT_EQ(triangle(3), (Triangle{{{15, 13}, {23, 27}, {8, 27}}}));
-    EXPECT_EQ(triangle(4), (Triangle{{{15, 13}, {8, 27}, {0, 13}}}));
-    EXPECT_EQ(triangle(5), (Triangle{{{15, 13}, {0, 13}, {8, 0}}}));
-    EXPECT_EQ(triangle(-1), triangle(5));
-    EXPECT_EQ(triangle(99), triangle(5));
-}
-
-TEST_F(Wedges, DrawWedgeOutlinesInBlackAndFillsInTheWedgeColour) {
-    db.Factions.AddOrRename("Iron Hand", 12)->Colour = 0x0000FF;
-    TMapWedge wedge = Wedge(WedgeKind::Faction, "12");
-    wedge.Position = 1;
-    testing::RecordingSurface surface;
-    db.Wedges.DrawWedge(wedge, hex, kOutline, surface);
-    EXPECT_EQ(surface.Calls, (std::vector<std::string>{"Pen 0x000000 solid copy 1", "Brush 0x0000FF solid",
-                                                       "Polygon (15,13) (23,0) (31,13)"}));
 }
 
 TEST(Markers, FindAtGivesTheFirstMarkerAndPositionsShowTheLevel) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+namespace hexwarden {
+
+class TVelHexList;
+
+// How much of a level the map and the overview draw: a grid place for every hex, up to the
+// control's column and row caps.
+struct LevelExtent {
+    int32_t Columns = 1;  // largest x + 1
+    int32_t Rows = 1;     // largest y div 2 + 1
+    bool Capped = false;  // some hexes lie beyond the drawn grid
+    friend bool operator==(const LevelExtent&, const LevelExtent&) = default;
+};
+
+LevelExtent LevelGridExtent(const TVelHexList& hexes);
+
+}  // namespace hexwarden
