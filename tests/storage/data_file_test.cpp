@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <random>
+#include <tuple>
 
 #include "model/database.h"
 #include "platform/error.h"
@@ -130,6 +131,257 @@ void Populate(TVelMain& db) {
     wedge.Key = "North Pact";
     wedge.UseCustomColour = true;
     wedge.Colour = 0xABCDEF;
+}
+
+// The data file's bytes written out by hand, field by field, independent of the stream code.
+class Bytes {
+public:
+    Bytes& I32(int64_t value) {
+        for (int shift = 0; shift < 32; shift += 8) bytes_ += static_cast<char>((static_cast<uint32_t>(value) >> shift) & 0xFF);
+        return *this;
+    }
+    Bytes& U16(uint16_t value) { return U8(value & 0xFF).U8(value >> 8); }
+    Bytes& U8(uint8_t value) {
+        bytes_ += static_cast<char>(value);
+        return *this;
+    }
+    Bytes& Str(std::string_view text) {
+        I32(static_cast<int64_t>(text.size()));
+        bytes_ += text;
+        return *this;
+    }
+    Bytes& Loc(int32_t x, int32_t y, bool overworld) { return I32(x).I32(y).U8(overworld).U8(0).U8(0).U8(0); }
+    Bytes& Raw(std::string_view raw) {
+        bytes_ += raw;
+        return *this;
+    }
+    const std::string& str() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+// One of each record, every field holding a value no other field of its record holds.
+void PopulateOneOfEach(TVelMain& db) {
+    db.Clear();
+    db.FactionNumber = 7;
+    db.FactionName = "Wardens";
+    db.War = {2, 1, 3};
+    db.Trade = {4, 5, 6};
+    db.Magic = {1, 0, 9};
+    db.Turn = 14;
+    db.DefaultAttitude = 3;
+    db.UnclaimedSilver = 1200;
+    for (TVelIndexList* table : {&db.Terrains, &db.Races, &db.ItemTypes, &db.SkillTypes, &db.Provinces}) table->Clear();
+    db.Terrains.AddOrUpdate("plain", "plains", 0x3333, "plain");
+    db.Races.AddOrUpdate("leader", "leaders", 0x11, "LEAD");
+    db.ItemTypes.AddOrUpdate("horse", "horses", 0x22, "HORS");
+    db.SkillTypes.AddOrUpdate("force", "", 0, "FORC");
+    db.Provinces.AddOrUpdate("olde", "", 0, "olde");
+
+    auto scout = std::make_unique<TVelUnit>(db);
+    scout->Turn = 14;
+    scout->Faction = 7;
+    scout->FactionConfirmed = true;
+    scout->Name = "Scout";
+    scout->Description = "quick";
+    scout->Number = 100;
+    scout->X = 4;
+    scout->Y = 2;
+    scout->LastX = 3;
+    scout->LastY = 1;
+    scout->LastOverworld = false;
+    scout->Flags = 18;
+    scout->CombatSpell = "FORC";
+    scout->Inside = 8;
+    scout->Notes = "note";
+    scout->Orders = "move N";
+    scout->Events = "Rested.";
+    scout->Troops.AddTroops("LEAD", 1);
+    scout->Items.AddNew("HORS", 0, 2);
+    scout->Items.Add(std::make_unique<TVelItem>("WOLF", 0, 5, true));
+    scout->Skills.AddOrReplace(std::make_unique<TVelSkill>("FORC", 2, 150));
+    scout->CanStudy.AddOrReplace(std::make_unique<TVelSkill>("SPIR", 0, 30));
+    scout->PositionHistory.AddPosition(3, 1, 13, false);
+    scout->PositionHistory.AddPosition(4, 2, 14, true);
+    TVelUnit* unit = db.Units.AddOrReplace(std::move(scout));
+    db.OwnUnits.Turn = 14;
+    db.OwnUnits.AddUnique(unit);
+    db.NewUnits.Turn = 15;
+    db.NewUnits.AddUnique(unit);
+
+    db.Factions.AddOrRename("Wardens", 7);
+    TVelFaction& faction = *db.Factions.Get(0);
+    faction.Attitude = 5;
+    faction.Email = "w@example.org";
+    faction.Reserved = "kept";
+    faction.Colour = 0x123456;
+    auto pact = std::make_unique<TVelAlliance>();
+    pact->Reserved1 = "r1";
+    pact->Name = "Pact";
+    pact->Members = {7, 12};
+    pact->Reserved2 = "r2";
+    pact->Colour = 0x654321;
+    db.Alliances.Add(std::move(pact));
+
+    auto town = MakeHex(db, 4, 2, true, 14);
+    town->Terrain = 0;
+    town->Province = 0;
+    town->TaxBase = 600;
+    town->Wages = 13;
+    town->MaxWages = 4000;
+    town->SettlementSize = 2;
+    town->SettlementName = "Fenwick";
+    town->Entertainment = 30;
+    town->Gate = 4;
+    town->Notes = "home";
+    town->Peasants.AddNew("LEAD", 0, 1500);
+    town->Wanted.AddNew("HORS", 60, 5);
+    town->ForSale.AddNew("HORS", 50, -1);
+    town->Products.AddNew("HORS", 0, 12);
+    town->Structures.Turn = 16;
+    town->Units.Turn = 17;
+    auto tower = std::make_unique<TVelBuilding>(db);
+    tower->Turn = 18;
+    tower->Kind = "Tower";
+    tower->Name = "Watch";
+    tower->Description = "tall";
+    tower->Number = 8;
+    tower->Needs = 10;
+    tower->Units.Turn = 19;
+    tower->Units.AddUnique(unit);
+    town->Structures.AddOrReplace(std::move(tower));
+    db.OverworldHexes.AddOrMerge(std::move(town));
+
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, false));
+    TMapWedge& wedge = *db.Wedges.Get(1);
+    wedge.Kind = WedgeKind::Alliance;
+    wedge.Key = "Pact";
+    wedge.UseCustomColour = true;
+    wedge.Colour = 0xABCDEF;
+}
+
+TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
+    Bytes expected;
+    expected.Raw("\xAE\x47\xE1\x7A\x14\xAE\x47\x81\xFF\x3F").I32(7).Str("Wardens");
+    expected.U8(2).U8(1).U8(3).U8(4).U8(5).U8(6).U8(1).U8(0).U8(9).I32(14).U8(3).I32(1200);
+    expected.I32(1).Str("Plain").Str("Plains").Str("plain").I32(0x3333);   // terrains
+    expected.I32(1).Str("Leader").Str("Leaders").Str("LEAD").I32(0x11);    // races
+    expected.I32(1).Str("Horse").Str("Horses").Str("HORS").I32(0x22);      // item types
+    expected.I32(1).Str("Force").Str("").Str("FORC").I32(0);               // skill types
+    expected.I32(1).Str("Olde").Str("").Str("olde").I32(0);                // provinces
+    expected.I32(1)                                                        // units
+        .I32(14).I32(7).U8(1).Str("Scout").Str("quick").I32(100)
+        .Loc(4, 2, true).Loc(3, 1, false).U16(18).Str("FORC").I32(8)
+        .Str("note").Str("move N").Str("Rested.")
+        .I32(1).Str("LEAD").I32(1)                                         // troops
+        .I32(2).Str("HORS").I32(0).I32(2).U8(0).Str("WOLF").I32(0).I32(5).U8(1)  // items
+        .I32(1).Str("FORC").I32(2).I32(150)                                // skills
+        .I32(1).Str("SPIR").I32(0).I32(30)                                 // can study
+        .I32(2).Loc(3, 1, false).I32(13).Loc(4, 2, true).I32(14);          // position history
+    expected.I32(14).I32(1).I32(100);                                      // own units
+    expected.I32(1).I32(7).Str("Wardens").U8(5).Str("w@example.org").Str("kept").I32(0x123456);
+    expected.I32(1).Str("r1").Str("Pact").I32(2).I32(7).I32(12).Str("r2").I32(0x654321);
+    expected.I32(1)                                                        // overworld hexes
+        .U8(1).Loc(4, 2, true).I32(14).U8(0).I32(0).I32(600).I32(13).I32(4000).U8(2).Str("Fenwick")
+        .I32(30).I32(4).Str("home")
+        .I32(1).Str("LEAD").I32(0).I32(1500).U8(0)                         // peasants
+        .I32(1).Str("HORS").I32(60).I32(5).U8(0)                           // wanted
+        .I32(1).Str("HORS").I32(50).I32(-1).U8(0)                          // for sale
+        .I32(1).Str("HORS").I32(0).I32(12).U8(0)                           // products
+        .I32(16).I32(1).I32(18).Str("Tower").Str("Watch").Str("tall").I32(8).I32(10).I32(19).I32(1).I32(100)
+        .I32(17).I32(0);                                                   // units in the open
+    expected.I32(0);                                                       // underworld hexes
+    expected.I32(15).I32(1).I32(100);                                      // new units
+    expected.I32(0);                                                       // lost units
+    expected.I32(1).Str("camp").I32(6).I32(2).U8(0);                       // markers
+    expected.I32(6);                                                       // wedges
+    for (int32_t position = 0; position < 6; ++position) {
+        if (position == 1) {
+            expected.I32(2).Str("Pact").U8(1).I32(0xABCDEF).I32(1);
+        } else {
+            expected.I32(0).Str("").U8(0).I32(0).I32(position);
+        }
+    }
+
+    TVelMain db;
+    PopulateOneOfEach(db);
+    EXPECT_EQ(Saved(db), expected.str());
+
+    // Read back, each value must land in its own field: a swap of two fields of one type would
+    // give the same bytes again.
+    TVelMain reopened;
+    Load(reopened, expected.str());
+    EXPECT_EQ(Saved(reopened), expected.str());
+    EXPECT_EQ(reopened.Trade, (TFactionTypeEntry{4, 5, 6}));
+    EXPECT_EQ(reopened.DefaultAttitude, 3);
+    const TVelUnit& scout = *reopened.Units.FindByNumber(100);
+    EXPECT_EQ(scout.Description, "quick");
+    EXPECT_EQ(scout.Orders, "move N");
+    EXPECT_EQ(scout.Events, "Rested.");
+    EXPECT_EQ(scout.CombatSpell, "FORC");
+    EXPECT_TRUE(scout.HasFlag(UnitFlag::Behind) && scout.HasFlag(UnitFlag::OnGuard));
+    EXPECT_EQ(std::tuple(scout.LastX, scout.LastY, scout.LastOverworld), std::tuple(3, 1, false));
+    EXPECT_EQ(scout.Inside, 8);
+    EXPECT_TRUE(scout.Items.Get(1)->Illusion);
+    EXPECT_EQ(scout.CanStudy.Get(0)->Days, 30);
+    EXPECT_EQ(scout.PositionHistory.Get(0)->Turn, 13);
+    EXPECT_FALSE(scout.PositionHistory.Get(0)->Overworld);
+    const TVelFaction& faction = *reopened.Factions.Get(0);
+    EXPECT_EQ(std::tuple(faction.Email, faction.Reserved, faction.Attitude), std::tuple("w@example.org", "kept", 5));
+    EXPECT_EQ(reopened.Alliances.Get(0)->Reserved2, "r2");
+    const TVelHex& town = *reopened.FindHex(4, 2, true);
+    EXPECT_EQ(std::tuple(town.TaxBase, town.Wages, town.MaxWages, town.Entertainment, town.Gate),
+              std::tuple(600, 13, 4000, 30, 4));
+    EXPECT_EQ(town.Notes, "home");
+    EXPECT_EQ(town.Wanted.Get(0)->Price, 60);
+    EXPECT_EQ(town.Products.Get(0)->Count, 12);
+    EXPECT_EQ(town.Structures.Turn, 16);
+    EXPECT_EQ(town.Units.Turn, 17);
+    const TVelBuilding& tower = *town.Structures.Get(0);
+    EXPECT_EQ(std::tuple(tower.Turn, tower.Description, tower.Needs, tower.Units.Turn), std::tuple(18, "tall", 10, 19));
+    EXPECT_EQ(tower.Units.Get(0), &scout);
+    EXPECT_EQ(reopened.NewUnits.Turn, 15);
+    EXPECT_FALSE(reopened.Markers.Get(0)->Overworld);
+    EXPECT_EQ(reopened.Wedges.Get(1)->Colour, 0xABCDEFu);
+}
+
+TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
+    TVelMain db;
+    db.Clear();
+    // Items of one code and price add up, whatever their illusion flag; another price stays apart.
+    TVelFileStream items;
+    items.WriteInt32(3);
+    for (const TVelItem& item : {TVelItem("HORS", 50, 3), TVelItem("HORS", 50, 4, true), TVelItem("HORS", 60, 1)})
+        item.SaveToStream(items);
+    TVelItemList list(db.ItemTypes);
+    TVelFileStream items_in(items.Bytes());
+    list.LoadFromStream(items_in);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(std::tuple(list.Get(0)->Price, list.Get(0)->Count, list.Get(0)->Illusion), std::tuple(50, 7, false));
+    EXPECT_EQ(std::tuple(list.Get(1)->Price, list.Get(1)->Count), std::tuple(60, 1));
+
+    // A confirmed hex is not replaced by a later unconfirmed one; a confirmed one replaces an
+    // unconfirmed one even from an older turn, taking its notes.
+    TVelFileStream hexes;
+    hexes.WriteInt32(4);
+    auto write_hex = [&](int32_t x, int32_t y, bool confirmed, int32_t turn, std::string notes) {
+        auto hex = MakeHex(db, x, y, confirmed, turn);
+        hex->Notes = std::move(notes);
+        hex->Wages = turn;
+        hex->SaveToStream(hexes);
+    };
+    write_hex(1, 1, true, 5, "kept");
+    write_hex(1, 1, false, 6, "");
+    write_hex(2, 0, false, 5, "seen");
+    write_hex(2, 0, true, 4, "");
+    TVelFileStream hexes_in(hexes.Bytes());
+    db.OverworldHexes.LoadFromStream(hexes_in);
+    EXPECT_EQ(db.OverworldHexes.HexCount(), 2);
+    const TVelHex& first = *db.FindHex(1, 1, true);
+    EXPECT_EQ(std::tuple(first.Confirmed, first.Turn, first.Wages, first.Notes), std::tuple(true, 5, 5, "kept"));
+    const TVelHex& second = *db.FindHex(2, 0, true);
+    EXPECT_EQ(std::tuple(second.Confirmed, second.Turn, second.Wages, second.Notes), std::tuple(true, 4, 4, "seen"));
 }
 
 TEST(DataFile, EmptyDatabaseIsExactly1091BytesStartingWithVersion101) {
