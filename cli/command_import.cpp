@@ -2,6 +2,8 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 #include "cli/commands.h"
 #include "cli/database_file.h"
 #include "import/faction_list_import.h"
@@ -15,9 +17,32 @@ namespace hexwarden::cli {
 
 namespace {
 
-class StderrStatusLog : public TParseStatusLog {
+// Progress lines only when asked for; warnings always.
+class CommandLineStatusLog : public TParseStatusLog {
 public:
-    void AddLine(std::string_view line) override { std::cerr << line << "\n"; }
+    explicit CommandLineStatusLog(bool verbose) : verbose_(verbose) {}
+    void AddLine(std::string_view line) override {
+        if (verbose_) std::cerr << line << "\n";
+    }
+    void Warn(std::string_view line) override { std::cerr << "warning: " << line << "\n"; }
+
+private:
+    bool verbose_;
+};
+
+// A fixed answer is a guess: each guessed code is named on stderr (the answer is remembered in
+// the database, so once per code) so that the user can import again when it was wrong.
+class AnnouncedGuess : public TFixedItemTypeAnswer {
+public:
+    using TFixedItemTypeAnswer::TFixedItemTypeAnswer;
+    ItemTypeAnswer Ask(std::string_view name, std::string_view code) override {
+        const ItemTypeAnswer answer = TFixedItemTypeAnswer::Ask(name, code);
+        const bool race = answer == ItemTypeAnswer::Race;
+        std::cerr << "warning: " << code << " (\"" << name << "\") is described by no report; taken as "
+                  << (race ? "a race or creature" : "an item") << ". If it is " << (race ? "an item" : "a race or creature")
+                  << ", import again with --unknown " << (race ? "item" : "race") << " or --unknown ask.\n";
+        return answer;
+    }
 };
 
 // Puts the item-type question on the terminal.
@@ -57,23 +82,22 @@ Command ImportCommand() {
         "report that succeeded and the remaining reports are not read.\n"
         "  --orders   clear: clear the own units' orders; keep: keep them (default);\n"
         "             template: take the repeating orders of the report's orders template\n"
-        "  --unknown  what a code unknown to the race and item tables is: item (default), race,\n"
-        "             or ask on the terminal\n"
+        "  --unknown  what a code that no report describes is: item, race, or ask on the terminal\n"
+        "             (default: ask when standard input is a terminal, else item); every guessed\n"
+        "             code is named in a warning\n"
         "  --verbose  print the parser's progress on stderr\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         auto arguments = ParseCommandLine(words, usage, {"db", "orders", "unknown"}, {"verbose"});
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const OrdersMode orders = OrdersModeFor(arguments->Choice("orders", {"clear", "keep", "template"}, "keep"));
-        const std::string unknown = arguments->Choice("unknown", {"item", "race", "ask"}, "item");
+        const std::string unknown = arguments->Choice("unknown", {"item", "race", "ask"}, isatty(STDIN_FILENO) ? "ask" : "item");
         const auto& reports = arguments->Operands(1, SIZE_MAX);
 
-        TFixedItemTypeAnswer fixed_answer(unknown == "race" ? ItemTypeAnswer::Race : ItemTypeAnswer::Item);
+        AnnouncedGuess guess(unknown == "race" ? ItemTypeAnswer::Race : ItemTypeAnswer::Item);
         TerminalItemTypeQuestion terminal_question;
-        TItemTypeQuestion& question = unknown == "ask" ? static_cast<TItemTypeQuestion&>(terminal_question) : fixed_answer;
-        StderrStatusLog verbose_log;
-        TSilentStatusLog silent_log;
-        TParseStatusLog& log = arguments->Has("verbose") ? static_cast<TParseStatusLog&>(verbose_log) : silent_log;
+        TItemTypeQuestion& question = unknown == "ask" ? static_cast<TItemTypeQuestion&>(terminal_question) : guess;
+        CommandLineStatusLog log(arguments->Has("verbose"));
 
         TVelMain& database = CommandDatabase();
         OpenOrCreateDatabase(database, file);
