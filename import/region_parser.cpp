@@ -91,8 +91,8 @@ PeasantsSeen ReadPopulation(TVelHex& hex, TVeldoriaParser& parser) {
 
 // The peasants' race is a race by definition. Its code comes from the race table, or else from a
 // market or item report that named it (this region's own market included, hence after the
-// economy): such a code becomes a race.
-void PlacePeasants(TVelHex& hex, TVeldoriaParser& parser, const PeasantsSeen& seen) {
+// economy): such a code becomes a race. False when no table knows the name.
+bool PlacePeasants(TVelHex& hex, TVeldoriaParser& parser, const PeasantsSeen& seen) {
     TVelMain& database = parser.Database;
     std::string code;
     if (const TVelIndexRecord* race = FindByReportName(database.Races, seen.race_name)) {
@@ -102,12 +102,11 @@ void PlacePeasants(TVelHex& hex, TVeldoriaParser& parser, const PeasantsSeen& se
         parser.Log({"  ", seen.race_name, " [", code, "] are peasants: a race"});
         RegisterAsRace(database, code);
     } else {
-        parser.Warn("Peasants of unknown race left out: " + IntToStr(seen.count) + " " + seen.race_name + " in " +
-                    JoinLocation(hex.X, hex.Y, hex.Overworld, true));
-        return;
+        return false;
     }
     RegisterName(database.Races, seen.race_name, seen.count, code);
     hex.Peasants.AddNew(code, 0, seen.count);
+    return true;
 }
 
 void ReadWages(TVelHex& hex, TVeldoriaParser& parser) {
@@ -203,12 +202,18 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     std::optional<PeasantsSeen> peasants;
     if (parser.PrevChar() != '.') peasants = ReadPopulation(hex, parser);
     ReadEconomy(hex, parser, limit);
-    if (peasants) PlacePeasants(hex, parser, *peasants);
+    // Placed before the units, so that they count these men as men; else the units' own lists may
+    // still name the race.
+    if (peasants && PlacePeasants(hex, parser, *peasants)) peasants.reset();
     ParseExits(hex, parser, limit);
     ReadGate(hex, parser);
     PassToEntries(parser, limit);
     ParseUnits(hex.Units, parser, turn, hex.Overworld, 0, hex.X, hex.Y);
     ParseStructures(hex.Structures, parser, turn, hex.Overworld, hex.X, hex.Y);
+    if (peasants && !PlacePeasants(hex, parser, *peasants)) {
+        parser.Warn("Peasants of unknown race left out: " + IntToStr(peasants->count) + " " + peasants->race_name + " in " +
+                    JoinLocation(hex.X, hex.Y, hex.Overworld, true));
+    }
     return true;
 }
 
