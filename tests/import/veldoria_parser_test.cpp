@@ -66,8 +66,10 @@ TEST(TurnReport, AnotherFactionsReportAddsOnlyRegionsAndUnits) {
     ReportParts ally;
     ally.faction = "Allies (8) (War 5, Trade 5, Magic 5)";
     ally.date = "August, Year 3";
-    ally.sections = "Unclaimed silver: 999.\n\n";
-    ally.regions = TownRegion(6, 6, "* Sailor (200), Allies (8), leader [LEAD].");
+    // Its item reports are read all the same: they describe the game, not the faction.
+    ally.sections = "Skill reports:\n\nsailing [SAIL] 1: Sails.\n\nItem reports:\n\nkraken [KRAK], weight 10. This is a monster.\n\n"
+                    "Unclaimed silver: 999.\n\n";
+    ally.regions = TownRegion(6, 6, "* Sailor (200), Allies (8), leader [LEAD], kraken [KRAK].");
     import.Import(MakeReport(ally));
 
     const TVelMain& database = import.database;
@@ -78,6 +80,9 @@ TEST(TurnReport, AnotherFactionsReportAddsOnlyRegionsAndUnits) {
     EXPECT_EQ(database.FindHex(6, 6, true)->Turn, 30);
     EXPECT_EQ(database.Units.FindByNumber(200)->Turn, 30);
     EXPECT_EQ(database.LostUnits.Count(), 0);
+    EXPECT_EQ(database.Units.FindByNumber(200)->Troops.Total(), 2);
+    EXPECT_EQ(database.SkillTypes.FindByCode("SAIL"), nullptr);
+    EXPECT_TRUE(import.question.asked.empty());
 }
 
 TEST(TurnReport, OrdersOptionsAndLostUnits) {
