@@ -1,0 +1,114 @@
+#include "windows/map_overview.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "map/overview_painter.h"
+#include "model/database.h"
+#include "qt_surface/qt_drawing_surface.h"
+#include "windows/map_window.h"
+
+namespace hexwarden {
+
+// The picture on a maroon ground; a double-click centres the partner.
+class TfrmMapOverview::PaintArea : public QWidget {
+public:
+    explicit PaintArea(TfrmMapOverview& owner) : QWidget(&owner), owner_(owner) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), QColor(128, 0, 0));
+        const QRect clip = event->rect();
+        QtDrawingSurface surface(painter, Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+        std::optional<VisibleArea> partner;
+        if (TfrmMap* map = owner_.LinkedMap()) partner = VisibleArea{map->VisibleTopLeft(), map->VisibleBottomRight()};
+        PaintOverview(*owner_.picture_, partner, surface);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        owner_.CentrePartnerAt(event->position().toPoint());
+    }
+
+private:
+    TfrmMapOverview& owner_;
+};
+
+TfrmMapOverview::TfrmMapOverview(TVelMain& main, QWidget* parent)
+    : QWidget(parent), main_(main), picture_(std::make_unique<QtBitmap>(1, 1)) {
+    pnlTop = new QWidget(this);
+    pnlTop->setObjectName(QStringLiteral("pnlTop"));
+    pnlTop->setFixedHeight(15);
+    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), pnlTop);
+    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
+    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), pnlTop);
+    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
+    // Starts on the other level, so the first SetLevel builds the picture.
+    rbUnderworld->setChecked(true);
+    auto* top = new QHBoxLayout(pnlTop);
+    top->setContentsMargins(2, 0, 2, 0);
+    top->setSpacing(4);
+    top->addWidget(rbOverworld);
+    top->addWidget(rbUnderworld);
+    top->addStretch(1);
+
+    pbMap = new PaintArea(*this);
+    pbMap->setObjectName(QStringLiteral("pbMap"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlTop);
+    layout->addWidget(pbMap, 1);
+
+    // By hand: clicks only (a programmatic tick is followed by its own SwitchLevel).
+    connect(rbOverworld, &QRadioButton::clicked, this, [this] { SwitchLevel(true); });
+    connect(rbUnderworld, &QRadioButton::clicked, this, [this] { SwitchLevel(false); });
+
+    SetLevel(true);
+}
+
+TfrmMapOverview::~TfrmMapOverview() = default;
+
+void TfrmMapOverview::LinkMap(TfrmMap* map) {
+    linked_map_ = map;
+    if (map != nullptr) SetLevel(map->IsOverworld());
+    RequestRepaint();
+}
+
+bool TfrmMapOverview::IsOverworld() const { return rbOverworld->isChecked(); }
+
+void TfrmMapOverview::SetLevel(bool overworld) {
+    if (IsOverworld() == overworld) return;
+    SwitchLevel(overworld);
+}
+
+void TfrmMapOverview::SwitchLevel(bool overworld) {
+    rbOverworld->setChecked(overworld);
+    rbUnderworld->setChecked(!overworld);
+    Refresh();
+}
+
+void TfrmMapOverview::Refresh() {
+    BuildOverviewPicture(main_, IsOverworld(), *picture_);
+    RequestRepaint();
+}
+
+int TfrmMapOverview::TopControlHeight() const { return pnlTop->height(); }
+
+void TfrmMapOverview::RequestRepaint() { pbMap->update(); }
+
+QSize TfrmMapOverview::PictureSize() const { return {picture_->Width(), picture_->Height()}; }
+
+void TfrmMapOverview::CentrePartnerAt(QPoint pixel) {
+    if (linked_map_ == nullptr || linked_map_->IsOverworld() != IsOverworld()) return;
+    const GamePoint at = OverviewPixelToGame(Point{pixel.x(), pixel.y()});
+    linked_map_->CentreOnHex(at.X, at.Y, IsOverworld(), true);
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QRadioButton;
+
+namespace hexwarden {
+
+class QtBitmap;
+class TVelMain;
+class TfrmMap;
+
+// The whole of one level at one pixel per hex, with the partner map window's view as a red
+// rectangle; a double-click centres the partner there.
+class TfrmMapOverview : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmMapOverview(TVelMain& main, QWidget* parent = nullptr);
+    ~TfrmMapOverview() override;
+
+    // Null clears the partner; a window makes the overview follow its level.
+    void LinkMap(TfrmMap* map);
+    TfrmMap* LinkedMap() const { return linked_map_; }
+
+    bool IsOverworld() const;
+    // Switches only when the level differs from the one shown.
+    void SetLevel(bool overworld);
+    void SwitchLevel(bool overworld);
+    // Rebuilds the picture from the database and repaints.
+    void Refresh();
+    // Height of the strip above the picture.
+    int TopControlHeight() const;
+    // The partner asks for this after each of its paints, so the rectangle follows its view.
+    void RequestRepaint();
+
+    // The picture's size in pixels (one per hex of the drawn grid).
+    QSize PictureSize() const;
+    // Centres the partner on the hex of a picture pixel, when it shows the overview's level.
+    void CentrePartnerAt(QPoint pixel);
+
+private:
+    class PaintArea;
+
+    TVelMain& main_;
+    QPointer<TfrmMap> linked_map_;
+    QRadioButton* rbOverworld = nullptr;
+    QRadioButton* rbUnderworld = nullptr;
+    QWidget* pnlTop = nullptr;
+    PaintArea* pbMap = nullptr;
+    std::unique_ptr<QtBitmap> picture_;
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,519 @@
+#include "windows/map_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "map/level_painter.h"
+#include "model/database.h"
+#include "platform/profile_file.h"
+#include "windows/map_overview.h"
+#include "windows/map_widget.h"
+#include "windows/marker_dialog.h"
+#include "windows/qt_text.h"
+#include "windows/track_unit_dialog.h"
+
+namespace hexwarden {
+namespace {
+
+// The map's base hex size; zoom then runs from 1 until the side reaches kLargestSide.
+constexpr int32_t kHexSize = 3;
+constexpr int32_t kLargestSide = 50;
+constexpr int32_t kMaxZoom = (kLargestSide - 1) / kHexSize + 1;
+constexpr int32_t kDefaultZoom = 5;
+
+struct DisplaySwitch {
+    const char* name;
+    const char* caption;
+    const char* key;
+    bool MapViewOptions::*option;
+};
+constexpr std::array<DisplaySwitch, 9> kSwitches = {{
+    {"chkShowUnconfirmed", "Unconfirmed", "Show Unconfirmed", &MapViewOptions::ShowUnconfirmed},
+    {"chkShowGrid", "Grid", "Show Grid", &MapViewOptions::ShowGrid},
+    {"chkShowCities", "Cities", "Show Cities", &MapViewOptions::ShowCities},
+    {"chkShowGates", "Gates", "Show Gates", &MapViewOptions::ShowGates},
+    {"chkShowShafts", "Shafts", "Show Shafts", &MapViewOptions::ShowShafts},
+    {"chkShowTags", "Name Tags", "Show Tags", &MapViewOptions::ShowTags},
+    {"chkShowMarkers", "Markers", "Show Markers", &MapViewOptions::ShowMarkers},
+    {"chkShowMarkerTags", "Marker Tags", "Show Marker Tags", &MapViewOptions::ShowMarkerTags},
+    {"chkShowWedges", "Wedges", "Show Wedges", &MapViewOptions::ShowWedges},
+}};
+
+// Saved bounds come back on screen: a window keeps at least this much of itself inside the area.
+constexpr int kKeepVisible = 48;
+constexpr int kMinWindowSide = 120;
+constexpr int kMaxWindowSide = 16000;
+
+QRect ClampBounds(QRect wanted, QSize area) {
+    if (area.width() < kMinWindowSide || area.height() < kMinWindowSide) area = QSize(kMaxWindowSide, kMaxWindowSide);
+    const int width = std::clamp(wanted.width(), kMinWindowSide, kMaxWindowSide);
+    const int height = std::clamp(wanted.height(), kMinWindowSide, kMaxWindowSide);
+    const int left = std::clamp(wanted.left(), kKeepVisible - width, area.width() - kKeepVisible);
+    const int top = std::clamp(wanted.top(), 0, area.height() - kKeepVisible);
+    return QRect(left, top, width, height);
+}
+
+QLabel* StatusPanel(QWidget* parent, const char* name, int width, const char* hint) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFixedWidth(width);
+    panel->setToolTip(QString::fromLatin1(hint));
+    return panel;
+}
+
+QToolButton* SmallButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setToolTip(hint);
+    return button;
+}
+
+}  // namespace
+
+TfrmMap::TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent)
+    : QMdiSubWindow(parent), main_(main), overview_(overview) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    map_.SetHexSize(kHexSize);
+    map_.SetZoom(kDefaultZoom);
+    map_.ColourGrid = kMapColours.GridColour;
+    map_.ColourUnknown = kMapColours.UnknownColour;
+    map_.ColourSelected = kMapColours.SelectedColour;
+
+    auto* content = new QWidget(this);
+    BuildControls(content);
+    BuildPopupMenu();
+    setWidget(content);
+    resize(552, 412);
+    normal_bounds_ = geometry();
+
+    map_.OnResize = [this] { ResizeMapWidget(); };
+    map_.OnInvalidate = [this] { theMap->update(); };
+    theMap->OnPaint = [this](DrawingSurface& surface) { PaintExposed(surface); };
+    connect(theMap, &HexMapWidget::MouseMoved, this, &TfrmMap::MapMouseMove);
+    connect(theMap, &HexMapWidget::PopupRequested, this, &TfrmMap::ShowPopup);
+    connect(theMap, &HexMapWidget::DoubleClicked, this, [this](QPoint pixel) {
+        MapMouseMove(pixel);
+        ShowHexInfo();
+    });
+    connect(theMap, &HexMapWidget::ZoomRequested, this, &TfrmMap::ZoomAround);
+    connect(theMap, &HexMapWidget::PanRequested, this, &TfrmMap::PanBy);
+    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { overview_.LinkMap(this); });
+
+    UpdateLevel();
+}
+
+TfrmMap::~TfrmMap() = default;
+
+void TfrmMap::BuildControls(QWidget* content) {
+    pnlControls = new QFrame(content);
+    pnlControls->setObjectName(QStringLiteral("pnlControls"));
+    pnlControls->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlControls->setMinimumWidth(91);
+    pnlControls->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* panel = new QVBoxLayout(pnlControls);
+    panel->setContentsMargins(4, 4, 4, 4);
+    panel->setSpacing(2);
+
+    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), pnlControls);
+    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
+    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), pnlControls);
+    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
+    rbOverworld->setChecked(true);
+    connect(rbOverworld, &QRadioButton::toggled, this, [this] { UpdateLevel(); });
+    panel->addWidget(rbOverworld);
+    panel->addWidget(rbUnderworld);
+    panel->addSpacing(8);
+
+    auto* show = new QLabel(QStringLiteral("Show"), pnlControls);
+    QFont bold = show->font();
+    bold.setBold(true);
+    show->setFont(bold);
+    panel->addWidget(show);
+    for (size_t i = 0; i < kSwitches.size(); ++i) {
+        const DisplaySwitch& entry = kSwitches[i];
+        auto* box = new QCheckBox(QString::fromLatin1(entry.caption), pnlControls);
+        box->setObjectName(QString::fromLatin1(entry.name));
+        box->setChecked(options_.*entry.option);
+        connect(box, &QCheckBox::toggled, this, [this, option = entry.option](bool on) {
+            options_.*option = on;
+            RepaintMap();
+        });
+        panel->addWidget(box);
+        switches_[i] = box;
+    }
+    switches_.back()->setToolTip(QStringLiteral(
+        "This options has been disabled because it is not entirely complete yet.  It will be available soon."));
+
+    btnWedges = SmallButton(pnlControls, "btnWedges", QStringLiteral("Wedges..."), QStringLiteral("Define wedges"));
+    btnWedges->setEnabled(false);
+    panel->addWidget(btnWedges);
+    panel->addSpacing(8);
+
+    auto* zoom = new QHBoxLayout();
+    btnZoomIn = SmallButton(pnlControls, "btnZoomIn", QStringLiteral("+"), QStringLiteral("Zoom in (Ctrl++)"));
+    btnZoomOut = SmallButton(pnlControls, "btnZoomOut", QStringLiteral("-"), QStringLiteral("Zoom out (Ctrl+-)"));
+    connect(btnZoomIn, &QToolButton::clicked, this, &TfrmMap::ZoomIn);
+    connect(btnZoomOut, &QToolButton::clicked, this, &TfrmMap::ZoomOut);
+    zoom->addWidget(btnZoomIn);
+    zoom->addWidget(btnZoomOut);
+    panel->addLayout(zoom);
+    panel->addStretch(1);
+
+    scrMap = new QScrollArea(content);
+    scrMap->setObjectName(QStringLiteral("scrMap"));
+    scrMap->setWidgetResizable(false);
+    scrMap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    theMap = new HexMapWidget();
+    theMap->setObjectName(QStringLiteral("theMap"));
+    theMap->resize(map_.Width(), map_.Height());
+    scrMap->setWidget(theMap);
+
+    auto* middle = new QHBoxLayout();
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    middle->addWidget(pnlControls);
+    middle->addWidget(scrMap, 1);
+
+    auto* outer = new QVBoxLayout(content);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addLayout(middle, 1);
+    outer->addWidget(BuildStatusBar());
+
+    auto* zoom_in = new QAction(QStringLiteral("Zoom In"), this);
+    zoom_in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    auto* zoom_out = new QAction(QStringLiteral("Zoom Out"), this);
+    zoom_out->setShortcut(QKeySequence::ZoomOut);
+    for (QAction* action : {zoom_in, zoom_out}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(zoom_in, &QAction::triggered, this, &TfrmMap::ZoomIn);
+    connect(zoom_out, &QAction::triggered, this, &TfrmMap::ZoomOut);
+}
+
+QWidget* TfrmMap::BuildStatusBar() {
+    auto* bar = new QWidget();
+    bar->setFixedHeight(21);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(2);
+
+    btnShowPanel = new QToolButton(bar);
+    btnShowPanel->setObjectName(QStringLiteral("btnShowPanel"));
+    btnShowPanel->setAutoRaise(true);
+    btnShowPanel->setArrowType(Qt::LeftArrow);
+    btnShowPanel->setToolTip(QStringLiteral("Show or hide the control panel"));
+    connect(btnShowPanel, &QToolButton::clicked, this, [this] {
+        pnlControls->setVisible(pnlControls->isHidden());
+        btnShowPanel->setArrowType(pnlControls->isHidden() ? Qt::RightArrow : Qt::LeftArrow);
+    });
+
+    pnlCoord = StatusPanel(bar, "pnlCoord", 65, "Hex Coordinate");
+    pnlTerrain = StatusPanel(bar, "pnlTerrain", 155, "Terrain and Province");
+    pnlCity = StatusPanel(bar, "pnlCity", 110, "Population Centre");
+    pnlTaxBase = StatusPanel(bar, "pnlTaxBase", 55, "Tax Base");
+    pnlNote = new QLabel(bar);
+    pnlNote->setObjectName(QStringLiteral("pnlNote"));
+    pnlNote->setToolTip(QStringLiteral("The level holds hexes beyond this; they are not drawn."));
+    for (QWidget* widget : std::initializer_list<QWidget*>{btnShowPanel, pnlCoord, pnlTerrain, pnlCity, pnlTaxBase})
+        layout->addWidget(widget);
+    layout->addWidget(pnlNote, 1);
+    return bar;
+}
+
+void TfrmMap::BuildPopupMenu() {
+    pmMap = new QMenu(this);
+    pmMap->setObjectName(QStringLiteral("pmMap"));
+    auto add = [this](const char* name, const char* caption) {
+        QAction* action = pmMap->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnuViewHex = add("mnuViewHex", "&View Hex Details");
+    mnuCreateMarker = add("mnuCreateMarker", "Create &Marker");
+    pmMap->addSeparator();
+    mnuCentreOnHex = add("mnuCentreOnHex", "&Centre on Hex");
+    pmMap->addSeparator();
+    mnuTrackUnit = add("mnuTrackUnit", "&Track Unit");
+    pmMap->addSeparator();
+    mnuExportMapImage = add("mnuExportMapImage", "&Export Map Image");
+    connect(mnuViewHex, &QAction::triggered, this, &TfrmMap::ShowHexInfo);
+    connect(mnuCreateMarker, &QAction::triggered, this, &TfrmMap::mnuCreateMarkerClick);
+    connect(mnuCentreOnHex, &QAction::triggered, this, &TfrmMap::mnuCentreOnHexClick);
+    connect(mnuTrackUnit, &QAction::triggered, this, &TfrmMap::mnuTrackUnitClick);
+    connect(mnuExportMapImage, &QAction::triggered, this, &TfrmMap::mnuExportMapImageClick);
+}
+
+bool TfrmMap::IsOverworld() const { return rbOverworld->isChecked(); }
+
+void TfrmMap::SetOverworld(bool overworld) {
+    rbOverworld->setChecked(overworld);
+    rbUnderworld->setChecked(!overworld);
+}
+
+void TfrmMap::UpdateLevel() {
+    const bool overworld = IsOverworld();
+    setWindowTitle(overworld ? QStringLiteral("Overworld Map") : QStringLiteral("Underworld Map"));
+    if (overview_.LinkedMap() == this) overview_.SetLevel(overworld);
+    extent_ = FitMapToLevel(map_, main_, overworld);
+    status_.Forget();
+    ShowCapNote();
+    RepaintMap();
+}
+
+void TfrmMap::ShowCapNote() {
+    if (!extent_.Capped) {
+        pnlNote->clear();
+        return;
+    }
+    const TVelHexList& hexes = main_.HexesOf(IsOverworld());
+    QStringList parts;
+    if (hexes.MaxX() + 1 > extent_.Columns) parts << QStringLiteral("%1 columns").arg(extent_.Columns);
+    if (hexes.MaxY() / 2 + 1 > extent_.Rows) parts << QStringLiteral("%1 rows").arg(extent_.Rows);
+    pnlNote->setText(QStringLiteral("Map cut at ") + parts.join(QStringLiteral(" and ")));
+}
+
+void TfrmMap::RepaintMap() { theMap->update(); }
+
+void TfrmMap::PaintExposed(DrawingSurface& surface) {
+    PaintLevel(main_, IsOverworld(), options_, map_, surface);
+    // The overview's rectangle follows this window's view.
+    if (overview_.LinkedMap() == this) overview_.RequestRepaint();
+}
+
+void TfrmMap::ResizeMapWidget() { theMap->resize(map_.Width(), map_.Height()); }
+
+QSize TfrmMap::ClientSize() const { return scrMap->viewport()->size(); }
+
+QPoint TfrmMap::ScrollPosition() const {
+    if (pending_scroll_) return *pending_scroll_;
+    return {scrMap->horizontalScrollBar()->value(), scrMap->verticalScrollBar()->value()};
+}
+
+void TfrmMap::SetScrollPosition(QPoint position) {
+    position = QPoint(std::max(position.x(), 0), std::max(position.y(), 0));
+    // Before the first showing the scroll range is not known yet; the position waits for it.
+    if (!isVisible()) {
+        pending_scroll_ = position;
+        return;
+    }
+    pending_scroll_.reset();
+    scrMap->horizontalScrollBar()->setValue(position.x());
+    scrMap->verticalScrollBar()->setValue(position.y());
+}
+
+void TfrmMap::ScrollToCentre(int32_t px, int32_t py) {
+    const QSize client = ClientSize();
+    SetScrollPosition(QPoint(px - client.width() / 2, py - client.height() / 2));
+}
+
+void TfrmMap::ZoomIn() {
+    if (map_.HexSide() >= kLargestSide) return;
+    ChangeZoom(+1);
+}
+
+void TfrmMap::ZoomOut() {
+    if (map_.Zoom() <= 1) return;
+    ChangeZoom(-1);
+}
+
+void TfrmMap::ChangeZoom(int32_t step) {
+    const QSize client = ClientSize();
+    const QPoint position = ScrollPosition();
+    const int64_t cx =
+        map_.Width() > client.width() ? client.width() / 2 + position.x() : map_.Width() / 2;
+    const int64_t cy =
+        map_.Height() >= client.height() ? client.height() / 2 + position.y() : map_.Height() / 2;
+    const int64_t old_width = map_.HexWidth();
+    map_.SetZoom(map_.Zoom() + step);
+    const int64_t new_width = map_.HexWidth();
+    ScrollToCentre(SaturateToInt32(RoundHalfEven(cx * new_width, old_width)),
+                   SaturateToInt32(RoundHalfEven(cy * new_width, old_width)));
+}
+
+void TfrmMap::ZoomAround(int32_t steps, QPoint pixel) {
+    // The hex under the pointer stays under it, at the same place within the hex.
+    const QPoint in_view = pixel - ScrollPosition();
+    for (int32_t i = 0; i < std::min(std::abs(steps), kMaxZoom); ++i) {
+        const GridCell cell = map_.PixelToHex(Point{pixel.x(), pixel.y()});
+        const Point old_origin = map_.HexOrigin(cell);
+        const int64_t old_width = map_.HexWidth();
+        const int32_t old_zoom = map_.Zoom();
+        if (steps > 0)
+            ZoomIn();
+        else
+            ZoomOut();
+        if (map_.Zoom() == old_zoom) break;
+        const Point new_origin = map_.HexOrigin(cell);
+        const int64_t new_width = map_.HexWidth();
+        pixel = QPoint(new_origin.x + SaturateToInt32(RoundHalfEven((pixel.x() - old_origin.x) * new_width, old_width)),
+                       new_origin.y + SaturateToInt32(RoundHalfEven((pixel.y() - old_origin.y) * new_width, old_width)));
+    }
+    SetScrollPosition(pixel - in_view);
+}
+
+void TfrmMap::PanBy(QPoint delta) { SetScrollPosition(ScrollPosition() + delta); }
+
+void TfrmMap::CentreOnHex(int32_t x, int32_t y, bool overworld, bool keep_level) {
+    const GridCell cell = GameToGrid(x, y);
+    if (!keep_level && IsOverworld() != overworld) SetOverworld(overworld);
+    if (!map_.IsValidHex(cell)) return;
+    const Point origin = map_.HexOrigin(cell);
+    ScrollToCentre(origin.x, origin.y);
+}
+
+GamePoint TfrmMap::VisibleTopLeft() const {
+    const QPoint position = ScrollPosition();
+    const GridCell cell = map_.PixelToHex(Point{position.x(), position.y()});
+    return GridToGame(std::max(cell.Column, 0), std::max(cell.Row, 0));
+}
+
+GamePoint TfrmMap::VisibleBottomRight() const {
+    const QPoint position = ScrollPosition();
+    const QSize client = ClientSize();
+    const GridCell cell =
+        map_.PixelToHex(Point{client.width() + position.x() - 1, client.height() + position.y() - 1});
+    const GamePoint corner = GridToGame(cell.Column, cell.Row);
+    // Limited to the level, and to the part of it that is drawn when the level was cut.
+    const TVelHexList& hexes = main_.HexesOf(IsOverworld());
+    const int32_t max_x = std::min(hexes.MaxX(), extent_.Columns - 1);
+    const int32_t max_y = std::min(hexes.MaxY(), extent_.Rows * 2 - 1);
+    return {std::min(corner.X, max_x), std::min(corner.Y, max_y)};
+}
+
+void TfrmMap::MapMouseMove(QPoint pixel) {
+    map_.MouseMove(Point{pixel.x(), pixel.y()}, nullptr);
+    const GridCell cell = map_.MouseHex();
+    switch (status_.PointerAt(cell, map_.IsValidHex(cell))) {
+        case MapStatusTracker::Change::None: return;
+        case MapStatusTracker::Change::ClearCoord: pnlCoord->clear(); return;
+        case MapStatusTracker::Change::Rewrite: break;
+    }
+    const GamePoint at = GridToGame(cell.Column, cell.Row);
+    const MapStatusTexts texts = HexStatusTexts(at, main_.HexesOf(IsOverworld()).Find(at));
+    pnlCoord->setText(ToQString(texts.Coord));
+    pnlTerrain->setText(ToQString(texts.Terrain));
+    pnlCity->setText(ToQString(texts.City));
+    pnlTaxBase->setText(ToQString(texts.TaxBase));
+}
+
+void TfrmMap::ShowPopup(QPoint pixel, QPoint global) {
+    MapMouseMove(pixel);
+    const GridCell cell = map_.MouseHex();
+    if (!map_.IsValidHex(cell)) return;
+    const GamePoint at = GridToGame(cell.Column, cell.Row);
+    mnuViewHex->setEnabled(main_.HexesOf(IsOverworld()).Find(at) != nullptr);
+    pmMap->popup(global);
+}
+
+void TfrmMap::ShowHexInfo() {
+    const GridCell cell = map_.MouseHex();
+    const GamePoint at = GridToGame(cell.Column, cell.Row);
+    if (main_.HexesOf(IsOverworld()).Find(at) != nullptr) emit HexDetailsRequested(at.X, at.Y, IsOverworld());
+}
+
+void TfrmMap::mnuCreateMarkerClick() {
+    const GridCell cell = map_.MouseHex();
+    const GamePoint at = GridToGame(cell.Column, cell.Row);
+    auto marker = std::make_unique<TVelMapMarker>(std::string(), at.X, at.Y, IsOverworld());
+    if (!TfrmEditMarker::Edit(this, *marker)) return;
+    main_.Markers.Add(std::move(marker));
+    RepaintMap();
+    emit MarkersChanged();
+}
+
+void TfrmMap::mnuCentreOnHexClick() {
+    const GridCell cell = map_.MouseHex();
+    const GamePoint at = GridToGame(cell.Column, cell.Row);
+    CentreOnHex(at.X, at.Y, IsOverworld(), true);
+}
+
+void TfrmMap::mnuTrackUnitClick() {
+    if (TfrmTrackUnit::Execute(this, main_, options_)) RepaintMap();
+}
+
+void TfrmMap::mnuExportMapImageClick() {
+    // TODO: whole-level image through the Qt surface library.
+}
+
+void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool active) const {
+    const QRect bounds = (isMaximized() || isMinimized()) ? normal_bounds_ : geometry();
+    const QPoint position = ScrollPosition();
+    file.WriteInteger(section, "Left", bounds.left());
+    file.WriteInteger(section, "Top", bounds.top());
+    file.WriteInteger(section, "Width", bounds.width());
+    file.WriteInteger(section, "Height", bounds.height());
+    file.WriteBool(section, "Maximised", isMaximized());
+    file.WriteBool(section, "ControlPanel", !pnlControls->isHidden());
+    file.WriteInteger(section, "MapLeft", position.x());
+    file.WriteInteger(section, "MapTop", position.y());
+    file.WriteBool(section, "Overworld", IsOverworld());
+    file.WriteInteger(section, "Zoom", map_.Zoom());
+    for (const DisplaySwitch& entry : kSwitches) file.WriteBool(section, entry.key, options_.*entry.option);
+    for (size_t i = 0; i < options_.WedgeSlots.size(); ++i)
+        file.WriteInteger(section, "Wedge" + std::to_string(i + 1), options_.WedgeSlots[i]);
+    file.WriteBool(section, "Active", active);
+}
+
+void TfrmMap::LoadSettings(const ProfileFile& file, const std::string& section) {
+    const QRect current = (isMaximized() || isMinimized()) ? normal_bounds_ : geometry();
+    const QRect wanted(file.ReadInteger(section, "Left", current.left()), file.ReadInteger(section, "Top", current.top()),
+                       file.ReadInteger(section, "Width", current.width()),
+                       file.ReadInteger(section, "Height", current.height()));
+    const QSize area = mdiArea() ? mdiArea()->viewport()->size() : QSize();
+    if (isMaximized()) showNormal();
+    setGeometry(ClampBounds(wanted, area));
+    if (file.ReadBool(section, "Maximised", false)) showMaximized();
+
+    SetOverworld(file.ReadBool(section, "Overworld", true));
+    const bool panel = file.ReadBool(section, "ControlPanel", true);
+    pnlControls->setVisible(panel);
+    btnShowPanel->setArrowType(panel ? Qt::LeftArrow : Qt::RightArrow);
+    map_.SetZoom(std::clamp(file.ReadInteger(section, "Zoom", kDefaultZoom), 1, kMaxZoom));
+    SetScrollPosition(QPoint(file.ReadInteger(section, "MapLeft", 0), file.ReadInteger(section, "MapTop", 0)));
+    for (size_t i = 0; i < kSwitches.size(); ++i) switches_[i]->setChecked(file.ReadBool(section, kSwitches[i].key, true));
+    for (size_t i = 0; i < options_.WedgeSlots.size(); ++i) {
+        const int32_t slot = file.ReadInteger(section, "Wedge" + std::to_string(i + 1), -1);
+        options_.WedgeSlots[i] = slot < -1 ? -1 : slot;
+    }
+    RepaintMap();
+}
+
+void TfrmMap::closeEvent(QCloseEvent* event) {
+    overview_.LinkMap(nullptr);
+    QMdiSubWindow::closeEvent(event);
+}
+
+void TfrmMap::moveEvent(QMoveEvent* event) {
+    QMdiSubWindow::moveEvent(event);
+    if (windowState() == Qt::WindowNoState) normal_bounds_ = geometry();
+}
+
+void TfrmMap::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    if (windowState() == Qt::WindowNoState) normal_bounds_ = geometry();
+}
+
+void TfrmMap::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (pending_scroll_) SetScrollPosition(*pending_scroll_);
+}
+
+}  // namespace hexwarden

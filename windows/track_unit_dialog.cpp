@@ -1,0 +1,144 @@
+#include "windows/track_unit_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "map/map_view_options.h"
+#include "model/database.h"
+#include "platform/number_text.h"
+#include "windows/centre_form.h"
+#include "windows/qt_text.h"
+
+namespace hexwarden {
+namespace {
+
+QString UnitCaption(const TVelUnit& unit) {
+    return QStringLiteral("(%1) ").arg(unit.Number) + ToQString(unit.Name);
+}
+
+// Until the unit list window exists: every unit of the database, picked by a double-click or OK.
+// 0 when cancelled.
+int32_t SelectUnit(QWidget* owner, const TVelMain& main) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Select Unit"));
+    auto* list = new QListWidget(&dialog);
+    list->setUniformItemSizes(true);
+    for (const auto& unit : main.Units) {
+        if (!unit) continue;
+        auto* row = new QListWidgetItem(UnitCaption(*unit), list);
+        row->setData(Qt::UserRole, unit->Number);
+    }
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(300, 400);
+    CentreForm(&dialog, owner);
+    if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr) return 0;
+    return list->currentItem()->data(Qt::UserRole).toInt();
+}
+
+}  // namespace
+
+TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(owner), main_(main) {
+    setWindowTitle(QStringLiteral("Track Unit"));
+    lblUnit = new QLabel(this);
+    lblUnit->setObjectName(QStringLiteral("lblUnit"));
+    lblUnit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblUnit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    btnSelectUnit = new QPushButton(QStringLiteral("..."), this);
+    btnSelectUnit->setObjectName(QStringLiteral("btnSelectUnit"));
+    btnSelectUnit->setFixedWidth(btnSelectUnit->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    chkAllTurns = new QCheckBox(QStringLiteral("All Turns"), this);
+    chkAllTurns->setObjectName(QStringLiteral("chkAllTurns"));
+    lblLast = new QLabel(QStringLiteral("Last"), this);
+    edTurns = new QLineEdit(QStringLiteral("10"), this);
+    edTurns->setObjectName(QStringLiteral("edTurns"));
+    edTurns->setMaximumWidth(50);
+    lblTurns = new QLabel(QStringLiteral("Turns"), this);
+    chkDisableTracking = new QCheckBox(QStringLiteral("Disable Tracking"), this);
+    chkDisableTracking->setObjectName(QStringLiteral("chkDisableTracking"));
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+
+    auto* unit_row = new QHBoxLayout();
+    unit_row->addWidget(lblUnit, 1);
+    unit_row->addWidget(btnSelectUnit);
+    auto* turns_row = new QHBoxLayout();
+    turns_row->addWidget(chkAllTurns);
+    turns_row->addSpacing(12);
+    turns_row->addWidget(lblLast);
+    turns_row->addWidget(edTurns);
+    turns_row->addWidget(lblTurns);
+    turns_row->addStretch(1);
+    auto* button_row = new QHBoxLayout();
+    button_row->addWidget(chkDisableTracking);
+    button_row->addStretch(1);
+    button_row->addWidget(btnOK);
+    button_row->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(unit_row);
+    layout->addLayout(turns_row);
+    layout->addLayout(button_row);
+
+    connect(btnSelectUnit, &QPushButton::clicked, this, &TfrmTrackUnit::btnSelectUnitClick);
+    connect(chkAllTurns, &QCheckBox::toggled, this, &TfrmTrackUnit::UpdateTurnsEnabled);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(278, 123);
+}
+
+void TfrmTrackUnit::ShowUnit(int32_t number) {
+    const TVelUnit* unit = number == 0 ? nullptr : main_.Units.FindByNumber(number);
+    unit_number_ = unit ? unit->Number : 0;
+    lblUnit->setText(unit ? UnitCaption(*unit) : QString());
+}
+
+void TfrmTrackUnit::ShowTrack(const MapViewOptions& options) {
+    ShowUnit(options.TrackedUnit);
+    chkAllTurns->setChecked(options.TrackTurns < 1);
+    if (options.TrackTurns >= 1) edTurns->setText(QString::number(options.TrackTurns));
+    chkDisableTracking->setChecked(options.HideTrack);
+    UpdateTurnsEnabled();
+}
+
+void TfrmTrackUnit::StoreTrack(MapViewOptions& options) const {
+    const TVelUnit* unit = unit_number_ == 0 ? nullptr : main_.Units.FindByNumber(unit_number_);
+    options.TrackedUnit = unit ? unit->Number : 0;
+    options.TrackTurns = chkAllTurns->isChecked() ? -1 : StrToIntDef(FromQString(edTurns->text()), 0);
+    options.HideTrack = chkDisableTracking->isChecked();
+}
+
+void TfrmTrackUnit::UpdateTurnsEnabled() {
+    const bool some_turns = !chkAllTurns->isChecked();
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblLast, edTurns, lblTurns}) widget->setEnabled(some_turns);
+}
+
+void TfrmTrackUnit::btnSelectUnitClick() {
+    const int32_t number = SelectUnit(this, main_);
+    if (number != 0) ShowUnit(number);
+}
+
+bool TfrmTrackUnit::Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options) {
+    TfrmTrackUnit dialog(owner, main);
+    dialog.ShowTrack(options);
+    CentreForm(&dialog, owner);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.StoreTrack(options);
+    return true;
+}
+
+}  // namespace hexwarden
