@@ -13,12 +13,19 @@ LevelExtent BuildOverviewPicture(const TVelMain& db, bool overworld, OffscreenBi
     DrawingSurface& surface = picture.Surface();
     surface.SetBrush(Brush{kMapColours.UnknownColour, BrushStyle::Solid});
     surface.FillRect(Rect{0, 0, extent.Columns, extent.Rows});
-    // Only the stored hexes, not every place of the level; row by row, as the picture is laid out.
-    for (const TVelHex* hex : hexes.HexesByRow()) {
-        const int32_t row = hex->Y / 2;
-        if (hex->X >= extent.Columns || row >= extent.Rows) continue;
-        if (const TVelIndexRecord* terrain = hex->TerrainRecord())
-            surface.SetPixel(Point{hex->X, row}, RgbFromValue(terrain->Value));
+    // Dense levels are probed place by place (only places with x + y even, the only ones a game
+    // has); sparse ones walk their stored hexes instead of a huge mostly empty grid.
+    const auto paint = [&surface](const TVelHex& hex) {
+        if (const TVelIndexRecord* terrain = hex.TerrainRecord())
+            surface.SetPixel(Point{hex.X, hex.Y / 2}, RgbFromValue(terrain->Value));
+    };
+    if (int64_t{extent.Columns} * extent.Rows <= 4 * int64_t{hexes.HexCount()}) {
+        for (int32_t row = 0; row < extent.Rows; ++row)
+            for (int32_t x = 0; x < extent.Columns; ++x)
+                if (const TVelHex* hex = hexes.FindXY(x, 2 * row + x % 2)) paint(*hex);
+    } else {
+        for (const TVelHex* hex : hexes.HexesByRow())
+            if (hex->X < extent.Columns && hex->Y / 2 < extent.Rows && (hex->X + hex->Y) % 2 == 0) paint(*hex);
     }
     return extent;
 }

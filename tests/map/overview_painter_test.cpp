@@ -29,6 +29,24 @@ TEST(OverviewPicture, OnePixelPerHexInTerrainColours) {
     EXPECT_EQ(BuildOverviewPicture(db, true, picture), (LevelExtent{65, 65, false}));
 }
 
+TEST(OverviewPicture, PlacesThatNoGameHasAreLeftOutOfDenseAndSparseLevels) {
+    TVelMain db;
+    for (const auto& [x, y] : {std::pair{0, 0}, {1, 1}, {0, 2}, {1, 3}}) db.OverworldHexes.AddOrMerge(MakeHex(db, x, y));
+    db.OverworldHexes.AddOrMerge(MakeHex(db, 0, 1))->Terrain = 6;  // x + y odd: a damaged file
+    RecordingBitmap picture(1, 0, 0);
+    BuildOverviewPicture(db, true, picture);
+    const Calls dense = {"Brush 0xC0C0C0 solid", "FillRect 0,0,2,2", "Pixel (0,0) 0xA8E8FF", "Pixel (1,0) 0xA8E8FF",
+                         "Pixel (0,1) 0xA8E8FF", "Pixel (1,1) 0xA8E8FF"};
+    EXPECT_EQ(picture.Drawing.Calls, dense);
+    db.OverworldHexes.AddOrMerge(MakeHex(db, 40, 40))->Terrain = 6;
+    db.OverworldHexes.AddOrMerge(MakeHex(db, 3, 40))->Terrain = 6;
+    picture.Drawing.Calls.clear();
+    BuildOverviewPicture(db, true, picture);
+    EXPECT_EQ(picture.Drawing.Calls, (Calls{"Brush 0xC0C0C0 solid", "FillRect 0,0,41,21", "Pixel (0,0) 0xA8E8FF",
+                                            "Pixel (1,0) 0xA8E8FF", "Pixel (0,1) 0xA8E8FF", "Pixel (1,1) 0xA8E8FF",
+                                            "Pixel (40,20) 0xFF0000"}));
+}
+
 TEST(OverviewPicture, EmptyAndHugeLevels) {
     TVelMain db;
     RecordingBitmap picture(1, 5, 5);
