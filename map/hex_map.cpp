@@ -21,20 +21,19 @@ THexMap::THexMap() {
 THexMap::~THexMap() = default;
 
 void THexMap::SetX(int32_t columns) {
-    if (columns < 1) return;
-    columns = std::min(columns, kMaxColumns);
-    if (columns == x_) return;
-    x_ = columns;
-    // The height depends on whether there is more than one column.
-    UpdateSize();
-    Invalidate();
+    SetCount(x_, columns, kMaxColumns);
 }
 
 void THexMap::SetY(int32_t rows) {
-    if (rows < 1) return;
-    rows = std::min(rows, kMaxRows);
-    if (rows == y_) return;
-    y_ = rows;
+    SetCount(y_, rows, kMaxRows);
+}
+
+void THexMap::SetCount(int32_t& count, int32_t value, int32_t cap) {
+    if (value < 1) return;
+    value = std::min(value, cap);
+    if (value == count) return;
+    count = value;
+    // The height depends on whether there is more than one column, so both sizes are recomputed.
     UpdateSize();
     Invalidate();
 }

@@ -108,6 +108,7 @@ public:
     void MouseMove(Point pixel, DrawingSurface* surface);
 
 private:
+    void SetCount(int32_t& count, int32_t value, int32_t cap);
     void UpdateGeometry();
     void UpdateSize();
     void DrawOneHex(GridCell cell, HexMapOwner* owner, DrawingSurface& surface);
