@@ -36,21 +36,18 @@ protected:
         return surface.Calls;
     }
 
-    // The calls from the first one starting with `first` up to (not including) the next one
-    // starting with `next`, or to the end.
+    static auto StartsWith(const std::string& prefix) {
+        return [prefix](const std::string& call) { return call.rfind(prefix, 0) == 0; };
+    }
+    // From the first call starting with `first` up to the next one starting with `next`, or the end.
     static Calls Between(const Calls& calls, const std::string& first, const std::string& next = "") {
-        const auto starts = [](const std::string& prefix) {
-            return [prefix](const std::string& call) { return call.rfind(prefix, 0) == 0; };
-        };
-        const auto begin = std::find_if(calls.begin(), calls.end(), starts(first));
-        if (begin == calls.end()) return {};
-        const auto end = next.empty() ? calls.end() : std::find_if(begin + 1, calls.end(), starts(next));
+        const auto begin = std::find_if(calls.begin(), calls.end(), StartsWith(first));
+        const auto end = next.empty() || begin == calls.end() ? calls.end()
+                                                              : std::find_if(begin + 1, calls.end(), StartsWith(next));
         return Calls(begin, end);
     }
-
-    static int Count(const Calls& calls, const std::string& prefix) {
-        return static_cast<int>(
-            std::count_if(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(prefix, 0) == 0; }));
+    static auto Count(const Calls& calls, const std::string& prefix) {
+        return std::count_if(calls.begin(), calls.end(), StartsWith(prefix));
     }
 
     TVelMain db;
@@ -137,14 +134,11 @@ TEST_F(LevelPainting, TagsAreClampedIntoTheControlAndNamesWinOverMarkers) {
 
 TEST_F(LevelPainting, TagsAndTrackLabelsNeedASideOfEightAndStayAt24Points) {
     AddHex(0, 0).SettlementName = "Ax";
-    for (const auto& [zoom, points] : std::vector<std::pair<int32_t, int>>{{2, 0}, {3, 6}, {11, 22}, {12, 24}, {17, 24}}) {
+    for (const auto& [zoom, font] : std::vector<std::pair<int32_t, std::string>>{
+             {2, ""}, {3, "Font Times New Roman 6 "}, {11, "Font Times New Roman 22 "}, {17, "Font Times New Roman 24 "}}) {
         map.SetZoom(zoom);
-        const Calls calls = Paint();
-        SCOPED_TRACE(zoom);
-        if (points == 0)
-            EXPECT_EQ(Count(calls, "Font"), 0);
-        else
-            EXPECT_EQ(Count(calls, "Font Times New Roman " + std::to_string(points) + " "), 1);
+        EXPECT_EQ(Between(Paint(), "Font", "TextOut").size(), font.empty() ? 0u : 2u) << zoom;
+        EXPECT_EQ(Count(surface.Calls, font.empty() ? "Font" : font), font.empty() ? 0 : 1) << zoom;
     }
 }
 
@@ -173,17 +167,15 @@ TEST_F(LevelPainting, TrackIsSplitWhereTheUnitWasOnTheOtherLevel) {
     options.HideTrack = false;
     options.TrackedUnit = 8;  // not in the database (any more)
     EXPECT_EQ(Count(Paint(), "Pen 0x0000FF solid copy 2"), 0);
-}
 
-TEST_F(LevelPainting, TrackLabelsShowTheTurnInAWhiteBox) {
-    AddHex(0, 0);
-    TVelUnit& unit = *db.Units.AddOrReplace(MakeUnit(db, 7, 1, 0, 0, 1));
-    unit.PositionHistory.AddPosition(0, 0, 12, true);
     options.TrackedUnit = 7;
+    options.TrackTurns = 1;
+    unit.PositionHistory.AddPosition(0, 0, 12, true);
+    db.Turn = 12;
+    map.SetZoom(5);
     EXPECT_EQ(Between(Paint(), "Pen 0x0000FF solid copy 5"),
-              (Calls{"Pen 0x0000FF solid copy 5", "MoveTo (15,13)", "LineTo (15,13)", "Pen 0x0000FF solid copy 1",
+              (Calls{"Pen 0x0000FF solid copy 5", "MoveTo (15,13)", "Pen 0x0000FF solid copy 1",
                      "Font Times New Roman 10 style 0 0x000000", "Brush 0xFFFFFF solid", "Rectangle 3,7,27,19",
-                     "Brush 0xFFFFFF none", "TextOut (12,7) 1", "Brush 0xFFFFFF solid", "Rectangle 3,7,27,19",
                      "Brush 0xFFFFFF none", "TextOut (9,7) 12"}));
 }
 
