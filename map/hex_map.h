@@ -90,7 +90,6 @@ public:
     GridCell MouseHex() const { return mouse_hex_; }
 
     void SetOwner(HexMapOwner* owner) { owner_ = owner; }
-    HexMapOwner* Owner() const { return owner_; }
     // Called after Width or Height changed, and when the whole control needs repainting.
     std::function<void()> OnResize;
     std::function<void()> OnInvalidate;
