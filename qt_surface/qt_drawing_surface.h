@@ -5,8 +5,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QPen>
-#include <QBrush>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -27,14 +25,17 @@ QFont ToQFont(const Font& font);
 
 // The drawing surface over a QPainter, pixel-exact and without antialiasing: fills cover the pixels
 // whose centres lie inside, rectangles and ellipses leave out their right and bottom edges, one-pixel
-// lines hit the pixels of the integer segment including both ends. Everything is clipped to `clip`,
-// given in the painter's coordinates.
+// lines hit the pixels of the integer segment including both ends, wider lines have round ends.
+// Everything is clipped to `clip`, given in the painter's coordinates. The painter's state is
+// restored when the surface goes.
 //
 // When the painter draws into a 32-bit QImage under a whole-pixel translation, the map's many small
 // repeated shapes are written straight into the image from spans that QPainter rasterised once, so
-// the pixels are the same as QPainter's own; anything else goes through QPainter.
+// the pixels are QPainter's own; anything else goes through QPainter.
 class QtDrawingSurface : public DrawingSurface {
 public:
+    friend class QtBitmap;
+
     QtDrawingSurface(QPainter& painter, const Rect& clip);
     ~QtDrawingSurface() override;
     QtDrawingSurface(const QtDrawingSurface&) = delete;
@@ -59,28 +60,36 @@ public:
     void DrawBitmap(Point top_left, const OffscreenBitmap& bitmap) override;
     Rect ClipRect() const override { return clip_; }
 
-    // After the painter moved to another device (an off-screen bitmap that was resized).
+    // Starts over on the painter's current device (an off-screen bitmap that was resized).
     void Restart(const Rect& clip);
 
-private:
+    // Where the painter's pixels can be written directly; defined in the source.
     struct Target;
-    class Spans;
 
-    void ApplyPenToPainter();
-    void ApplyBrushToPainter();
+private:
+    void Begin();
+    void End();
+    bool PenDraws() const;
+    bool BrushFills() const;
+    // Sets the painter's pen and brush, or none of either, for the next QPainter call.
+    void UseTools(bool with_pen, bool with_brush);
     const QFontMetrics& Metrics();
-    void WriteSpans(const Spans& spans, Point offset, uint32_t colour, bool xor_mode);
-    void FillDeviceRect(Rect device_rect, uint32_t colour);
-    bool FastPen() const;
+    // Draws a shape from its cached spans with the pen's or the brush's colour.
+    void WriteShape(int kind, std::span<const Point> points, bool with_pen);
+    void FillPixels(const Rect& bounds, uint32_t colour, bool xor_pen);
+    // One-pixel lines are ours, wider ones QPainter's.
+    void Lines(std::span<const Point> points, bool closed);
 
     QPainter& painter_;
     Rect clip_;
+    bool active_ = false;
     std::unique_ptr<Target> target_;
     Pen pen_;
     Brush brush_;
     Font font_;
-    bool pen_applied_ = false;
-    bool brush_applied_ = false;
+    uint32_t pen_argb_ = 0;
+    uint32_t brush_argb_ = 0;
+    int painter_tools_ = -1;
     std::optional<QFont> qfont_;
     std::optional<QFontMetrics> metrics_;
     Point position_;
@@ -93,16 +102,16 @@ public:
     ~QtBitmap() override;
 
     void Resize(int32_t width, int32_t height) override;
-    int32_t Width() const override;
-    int32_t Height() const override;
+    int32_t Width() const override { return image_.width(); }
+    int32_t Height() const override { return image_.height(); }
     DrawingSurface& Surface() override;
 
     const QImage& Image() const { return image_; }
-    // Writes into the picture directly; valid until the next Resize.
-    QImage& Image() { return image_; }
 
 private:
-    void Open();
+    friend class QtDrawingSurface;
+    // Takes the picture, keeping the surface that was handed out.
+    void Assign(QImage image);
 
     QImage image_;
     QPainter painter_;
