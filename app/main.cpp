@@ -1,0 +1,68 @@
+// hexwarden: the desktop program.
+#include <QApplication>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "platform/allocator_tuning.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: hexwarden [--settings FILE] [DATAFILE]\n"
+    "Starts Veldoria Hexwarden.\n"
+    "  --settings FILE  read and write the settings in FILE instead of the user's Hexwarden.ini\n"
+    "  DATAFILE         a data file to open once the settings are read\n";
+
+struct Options {
+    std::string settings;
+    std::string data_file;
+};
+
+// Returns the exit code when the program is not to start.
+int ParseOptions(const QStringList& arguments, Options& options) {
+    bool operands_only = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const std::string word = arguments[i].toStdString();
+        if (!operands_only && (word == "--help" || word == "-h")) {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (!operands_only && word == "--") {
+            operands_only = true;
+        } else if (!operands_only && word == "--settings") {
+            if (++i == arguments.size()) {
+                std::cerr << "hexwarden: --settings needs a file name\n" << kUsage;
+                return 2;
+            }
+            options.settings = arguments[i].toStdString();
+        } else if (!operands_only && word.size() > 1 && word[0] == '-') {
+            std::cerr << "hexwarden: unknown option " << word << "\n" << kUsage;
+            return 2;
+        } else if (options.data_file.empty()) {
+            options.data_file = word;
+        } else {
+            std::cerr << "hexwarden: only one data file can be opened\n" << kUsage;
+            return 2;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    hexwarden::TuneAllocator();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("hexwarden"));
+    // Qt has taken its own options (-platform and the like) out of the arguments by now.
+    Options options;
+    if (const int exit_code = ParseOptions(QApplication::arguments(), options); exit_code >= 0) return exit_code;
+
+    hexwarden::TfrmMain main_window(options.settings.empty() ? hexwarden::DefaultSettingsFile()
+                                                              : std::filesystem::path(options.settings));
+    main_window.Start(options.data_file);
+    return QApplication::exec();
+}

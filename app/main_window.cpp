@@ -1,0 +1,651 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCollator>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+
+#include "app/place_list.h"
+#include "app/settings.h"
+#include "import/faction_list_import.h"
+#include "import/turn_import.h"
+#include "interchange/map_import.h"
+#include "interchange/orders_file.h"
+#include "map/level_extent.h"
+#include "platform/message_sink.h"
+#include "platform/whole_file.h"
+#include "storage/data_file.h"
+#include "windows/about_box.h"
+#include "windows/centre_form.h"
+#include "windows/import_options_dialog.h"
+#include "windows/item_type_dialog.h"
+#include "windows/map_overview.h"
+#include "windows/map_window.h"
+#include "windows/marker_dialog.h"
+#include "windows/message_boxes.h"
+#include "windows/parse_status_window.h"
+#include "windows/plain_unit_list.h"
+#include "windows/qt_text.h"
+
+namespace hexwarden {
+namespace {
+
+const QString kTitle = QStringLiteral("Veldoria Hexwarden");
+const QString kDataFilter = QStringLiteral("Hexwarden Data (*.hwd);;All Files (*)");
+const QString kTextFilter = QStringLiteral("Text Files (*.txt);;All Files (*)");
+constexpr int kLeftPanelWidth = 138;
+constexpr int kSplitterMinimum = 136;
+
+// The data file's own error boxes.
+class PromptsMessageSink : public MessageSink {
+public:
+    explicit PromptsMessageSink(QWidget* parent) : parent_(parent) {}
+    void ShowError(const std::string& message) override { Prompts().ShowError(parent_, ToQString(message)); }
+
+private:
+    QWidget* parent_;
+};
+
+QAction* AddItem(QMenu* menu, const QString& caption, const char* name) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// A placeholder of a command that does not exist yet.
+void AddDisabled(QMenu* menu, const QString& caption, const char* name) {
+    AddItem(menu, caption, name)->setEnabled(false);
+}
+
+// The hexes of a level column by column, as the side pages list them before sorting.
+std::vector<const TVelHex*> HexesByColumn(const TVelHexList& hexes) {
+    std::vector<TVelHex*> by_row = hexes.HexesByRow();
+    std::vector<const TVelHex*> result(by_row.begin(), by_row.end());
+    std::stable_sort(result.begin(), result.end(), [](const TVelHex* a, const TVelHex* b) { return a->X < b->X; });
+    return result;
+}
+
+template <typename List>
+std::vector<const TVelUnit*> UnitsOf(const List& units) {
+    std::vector<const TVelUnit*> result;
+    for (int32_t i = 0; i < units.Count(); ++i) result.push_back(units.Get(i));
+    return result;
+}
+
+std::string MainCaption(const TVelMain& db) {
+    return db.FactionName + " [" + std::to_string(db.FactionNumber) + "]  W" + std::to_string(db.War.Level) + " T" +
+           std::to_string(db.Trade.Level) + " M" + std::to_string(db.Magic.Level) + "  (Turn " +
+           std::to_string(db.Turn) + ")";
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(std::filesystem::path settings_file, QWidget* parent)
+    : QMainWindow(parent), settings_file_(std::move(settings_file)) {
+    setWindowTitle(kTitle);
+    setAcceptDrops(true);
+    mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    CreateLeftPanel();
+    spltMain_ = new QSplitter(Qt::Horizontal, this);
+    spltMain_->addWidget(pnlLeft_);
+    spltMain_->addWidget(mdi_);
+    spltMain_->setChildrenCollapsible(false);
+    spltMain_->setStretchFactor(1, 1);
+    pnlLeft_->setMinimumWidth(kSplitterMinimum);
+    setCentralWidget(spltMain_);
+    CreateMenus();
+
+    import_options_ = new TfrmImportOptions(this);
+    parse_status_ = new TfrmParseStatus(this);
+    item_type_ = new TfrmGetItemType(this);
+
+    resize(669, 432);
+    CentreForm(this, nullptr);
+    spltMain_->setSizes({kLeftPanelWidth, width() - kLeftPanelWidth});
+    SetOverviewShown(true);
+    RefreshMaps();
+}
+
+TfrmMain::~TfrmMain() {
+    // The map windows and the overview read the database, which goes before the child widgets do.
+    for (TfrmMap* map : MapWindows()) delete map;
+    delete overview_;
+}
+
+void TfrmMain::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* item = AddItem(file, QStringLiteral("&New"), "mnuFileNew");
+    item->setShortcut(QKeySequence::New);
+    connect(item, &QAction::triggered, this, &TfrmMain::NewData);
+    item = AddItem(file, QStringLiteral("&Open"), "mnuFileOpen");
+    item->setShortcut(QKeySequence::Open);
+    connect(item, &QAction::triggered, this, &TfrmMain::OpenData);
+    item = AddItem(file, QStringLiteral("&Save"), "mnuFileSave");
+    item->setShortcut(QKeySequence::Save);
+    connect(item, &QAction::triggered, this, &TfrmMain::SaveData);
+    connect(AddItem(file, QStringLiteral("Save &As"), "mnuFileSaveAs"), &QAction::triggered, this,
+            &TfrmMain::SaveDataAs);
+    file->addSeparator();
+    mnuFileRecent_ = file->addMenu(QStringLiteral("&Recent Files"));
+    mnuFileRecent_->setObjectName(QStringLiteral("mnuFileRecent"));
+    file->addSeparator();
+    connect(AddItem(file, QStringLiteral("E&xit"), "mnuFileExit"), &QAction::triggered, this, [this] {
+        if (Prompts().Confirm(this, QStringLiteral("Exit Hexwarden?"), false) == Answer::Yes) close();
+    });
+
+    QMenu* import = menuBar()->addMenu(QStringLiteral("&Import"));
+    item = AddItem(import, QStringLiteral("&Turn Report"), "mnuImportTurn");
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(item, &QAction::triggered, this, &TfrmMain::ImportTurn);
+    connect(AddItem(import, QStringLiteral("&Faction List"), "mnuImportFactions"), &QAction::triggered, this,
+            &TfrmMain::ImportFactions);
+    import->addSeparator();
+    connect(AddItem(import, QStringLiteral("&Hexwarden Data"), "mnuImportMapData"), &QAction::triggered, this,
+            &TfrmMain::ImportMapData);
+    AddDisabled(import, QStringLiteral("&Gate List"), "mnuImportGates");
+
+    QMenu* exporting = menuBar()->addMenu(QStringLiteral("&Export"));
+    AddDisabled(exporting, QStringLiteral("&Map Data"), "mnuExportMapData");
+    AddDisabled(exporting, QStringLiteral("&Gate List"), "mnuExportGates");
+
+    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
+    AddDisabled(general, QStringLiteral("&Factions"), "mnuDataFactions");
+    AddDisabled(general, QStringLiteral("&Alliances"), "Alliances1");
+    general->addSeparator();
+    AddDisabled(general, QStringLiteral("&Terrain"), "mnuDataTerrain");
+    AddDisabled(general, QStringLiteral("&Provinces"), "mnuDataProvinces");
+    AddDisabled(general, QStringLiteral("&Races"), "mnuDataRaces");
+    AddDisabled(general, QStringLiteral("&Items"), "mnuDataItems");
+    AddDisabled(general, QStringLiteral("&Skills"), "mnuDataSkills");
+
+    QMenu* units = menuBar()->addMenu(QStringLiteral("&Units"));
+    AddDisabled(units, QStringLiteral("All &Own Units"), "mnuUnitsAllOwn");
+    mnuUnitsNew_ = AddItem(units, QStringLiteral("Units &Created this Turn"), "mnuUnitsNew");
+    connect(mnuUnitsNew_, &QAction::triggered, this, [this] {
+        ShowUnitList(this, QStringLiteral("New Units created this Turn"), UnitsOf(database_.NewUnits));
+    });
+    mnuUnitsLost_ = AddItem(units, QStringLiteral("Units &Lost this Turn"), "mnuUnitsLost");
+    connect(mnuUnitsLost_, &QAction::triggered, this, [this] {
+        ShowUnitList(this, QStringLiteral("Units Lost or Disbanded this Turn"), UnitsOf(database_.LostUnits));
+    });
+    units->addSeparator();
+    AddDisabled(units, QStringLiteral("All &Veldoria Units"), "mnuUnitsAllVeldoria");
+    units->addSeparator();
+    AddDisabled(units, QStringLiteral("&Issue Orders"), "Orders1");
+    connect(AddItem(units, QStringLiteral("&Generate Order File"), "mnuUnitsGenerateOrders"), &QAction::triggered,
+            this, &TfrmMain::GenerateOrders);
+    UpdateUnitMenus();
+
+    QMenu* maps = menuBar()->addMenu(QStringLiteral("&Maps"));
+    connect(AddItem(maps, QStringLiteral("&Overworld"), "mnuMapVeldoria"), &QAction::triggered, this,
+            [this] { OpenMapWindow(true, true); });
+    connect(AddItem(maps, QStringLiteral("&Underworld"), "mnuMapUnderworld"), &QAction::triggered, this,
+            [this] { OpenMapWindow(false, true); });
+    mnuMapOverview_ = AddItem(maps, QStringLiteral("Over&view"), "mnuMapOverview");
+    mnuMapOverview_->setCheckable(true);
+    connect(mnuMapOverview_, &QAction::triggered, this, &TfrmMain::SetOverviewShown);
+    maps->addSeparator();
+    connect(AddItem(maps, QStringLiteral("&Tile"), "mnuMapTile"), &QAction::triggered, this, &TfrmMain::TileMaps);
+    connect(AddItem(maps, QStringLiteral("Tile &Horizontally"), "mnuMapTileHorz"), &QAction::triggered, this,
+            &TfrmMain::TileMapsHorizontally);
+    // The frame's window list follows the commands, as the platform's window menu has it.
+    const int fixed_items = static_cast<int>(maps->actions().size());
+    connect(maps, &QMenu::aboutToShow, this, [this, maps, fixed_items] {
+        QList<QAction*> actions = maps->actions();
+        for (qsizetype i = fixed_items; i < actions.size(); ++i) {
+            maps->removeAction(actions[i]);
+            actions[i]->deleteLater();
+        }
+        const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+        if (!windows.isEmpty()) maps->addSeparator();
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QMdiSubWindow* window = windows[i];
+            QAction* entry = maps->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+            entry->setCheckable(true);
+            entry->setChecked(window == mdi_->currentSubWindow());
+            connect(entry, &QAction::triggered, mdi_, [this, window] { mdi_->setActiveSubWindow(window); });
+        }
+    });
+
+    QMenu* windows = menuBar()->addMenu(QStringLiteral("&Windows"));
+    // Filled by the registries of the information windows; empty until they exist.
+    const std::pair<const char*, const char*> registries[] = {{"&Faction Details", "mnuWinFactions"},
+                                                              {"&Hex Details", "mnuWinHexes"},
+                                                              {"&Structure Details", "mnuWinStructures"},
+                                                              {"&Unit Details", "mnuWinUnits"}};
+    for (const auto& [caption, name] : registries) {
+        QMenu* submenu = windows->addMenu(QString::fromLatin1(caption));
+        submenu->menuAction()->setObjectName(QString::fromLatin1(name));
+        submenu->setEnabled(false);
+    }
+
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    AddDisabled(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents");
+    reports->addSeparator();
+    AddDisabled(reports, QStringLiteral("&Executive Report"), "mnuRepExecutive");
+    AddDisabled(reports, QStringLiteral("&Mages"), "mnuRepMages");
+
+    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { TfrmAbout::Execute(this); });
+    UpdateRecentMenu();
+}
+
+void TfrmMain::CreateLeftPanel() {
+    pnlLeft_ = new QSplitter(Qt::Vertical, this);
+    pnlLeft_->setChildrenCollapsible(false);
+    pgcMain_ = new QTabWidget(pnlLeft_);
+    // Narrow tabs, so that all three fit the panel's width.
+    pgcMain_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    lstCities_ = new TPlaceList(QStringLiteral("City"), false);
+    lstGates_ = new TPlaceList(QStringLiteral("Gate ID"), true);
+    lstMarkers_ = new TPlaceList(QStringLiteral("Marker"), false);
+    pgcMain_->addTab(lstCities_, QStringLiteral("Cities"));
+    pgcMain_->addTab(lstGates_, QStringLiteral("Gates"));
+
+    auto* markers_page = new QWidget;
+    auto* markers_layout = new QVBoxLayout(markers_page);
+    markers_layout->setContentsMargins(0, 0, 0, 0);
+    markers_layout->addWidget(lstMarkers_);
+    auto* buttons = new QHBoxLayout;
+    auto* btnAdd = new QPushButton(QStringLiteral("Add"), markers_page);
+    auto* btnRemove = new QPushButton(QStringLiteral("Remove"), markers_page);
+    buttons->addWidget(btnAdd);
+    buttons->addWidget(btnRemove);
+    markers_layout->addLayout(buttons);
+    pgcMain_->addTab(markers_page, QStringLiteral("Markers"));
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::AddMarker);
+    connect(btnRemove, &QPushButton::clicked, this, &TfrmMain::RemoveMarker);
+    for (TPlaceList* list : {lstCities_, lstGates_, lstMarkers_}) {
+        connect(list, &TPlaceList::PlaceChosen, this, &TfrmMain::CentreOnPlace);
+    }
+
+    pnlMapOverview_ = new QWidget(pnlLeft_);
+    auto* overview_layout = new QVBoxLayout(pnlMapOverview_);
+    overview_layout->setContentsMargins(0, 0, 0, 0);
+    overview_ = new TfrmMapOverview(database_, pnlMapOverview_);
+    overview_layout->addWidget(overview_);
+    overview_->show();
+    pnlLeft_->addWidget(pgcMain_);
+    pnlLeft_->addWidget(pnlMapOverview_);
+    pnlLeft_->setStretchFactor(0, 1);
+}
+
+void TfrmMain::UpdateRecentMenu() {
+    mnuFileRecent_->clear();
+    for (const std::string& file : Recent.Files()) {
+        QAction* entry = mnuFileRecent_->addAction(ToQString(file));
+        connect(entry, &QAction::triggered, this, [this, file] { OpenRecent(file); });
+    }
+    mnuFileRecent_->setEnabled(!Recent.Files().empty());
+}
+
+void TfrmMain::OpenRecent(const std::string& file_name) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file_name, error)) {
+        Prompts().ShowError(this, QStringLiteral("The file \"%1\" no longer exists.").arg(ToQString(file_name)));
+        Recent.Remove(file_name);
+        UpdateRecentMenu();
+        return;
+    }
+    LoadDataFile(file_name);
+}
+
+template <typename Work>
+bool TfrmMain::RunBusy(Work&& work) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_ = true;
+    try {
+        work();
+    } catch (const std::exception& error) {
+        busy_ = false;
+        QApplication::restoreOverrideCursor();
+        Prompts().ShowError(this, ToQString(error.what()));
+        return false;
+    }
+    busy_ = false;
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
+    auto* map = new TfrmMap(database_, *overview_);
+    mdi_->addSubWindow(map);
+    map->SetOverworld(overworld);
+    map->UpdateLevel();
+    connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::FillMarkersPage);
+    if (maximised) {
+        map->showMaximized();
+    } else {
+        map->show();
+    }
+    overview_->LinkMap(map);
+    return map;
+}
+
+std::vector<TfrmMap*> TfrmMain::MapWindows() const {
+    std::vector<TfrmMap*> maps;
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        if (auto* map = qobject_cast<TfrmMap*>(*window)) maps.push_back(map);
+    }
+    return maps;
+}
+
+void TfrmMain::RefreshMaps() {
+    for (TfrmMap* map : MapWindows()) map->UpdateLevel();
+    const LevelExtent overworld = LevelGridExtent(database_.OverworldHexes);
+    const LevelExtent underworld = LevelGridExtent(database_.UnderworldHexes);
+    const int overview_height = std::max(overworld.Rows, underworld.Rows) + overview_->TopControlHeight() + 2;
+    const int left_width = std::max(kLeftPanelWidth, std::max(overworld.Columns, underworld.Columns) + 2);
+    const int left_height = pnlLeft_->height();
+    pnlLeft_->setSizes({std::max(0, left_height - overview_height), overview_height});
+    const int total_width = spltMain_->width();
+    spltMain_->setSizes({left_width, std::max(0, total_width - left_width)});
+    overview_->Refresh();
+}
+
+void TfrmMain::CloseAllMaps() {
+    for (TfrmMap* map : MapWindows()) {
+        map->close();
+        delete map;
+    }
+    overview_->Refresh();
+}
+
+void TfrmMain::FillCitiesPage() {
+    lstCities_->clear();
+    for (const bool overworld : {true, false}) {
+        for (const TVelHex* hex : HexesByColumn(database_.HexesOf(overworld))) {
+            if (hex->SettlementSize == 0) continue;
+            lstCities_->AddRow(ToQString(hex->SettlementName), {hex->X, hex->Y, hex->Overworld});
+        }
+    }
+    lstCities_->SortOnNames();
+}
+
+void TfrmMain::FillGatesPage() {
+    lstGates_->clear();
+    for (const bool overworld : {true, false}) {
+        for (const TVelHex* hex : HexesByColumn(database_.HexesOf(overworld))) {
+            if (hex->Gate < 0) continue;
+            lstGates_->AddRow(QString::number(hex->Gate), {hex->X, hex->Y, hex->Overworld});
+        }
+    }
+    lstGates_->SortOnNames();
+}
+
+void TfrmMain::FillMarkersPage() {
+    lstMarkers_->clear();
+    for (int32_t i = 0; i < database_.Markers.Count(); ++i) {
+        const TVelMapMarker* marker = database_.Markers.Get(i);
+        if (marker == nullptr) continue;
+        lstMarkers_->AddRow(ToQString(marker->Text), {marker->X, marker->Y, marker->Overworld}, marker);
+    }
+    lstMarkers_->SortOnNames();
+}
+
+void TfrmMain::UpdateUnitMenus() {
+    mnuUnitsNew_->setEnabled(database_.NewUnits.Count() > 0);
+    mnuUnitsLost_->setEnabled(database_.LostUnits.Count() > 0);
+}
+
+void TfrmMain::UpdateCaption() { setWindowTitle(ToQString(MainCaption(database_))); }
+
+void TfrmMain::NewData() {
+    if (Prompts().Confirm(this, QStringLiteral("Clear all current data?"), false) != Answer::Yes) return;
+    CloseAllMaps();
+    database_.Clear();
+    FillCitiesPage();
+    FillGatesPage();
+    FillMarkersPage();
+    // The overview must not go on showing the data just cleared.
+    RefreshMaps();
+    setWindowTitle(kTitle);
+    DataFileName.clear();
+}
+
+void TfrmMain::OpenData() {
+    const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
+    const QString file = Prompts().OpenFileName(this, QStringLiteral("Load Data"), preset, kDataFilter);
+    if (!file.isEmpty()) LoadDataFile(FromQString(file));
+}
+
+void TfrmMain::LoadDataFile(const std::string& file_name) {
+    PromptsMessageSink messages(this);
+    bool opened = false;
+    RunBusy([&] { opened = LoadFromFile(database_, file_name, messages); });
+    UpdateUnitMenus();
+    DataFileName = file_name;
+    RefreshMaps();
+    FillCitiesPage();
+    FillGatesPage();
+    FillMarkersPage();
+    UpdateCaption();
+    if (opened) {
+        Recent.Add(file_name);
+        UpdateRecentMenu();
+    }
+}
+
+void TfrmMain::SaveData() {
+    if (DataFileName.empty()) {
+        SaveDataAs();
+        return;
+    }
+    PromptsMessageSink messages(this);
+    bool saved = false;
+    RunBusy([&] { saved = SaveToFile(database_, DataFileName, messages); });
+    if (saved) {
+        Recent.Add(DataFileName);
+        UpdateRecentMenu();
+    }
+}
+
+void TfrmMain::SaveDataAs() {
+    const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
+    const QString file = Prompts().SaveFileName(this, QStringLiteral("Save Data"), preset, kDataFilter,
+                                                QStringLiteral("hwd"));
+    if (file.isEmpty()) return;
+    const std::string file_name = FromQString(file);
+    Presets.Save = file_name;
+    PromptsMessageSink messages(this);
+    bool saved = false;
+    RunBusy([&] { saved = SaveToFile(database_, file_name, messages); });
+    // A name the data could not be written to would make "Save" fail again without the user knowing why.
+    if (!saved) return;
+    DataFileName = file_name;
+    Recent.Add(file_name);
+    UpdateRecentMenu();
+}
+
+void TfrmMain::ImportTurn() {
+    const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Turn"), ToQString(Presets.Open),
+                                                kTextFilter);
+    if (file.isEmpty()) return;
+    Presets.Open = FromQString(file);
+    ImportTurnFiles({file});
+}
+
+void TfrmMain::ImportTurnFiles(const QStringList& file_names) {
+    if (busy_ || file_names.isEmpty() || !import_options_->Execute(this)) return;
+    for (const QString& file : file_names) {
+        // Reports build on each other: after a failure the later ones would be read out of order.
+        if (!ImportTurnFile(FromQString(file), import_options_->Orders())) break;
+    }
+    UpdateUnitMenus();
+}
+
+bool TfrmMain::ImportTurnFile(const std::string& file_name, OrdersMode orders) {
+    parse_status_->Start(this, import_options_->ShowParseStatus());
+    const bool imported =
+        RunBusy([&] { ImportTurnReport(database_, file_name, orders, *parse_status_, *item_type_); });
+    parse_status_->Finish();
+    // Also after a failure: what the report gave up to the error stays in the database.
+    RefreshMaps();
+    FillCitiesPage();
+    FillGatesPage();
+    UpdateCaption();
+    return imported;
+}
+
+void TfrmMain::ImportFactions() {
+    const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Factions"), ToQString(Presets.Open),
+                                                kTextFilter);
+    if (file.isEmpty()) return;
+    Presets.Open = FromQString(file);
+    int32_t count = 0;
+    if (RunBusy([&] { count = hexwarden::ImportFactions(database_.Factions, FromQString(file)); })) {
+        Prompts().ShowInformation(this, ToQString(ImportedFactionsMessage(count)));
+    }
+}
+
+void TfrmMain::ImportMapData() {
+    const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Data"), {}, kTextFilter);
+    if (file.isEmpty()) return;
+    std::string message;
+    const bool imported = RunBusy([&] { message = hexwarden::ImportMapData(database_, FromQString(file)); });
+    RefreshMaps();
+    FillCitiesPage();
+    FillGatesPage();
+    if (imported) Prompts().ShowInformation(this, ToQString(message));
+}
+
+void TfrmMain::GenerateOrders() {
+    const std::vector<const TVelUnit*> without_orders = UnitsWithoutOrders(database_.OwnUnits);
+    if (!without_orders.empty()) ShowUnitList(this, QStringLiteral("Units without Orders"), without_orders);
+    const QString file = Prompts().SaveFileName(this, QStringLiteral("Generate Orders"), ToQString(Presets.Orders),
+                                                kTextFilter, QStringLiteral("txt"));
+    if (file.isEmpty()) return;
+    Presets.Orders = FromQString(file);
+    QString password = ToQString(FactionPassword);
+    if (!Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
+                             password)) {
+        return;
+    }
+    FactionPassword = FromQString(password);
+    if (RunBusy([&] {
+            WriteWholeFile(FromQString(file), WriteOrders(database_.FactionNumber, FactionPassword, database_.OwnUnits));
+        })) {
+        Prompts().ShowInformation(this, ToQString(kOrdersGeneratedMessage));
+    }
+}
+
+void TfrmMain::TileMaps() { mdi_->tileSubWindows(); }
+
+int TfrmMain::SplitterWidth() const { return spltMain_->handleWidth(); }
+
+void TfrmMain::TileMapsHorizontally() {
+    const std::vector<TfrmMap*> maps = MapWindows();
+    const int n = static_cast<int>(maps.size());
+    if (n == 0) return;
+    const int p = pgcMain_->isVisible() ? pgcMain_->width() : 0;
+    const int s = SplitterWidth();
+    const int client_width = centralWidget()->width();
+    const int client_height = centralWidget()->height();
+    const int w = (client_width - s - p - 4 * n) / n;
+    int x = 0;
+    for (int i = 0; i < n; ++i) {
+        TfrmMap* map = maps[static_cast<size_t>(i)];
+        map->showNormal();
+        const int width = i + 1 < n ? w - 1 : client_width - x - p - s - 4;
+        map->setGeometry(x, 0, width, client_height - 4);
+        x += w - 1;
+    }
+}
+
+void TfrmMain::SetOverviewShown(bool shown) {
+    mnuMapOverview_->setChecked(shown);
+    pnlMapOverview_->setVisible(shown);
+}
+
+void TfrmMain::CentreOnPlace(const MapPlace& place) {
+    auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow());
+    if (map == nullptr) {
+        const std::vector<TfrmMap*> maps = MapWindows();
+        map = maps.empty() ? OpenMapWindow(place.Overworld, true) : maps.front();
+    }
+    map->CentreOnHex(place.X, place.Y, place.Overworld, false);
+}
+
+void TfrmMain::AddMarker() {
+    std::unique_ptr<TVelMapMarker> marker = NewMarker(this);
+    if (!marker) return;
+    database_.Markers.Add(std::move(marker));
+    FillMarkersPage();
+    for (TfrmMap* map : MapWindows()) map->RepaintMap();
+}
+
+void TfrmMain::RemoveMarker() {
+    QTreeWidgetItem* row = lstMarkers_->currentItem();
+    if (row == nullptr) return;
+    if (Prompts().Confirm(this, QStringLiteral("Delete this marker?"), false) != Answer::Yes) return;
+    database_.Markers.Remove(static_cast<const TVelMapMarker*>(TPlaceList::RecordOf(*row)));
+    delete row;
+    for (TfrmMap* map : MapWindows()) map->RepaintMap();
+}
+
+void TfrmMain::Start(const std::string& data_file) {
+    show();
+    ReadSettingsFile(*this);
+    if (!data_file.empty()) LoadDataFile(data_file);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
+    if (answer == Answer::Cancel) {
+        event->ignore();
+        return;
+    }
+    if (answer == Answer::Yes) SaveData();
+    WriteSettingsFile(*this);
+    CloseAllMaps();
+    parse_status_->close();
+    event->accept();
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    event->acceptProposedAction();
+    ImportDroppedFiles(event->mimeData()->urls());
+}
+
+void TfrmMain::ImportDroppedFiles(const QList<QUrl>& urls) {
+    QStringList files;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) files.append(url.toLocalFile());
+    }
+    // "turn-9" before "turn-10": numbers in names count as numbers.
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::sort(files.begin(), files.end(), [&collator](const QString& a, const QString& b) {
+        return collator.compare(QFileInfo(a).fileName(), QFileInfo(b).fileName()) < 0;
+    });
+    ImportTurnFiles(files);
+}
+
+}  // namespace hexwarden

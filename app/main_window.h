@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QUrl>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/recent_files.h"
+#include "import/veldoria_parser.h"
+#include "model/database.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+
+namespace hexwarden {
+
+struct MapPlace;
+class TPlaceList;
+class TfrmGetItemType;
+class TfrmImportOptions;
+class TfrmMap;
+class TfrmMapOverview;
+class TfrmParseStatus;
+
+// The last file chosen in each of the file dialogs the settings keep.
+struct DialogPresets {
+    std::string Open;
+    std::string Save;
+    std::string Orders;
+};
+
+// The program's one top-level window: owner of the database, frame of the map windows, and the
+// start of every command.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The settings are read from and written to settings_file.
+    explicit TfrmMain(std::filesystem::path settings_file, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    TVelMain& Database() { return database_; }
+    const TVelMain& Database() const { return database_; }
+    std::string DataFileName;
+    std::string FactionPassword;
+    DialogPresets Presets;
+    RecentFiles Recent;
+    const std::filesystem::path& SettingsFile() const { return settings_file_; }
+
+    TfrmMap* OpenMapWindow(bool overworld, bool maximised);
+    // The open map windows in the frame's stacking order, the active one first.
+    std::vector<TfrmMap*> MapWindows() const;
+    TfrmMapOverview& Overview() { return *overview_; }
+
+    void RefreshMaps();
+    void FillCitiesPage();
+    void FillGatesPage();
+    void FillMarkersPage();
+    void UpdateUnitMenus();
+    void CloseAllMaps();
+    void UpdateCaption();
+    void UpdateRecentMenu();
+
+    // The commands, as the menus run them.
+    void NewData();
+    void OpenData();
+    void SaveData();
+    void SaveDataAs();
+    void LoadDataFile(const std::string& file_name);
+    void ImportTurn();
+    // Imports the reports one after another (in the order given) with one set of options.
+    void ImportTurnFiles(const QStringList& file_names);
+    // Report files dropped on the window, imported in the order of their names.
+    void ImportDroppedFiles(const QList<QUrl>& urls);
+    // False when the import failed (the error has been shown).
+    bool ImportTurnFile(const std::string& file_name, OrdersMode orders);
+    void ImportFactions();
+    void ImportMapData();
+    void GenerateOrders();
+    void TileMaps();
+    void TileMapsHorizontally();
+    void SetOverviewShown(bool shown);
+    void CentreOnPlace(const MapPlace& place);
+    void AddMarker();
+    void RemoveMarker();
+
+    // Shows the window and reads the settings; then opens the data file when one is named.
+    void Start(const std::string& data_file);
+
+    TfrmImportOptions& ImportOptions() { return *import_options_; }
+    TfrmParseStatus& ParseStatus() { return *parse_status_; }
+    TPlaceList& CitiesList() { return *lstCities_; }
+    TPlaceList& GatesList() { return *lstGates_; }
+    TPlaceList& MarkersList() { return *lstMarkers_; }
+    QMdiArea& Frame() const { return *mdi_; }
+    QAction& UnitsNewAction() { return *mnuUnitsNew_; }
+    QAction& UnitsLostAction() { return *mnuUnitsLost_; }
+    QTabWidget& Pages() { return *pgcMain_; }
+    int SplitterWidth() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateLeftPanel();
+    void OpenRecent(const std::string& file_name);
+    // The busy cursor for a long operation; errors are shown and the program goes on.
+    template <typename Work>
+    bool RunBusy(Work&& work);
+    std::filesystem::path settings_file_;
+    TVelMain database_;
+    // A long operation is running; the status window lets events through meanwhile.
+    bool busy_ = false;
+
+    QMdiArea* mdi_ = nullptr;
+    QSplitter* spltMain_ = nullptr;
+    QSplitter* pnlLeft_ = nullptr;
+    QTabWidget* pgcMain_ = nullptr;
+    QWidget* pnlMapOverview_ = nullptr;
+    TfrmMapOverview* overview_ = nullptr;
+    TPlaceList* lstCities_ = nullptr;
+    TPlaceList* lstGates_ = nullptr;
+    TPlaceList* lstMarkers_ = nullptr;
+
+    QAction* mnuUnitsNew_ = nullptr;
+    QAction* mnuUnitsLost_ = nullptr;
+    QAction* mnuMapOverview_ = nullptr;
+    QMenu* mnuFileRecent_ = nullptr;
+
+    TfrmImportOptions* import_options_ = nullptr;
+    TfrmParseStatus* parse_status_ = nullptr;
+    TfrmGetItemType* item_type_ = nullptr;
+};
+
+}  // namespace hexwarden

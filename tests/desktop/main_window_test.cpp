@@ -1,0 +1,295 @@
+#include <QApplication>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app/place_list.h"
+#include "platform/message_sink.h"
+#include "storage/data_file.h"
+#include "tests/desktop/scripted_prompts.h"
+#include "tests/support/database_builder.h"
+#include "tests/support/fixtures.h"
+#include "windows/import_options_dialog.h"
+#include "windows/item_type_dialog.h"
+#include "windows/map_window.h"
+#include "windows/parse_status_window.h"
+
+namespace hexwarden {
+namespace {
+
+using testing::MakeHex;
+using testing::ScratchDir;
+using testing::ScriptedPrompts;
+
+class FailOnError : public MessageSink {
+public:
+    void ShowError(const std::string& message) override { ADD_FAILURE() << message; }
+};
+
+// Answers the modal windows of an import while it runs: OK to the options, "A Race or Creature"
+// to every item-type question.
+class ModalAnswerer {
+public:
+    ModalAnswerer() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* question = qobject_cast<TfrmGetItemType*>(modal)) {
+                ++questions;
+                question->findChild<QPushButton*>(QStringLiteral("btnRace"))->click();
+            } else if (auto* options = qobject_cast<TfrmImportOptions*>(modal)) {
+                options->accept();
+            }
+        });
+        timer_.start(5);
+    }
+    int questions = 0;
+
+private:
+    QTimer timer_;
+};
+
+// A data file with cities, gates and a marker on both levels.
+std::filesystem::path WriteSampleData(const ScratchDir& scratch) {
+    TVelMain db;
+    db.FactionName = "Ironhold";
+    db.FactionNumber = 12;
+    db.War.Level = 2;
+    db.Trade.Level = 1;
+    db.Turn = 27;
+    const struct {
+        int32_t x, y;
+        bool overworld;
+        const char* city;
+        int32_t gate;
+    } hexes[] = {{4, 6, true, "beta", 10}, {2, 2, true, "Alpha", -1}, {6, 10, false, "gamma", 2}, {8, 4, true, "", 3}};
+    for (const auto& place : hexes) {
+        auto hex = MakeHex(db, place.x, place.y, true, 27, place.overworld);
+        if (*place.city != '\0') {
+            hex->SettlementSize = 2;
+            hex->SettlementName = place.city;
+        }
+        hex->Gate = place.gate;
+        db.HexesOf(place.overworld).AddOrMerge(std::move(hex));
+    }
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 8, 4, true));
+    const auto file = scratch / "sample.hwd";
+    FailOnError errors;
+    EXPECT_TRUE(SaveToFile(db, file, errors));
+    return file;
+}
+
+QStringList Column(QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) texts << list.topLevelItem(i)->text(column);
+    return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : main(scratch / "settings.ini") {
+        main.resize(900, 700);
+        main.show();
+        QApplication::processEvents();
+    }
+
+    ScratchDir scratch;
+    ScriptedPrompts prompts;
+    TfrmMain main;
+};
+
+TEST_F(MainWindowTest, OpeningAFileFillsCaptionAndSortedPages) {
+    EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
+    const auto file = WriteSampleData(scratch);
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    main.OpenData();
+
+    EXPECT_EQ(main.DataFileName, file.string());
+    EXPECT_EQ(main.windowTitle(), "Ironhold [12]  W2 T1 M0  (Turn 27)");
+    EXPECT_EQ(Column(main.CitiesList(), 0), QStringList({"Alpha", "beta", "gamma"}));
+    EXPECT_EQ(Column(main.CitiesList(), 1), QStringList({"2,2", "4,6", "6,10*"}));
+    EXPECT_EQ(Column(main.GatesList(), 0), QStringList({"2", "3", "10"}));
+    EXPECT_EQ(Column(main.MarkersList(), 0), QStringList({"camp"}));
+    EXPECT_EQ(main.Pages().tabText(0), "Cities");
+    EXPECT_TRUE(prompts.Shown.isEmpty()) << prompts.Shown.join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, OpenFailuresAreShownAndTheProgramGoesOn) {
+    prompts.FileNames.push_back(QString());  // cancelled
+    main.OpenData();
+    EXPECT_TRUE(main.DataFileName.empty());
+
+    const auto damaged = scratch / "damaged.hwd";
+    std::ofstream(damaged) << "not a data file";
+    main.LoadDataFile(damaged.string());
+    ASSERT_EQ(prompts.Shown.size(), 1);
+    EXPECT_TRUE(prompts.Shown[0].startsWith("error: ")) << prompts.Shown[0].toStdString();
+    EXPECT_EQ(main.DataFileName, damaged.string());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
+    main.LoadDataFile(WriteSampleData(scratch).string());
+    QTreeWidget& cities = main.CitiesList();
+    // "gamma" lies in the underworld; no map window is open yet.
+    emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
+    ASSERT_EQ(main.MapWindows().size(), 1u);
+    TfrmMap* map = main.MapWindows().front();
+    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_TRUE(map->isMaximized());
+
+    map->SetOverworld(true);
+    QTreeWidget& gates = main.GatesList();
+    emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
+    EXPECT_EQ(main.MapWindows().size(), 1u);
+    EXPECT_FALSE(map->IsOverworld());
+    QApplication::processEvents();
+    const GamePoint top_left = map->VisibleTopLeft();
+    const GamePoint bottom_right = map->VisibleBottomRight();
+    EXPECT_TRUE(top_left.X <= 6 && 6 <= bottom_right.X && top_left.Y <= 10 && 10 <= bottom_right.Y);
+}
+
+TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
+    main.LoadDataFile(WriteSampleData(scratch).string());
+    main.RemoveMarker();  // no row selected
+    EXPECT_TRUE(prompts.Shown.isEmpty());
+    main.MarkersList().setCurrentItem(main.MarkersList().topLevelItem(0));
+    prompts.Answers = {Answer::No, Answer::Yes};
+    main.RemoveMarker();
+    EXPECT_EQ(main.Database().Markers.Count(), 1);
+    main.RemoveMarker();
+    EXPECT_EQ(prompts.Shown.back(), "confirm: Delete this marker?");
+    EXPECT_EQ(main.Database().Markers.Count(), 0);
+    EXPECT_EQ(main.MarkersList().topLevelItemCount(), 0);
+}
+
+TEST_F(MainWindowTest, NewAsksBeforeClearing) {
+    const auto file = WriteSampleData(scratch);
+    main.LoadDataFile(file.string());
+    main.OpenMapWindow(true, false);
+
+    prompts.Answers = {Answer::No};
+    main.NewData();
+    EXPECT_EQ(main.Database().Turn, 27);
+
+    prompts.Answers = {Answer::Yes};
+    main.NewData();
+    EXPECT_EQ(prompts.Shown.back(), "confirm: Clear all current data?");
+    EXPECT_EQ(main.Database().Turn, 0);
+    EXPECT_TRUE(main.DataFileName.empty());
+    EXPECT_TRUE(main.MapWindows().empty());
+    EXPECT_EQ(main.CitiesList().topLevelItemCount(), 0);
+    EXPECT_EQ(main.MarkersList().topLevelItemCount(), 0);
+    EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
+}
+
+TEST_F(MainWindowTest, SaveAsksForANameOnlyWhenThereIsNone) {
+    const auto file = scratch / "saved.hwd";
+    main.Database().FactionName = "Ironhold";
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    main.SaveData();
+    EXPECT_EQ(main.DataFileName, file.string());
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    // Saving again needs no dialog; a failed Save As keeps the old name.
+    main.Database().Turn = 5;
+    main.SaveData();
+    EXPECT_TRUE(prompts.FileNames.empty());
+    prompts.FileNames.push_back(QString::fromStdString((scratch / "no such folder" / "x.hwd").string()));
+    main.SaveDataAs();
+    EXPECT_EQ(main.DataFileName, file.string());
+    ASSERT_EQ(prompts.Shown.size(), 1);
+    EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));
+
+    TVelMain reread;
+    FailOnError errors;
+    ASSERT_TRUE(LoadFromFile(reread, file, errors));
+    EXPECT_EQ(reread.Turn, 5);
+    EXPECT_EQ(main.Recent.Files().front(), file.string());
+}
+
+TEST_F(MainWindowTest, ImportsTheDemoGameAnsweringTheQuestions) {
+    ModalAnswerer answerer;
+    const auto demo = testing::DemoDir();
+    main.ImportOptions().SetShowParseStatus(false);
+    QStringList reports;
+    for (const char* name : {"turn-3.txt", "turn-1.txt", "turn-2.txt"}) {
+        reports << QString::fromStdString((demo / name).string());
+    }
+    // Dropped in any order, the reports are imported by name.
+    QList<QUrl> urls;
+    for (const QString& report : reports) urls << QUrl::fromLocalFile(report);
+    main.ImportDroppedFiles(urls);
+
+    EXPECT_TRUE(prompts.Shown.isEmpty()) << prompts.Shown.join('\n').toStdString();
+    EXPECT_GT(answerer.questions, 0);
+    EXPECT_TRUE(main.windowTitle().endsWith("(Turn 27)")) << main.windowTitle().toStdString();
+    EXPECT_GT(main.CitiesList().topLevelItemCount(), 0);
+    EXPECT_EQ(main.UnitsNewAction().isEnabled(), main.Database().NewUnits.Count() > 0);
+    EXPECT_EQ(main.UnitsLostAction().isEnabled(), main.Database().LostUnits.Count() > 0);
+    EXPECT_TRUE(main.DataFileName.empty());
+    EXPECT_FALSE(main.ParseStatus().Lines().empty());
+
+    // A report older than the data is refused with the parser's message; nothing else changes.
+    EXPECT_FALSE(main.ImportTurnFile(reports[1].toStdString(), OrdersMode::Preserve));
+    ASSERT_EQ(prompts.Shown.size(), 1);
+    EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));
+    EXPECT_TRUE(main.windowTitle().endsWith("(Turn 27)"));
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(MainWindowTest, ClearAllOrdersEmptiesTheOwnUnitsOrders) {
+    HEXWARDEN_REQUIRE_FIXTURES(fixtures);
+    ModalAnswerer answerer;
+    const auto report = fixtures / "reports" / "game-a" / "turn-00.txt";
+    ASSERT_TRUE(main.ImportTurnFile(report.string(), OrdersMode::ImportTemplate));
+    ASSERT_GT(main.Database().OwnUnits.Count(), 0);
+    ASSERT_TRUE(main.ImportTurnFile(report.string(), OrdersMode::Clear));
+    for (int32_t i = 0; i < main.Database().OwnUnits.Count(); ++i) {
+        EXPECT_EQ(main.Database().OwnUnits.Get(i)->Orders, "");
+    }
+    EXPECT_NE(main.windowTitle(), "Veldoria Hexwarden");
+}
+
+TEST_F(MainWindowTest, TileHorizontallyShareTheFrame) {
+    main.OpenMapWindow(true, true);
+    main.TileMapsHorizontally();
+    const int p = main.Pages().width();
+    const int s = main.SplitterWidth();
+    const QSize client = main.centralWidget()->size();
+    TfrmMap* only = main.MapWindows().front();
+    EXPECT_FALSE(only->isMaximized());
+    EXPECT_EQ(only->geometry(), QRect(0, 0, client.width() - s - p - 4, client.height() - 4));
+
+    main.OpenMapWindow(false, false);
+    main.TileMapsHorizontally();
+    const std::vector<TfrmMap*> maps = main.MapWindows();
+    const int w = (client.width() - s - p - 8) / 2;
+    EXPECT_EQ(maps[0]->geometry(), QRect(0, 0, w - 1, client.height() - 4));
+    EXPECT_EQ(maps[1]->geometry(), QRect(w - 1, 0, client.width() - (w - 1) - p - s - 4, client.height() - 4));
+}
+
+TEST_F(MainWindowTest, GenerateOrdersKeepsThePassword) {
+    const auto file = scratch / "orders.txt";
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    prompts.Inputs.push_back("secret");
+    main.Database().FactionNumber = 12;
+    main.GenerateOrders();
+    EXPECT_EQ(main.FactionPassword, "secret");
+    EXPECT_EQ(testing::ReadFileBytes(file), "#veldoria 12 \"secret\"\r\n\r\n#end\r\n");
+    EXPECT_EQ(prompts.Shown, QStringList({"information: The order file has been generated."}));
+
+    // A cancelled password box writes nothing and keeps the password.
+    std::filesystem::remove(file);
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    main.GenerateOrders();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(main.FactionPassword, "secret");
+}
+
+}  // namespace
+}  // namespace hexwarden
