@@ -1,7 +1,7 @@
 #include "platform/file_stream.h"
 
-#include <bit>
-#include <cstring>
+#include <algorithm>
+#include <stdexcept>
 
 #include "platform/error.h"
 
@@ -13,59 +13,40 @@ static_assert(std::endian::native == std::endian::little || std::endian::native 
 
 constexpr std::size_t kOutputBlock = std::size_t{1} << 20;
 
-template <typename T>
-T ToLittleEndian(T value) {
-    if constexpr (std::endian::native == std::endian::big) {
-        T swapped = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i) {
-            swapped = static_cast<T>((swapped << 8) | (value & 0xFF));
-            value = static_cast<T>(value >> 8);
-        }
-        return swapped;
-    }
-    return value;
-}
-
 }  // namespace
 
 TKvFileStream::TKvFileStream(Output output) : output_(std::move(output)) {
-    buffer_.reserve(kOutputBlock);
+    buffer_.resize(kOutputBlock);
 }
 
-TKvFileStream::TKvFileStream(std::string bytes) : buffer_(std::move(bytes)) {}
+TKvFileStream::TKvFileStream(std::string bytes) : buffer_(std::move(bytes)), length_(buffer_.size()) {}
 
-void TKvFileStream::Write(const void* data, std::size_t size) {
-    try {
-        buffer_.append(static_cast<const char*>(data), size);
-    } catch (const std::length_error&) {
-        throw StreamWriteError();
+void TKvFileStream::WriteBeyondBuffer(const void* data, std::size_t size) {
+    if (output_) {
+        Flush();
+        if (buffer_.size() < kOutputBlock) buffer_.resize(kOutputBlock);
+        if (size > buffer_.size()) {  // larger than a block: passed on as it is
+            output_(std::string_view(static_cast<const char*>(data), size));
+            passed_on_ += size;
+            return;
+        }
+    } else {
+        try {
+            if (size > buffer_.max_size() - length_) throw std::length_error("stream");
+            buffer_.resize(std::max(length_ + size, 2 * buffer_.size()));
+        } catch (const std::length_error&) {
+            throw StreamWriteError();
+        }
     }
-    if (output_ && buffer_.size() >= kOutputBlock) Flush();
+    std::memcpy(buffer_.data() + length_, data, size);
+    length_ += size;
 }
 
 void TKvFileStream::Flush() {
-    if (!output_ || buffer_.empty()) return;
-    output_(buffer_);
-    passed_on_ += buffer_.size();
-    buffer_.clear();
-}
-
-void TKvFileStream::WriteInt32(int32_t value) {
-    const uint32_t bits = ToLittleEndian(static_cast<uint32_t>(value));
-    Write(&bits, sizeof bits);
-}
-
-void TKvFileStream::WriteUInt16(uint16_t value) {
-    const uint16_t bits = ToLittleEndian(value);
-    Write(&bits, sizeof bits);
-}
-
-void TKvFileStream::WriteUInt8(uint8_t value) {
-    Write(&value, 1);
-}
-
-void TKvFileStream::WriteBool(bool value) {
-    WriteUInt8(value ? 1 : 0);
+    if (!output_ || length_ == 0) return;
+    output_(std::string_view(buffer_.data(), length_));
+    passed_on_ += length_;
+    length_ = 0;
 }
 
 void TKvFileStream::WriteString(std::string_view text) {

@@ -70,10 +70,11 @@ TEST(FileStream, AStreamWithAnOutputPassesOnExactlyWhatAMemoryStreamKeeps) {
         ++blocks;
     });
     const std::string text(1000, 't');
+    const std::string larger_than_a_block(3 << 20, 'b');
     for (int i = 0; i < 3000; ++i) {
         for (TKvFileStream* stream : {&kept, &passing}) {
             stream->WriteInt32(i);
-            stream->WriteString(text);
+            stream->WriteString(i == 1500 ? larger_than_a_block : text);
         }
     }
     EXPECT_EQ(passing.Size(), kept.Size());
