@@ -91,9 +91,6 @@ TfrmMap::TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     map_.SetHexSize(kHexSize);
     map_.SetZoom(kDefaultZoom);
-    map_.ColourGrid = kMapColours.GridColour;
-    map_.ColourUnknown = kMapColours.UnknownColour;
-    map_.ColourSelected = kMapColours.SelectedColour;
 
     auto* content = new QWidget(this);
     BuildControls(content);
