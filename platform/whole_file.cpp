@@ -15,6 +15,15 @@ namespace hexwarden {
 
 namespace {
 
+void WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) throw StreamWriteError();
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+}
+
 // Closes the descriptor and removes the temporary file unless the write was committed.
 class TemporaryFile {
 public:
@@ -41,14 +50,7 @@ public:
         }
     }
 
-    void Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) throw StreamWriteError();
-            bytes.remove_prefix(static_cast<size_t>(written));
-        }
-    }
+    void Write(std::string_view bytes) { WriteAll(fd_, bytes); }
 
     void Finish() {
         if (::fsync(fd_) != 0) throw StreamWriteError();
@@ -149,6 +151,20 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 
 void WriteWholeFile(const std::filesystem::path& path, const std::function<void(const ByteWriter&)>& produce) {
     const std::filesystem::path target = ResolveLinks(path);
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        // A terminal, a pipe or /dev/null is written into, never replaced by a file of ours.
+        const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) throw Error("Cannot create file " + path.string());
+        try {
+            produce([fd](std::string_view bytes) { WriteAll(fd, bytes); });
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+        if (::close(fd) != 0) throw StreamWriteError();
+        return;
+    }
     TemporaryFile temporary(TemporaryNameFor(target));
     if (!temporary.IsOpen()) throw Error("Cannot create file " + path.string());
     temporary.TakePermissionsOf(target);

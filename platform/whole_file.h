@@ -15,6 +15,7 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 // renamed over the old file only once it is complete and on disk, so a failed write leaves the old
 // file as it was; the folder is synced after the rename. A symbolic link is followed: the file it
 // names is replaced and the link stays. The new file keeps the permission bits of the old one.
+// Something other than a file or a folder (a terminal, a pipe, /dev/null) is written into instead.
 // Throws Error when the file cannot be created and StreamWriteError when writing fails.
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 

@@ -121,6 +121,10 @@ TEST(WholeFile, WritesAndReadsBytesWholeAndAFailedWriteLeavesTheOldFile) {
     EXPECT_THROW(ReadWholeFile(dir / "folder"), Error);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder" / "child"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+
+    // A device is written into, not replaced.
+    WriteWholeFile("/dev/null", bytes);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 }  // namespace
