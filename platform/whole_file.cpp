@@ -150,11 +150,10 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void WriteWholeFile(const std::filesystem::path& path, const std::function<void(const ByteWriter&)>& produce) {
-    const std::filesystem::path target = ResolveLinks(path);
     struct stat status {};
-    if (::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
         // A terminal, a pipe or /dev/null is written into, never replaced by a file of ours.
-        const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0) throw Error("Cannot create file " + path.string());
         try {
             produce([fd](std::string_view bytes) { WriteAll(fd, bytes); });
@@ -165,6 +164,7 @@ void WriteWholeFile(const std::filesystem::path& path, const std::function<void(
         if (::close(fd) != 0) throw StreamWriteError();
         return;
     }
+    const std::filesystem::path target = ResolveLinks(path);
     TemporaryFile temporary(TemporaryNameFor(target));
     if (!temporary.IsOpen()) throw Error("Cannot create file " + path.string());
     temporary.TakePermissionsOf(target);

@@ -26,6 +26,7 @@ expect_status 0 "$cli" export-map --db "$db" --from 11,0 "$work/east.txt"
 expect_status 0 "$cli" export-map --db "$db" --to 10,99 "$work/west.txt"
 [ "$(hexes "$work/west.txt")" -eq "$(grep -c '^\[Hex \([0-9]\|10\),' "$work/all.txt")" ] || fail "--to 10,99 without --from"
 expect_status 2 "$cli" export-map --db "$db" --to 10 "$work/bad.txt"
+[ "$("$cli" export-map --db "$db" /dev/stdout | grep -c '^\[Hex ')" -eq 17 ] || fail "export into a pipe"
 
 # --orders clear empties the orders of every own unit of the report.
 expect_status 0 "$cli" import --db "$db" --orders clear "$demo/turn-3.txt"
