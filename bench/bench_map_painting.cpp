@@ -63,18 +63,9 @@ DrawingSurface& CountingBitmap::Surface() {
     return surface_;
 }
 
-const TVelMain& Level256() {
-    static const auto db = [] {
-        auto made = std::make_unique<TVelMain>();
-        bench::MakeSyntheticLevel(*made, 256);
-        return made;
-    }();
-    return *db;
-}
-
 // A 1920 x 1080 view in the middle of the level at the given zoom of base size 3.
 void BM_PaintView(benchmark::State& state) {
-    const TVelMain& db = Level256();
+    const TVelMain& db = bench::SyntheticLevel256();
     THexMap map;
     map.SetHexSize(3);
     map.SetZoom(static_cast<int32_t>(state.range(0)));
@@ -92,7 +83,7 @@ void BM_PaintView(benchmark::State& state) {
 BENCHMARK(BM_PaintView)->Arg(1)->Arg(5)->Arg(17)->Unit(benchmark::kMillisecond);
 
 void BM_RebuildOverview(benchmark::State& state) {
-    const TVelMain& db = Level256();
+    const TVelMain& db = bench::SyntheticLevel256();
     CountingSurface surface;
     CountingBitmap picture(surface);
     for (auto _ : state) {

@@ -35,4 +35,13 @@ void MakeSyntheticLevel(TVelMain& db, int32_t side) {
     }
 }
 
+const TVelMain& SyntheticLevel256() {
+    static const auto db = [] {
+        auto made = std::make_unique<TVelMain>();
+        MakeSyntheticLevel(*made, 256);
+        return made;
+    }();
+    return *db;
+}
+
 }  // namespace hexwarden::bench

@@ -13,4 +13,8 @@ namespace hexwarden::bench {
 // shaft in every hundredth and a marker in every two-hundredth.
 void MakeSyntheticLevel(TVelMain& db, int32_t side);
 
+// A database holding such a level of side 256, made on first use and shared by the benchmarks of
+// one program.
+const TVelMain& SyntheticLevel256();
+
 }  // namespace hexwarden::bench
