@@ -131,7 +131,12 @@ void ReadItemReport(TVeldoriaParser& parser) {
         break;
     case Described::Item:
         parser.Log("Item Report for " + code + ": an item");
-        if (database.Races.FindByCode(code) == nullptr) RegisterName(database.ItemTypes, name, 1, code);
+        if (database.Races.FindByCode(code) == nullptr) {
+            RegisterName(database.ItemTypes, name, 1, code);
+        } else {
+            // An earlier answer made it a race, and the race table is asked first.
+            parser.Warn(code + " (\"" + name + "\") is described as an item but was taken for a race; units count it as men");
+        }
         break;
     case Described::Unknown:
         parser.Log("Item Report for " + code + " not understood: " + TextPreview(text));

@@ -72,6 +72,7 @@ TEST(FactionSections, ItemReportsPlaceCodesAndObjectReportsArePassed) {
         "wolf [WOLF], weight 10, walking capacity 5. This is a monster.\n\n"
         "dragon's tooth [DTOO], weight 1, costs 75 silver to withdraw.\n\n"
         "mystery [MYST], weight 1.\n\n"
+        "orc [ORC], weight 1. This is a sword for orcs.\n\n"
         "Object reports:\n\nTower [TOWE]: This is a building.\n\n" +
         kAttitudes;
     TVeldoriaParser parser = import.ParserOver(sections);
@@ -88,6 +89,8 @@ TEST(FactionSections, ItemReportsPlaceCodesAndObjectReportsArePassed) {
     EXPECT_EQ(database.Races.FindByCode("WOLF")->Name, "Wolf");
     EXPECT_EQ(database.ItemTypes.FindByCode("DTOO")->Name, "Dragon's tooth");
     EXPECT_EQ(database.ItemTypes.FindByCode("WOLF"), nullptr);
+    EXPECT_TRUE(import.log.Contains("ORC (\"orc\") is described as an item but was taken for a race"));
+    EXPECT_EQ(database.ItemTypes.FindByCode("ORC"), nullptr);
     for (const char* code : {"MYST", "TOWE"}) {
         EXPECT_EQ(database.ItemTypes.FindByCode(code), nullptr) << code;
         EXPECT_EQ(database.Races.FindByCode(code), nullptr) << code;
