@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -45,18 +45,30 @@ TfrmMapOverview::TfrmMapOverview(TVelMain& main, QWidget* parent)
     pnlTop = new QWidget(this);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     pnlTop->setFixedHeight(15);
-    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), pnlTop);
-    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
-    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), pnlTop);
-    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
+    // The strip is as narrow as the side panel: the two choices are small push-style buttons.
+    QFont small = font();
+    small.setPixelSize(10);
+    auto level_button = [this, &small](const char* name, const QString& caption) {
+        auto* button = new QToolButton(pnlTop);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(caption);
+        button->setFont(small);
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setFixedHeight(15);
+        return button;
+    };
+    rbOverworld = level_button("rbOverworld", QStringLiteral("Overworld"));
+    rbUnderworld = level_button("rbUnderworld", QStringLiteral("Underworld"));
     // Starts on the other level, so the first SetLevel builds the picture.
     rbUnderworld->setChecked(true);
     auto* top = new QHBoxLayout(pnlTop);
-    top->setContentsMargins(2, 0, 2, 0);
-    top->setSpacing(4);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(1);
     top->addWidget(rbOverworld);
     top->addWidget(rbUnderworld);
-    top->addStretch(1);
 
     pbMap = new PaintArea(*this);
     pbMap->setObjectName(QStringLiteral("pbMap"));
@@ -67,8 +79,8 @@ TfrmMapOverview::TfrmMapOverview(TVelMain& main, QWidget* parent)
     layout->addWidget(pbMap, 1);
 
     // By hand: clicks only (a programmatic tick is followed by its own SwitchLevel).
-    connect(rbOverworld, &QRadioButton::clicked, this, [this] { SwitchLevel(true); });
-    connect(rbUnderworld, &QRadioButton::clicked, this, [this] { SwitchLevel(false); });
+    connect(rbOverworld, &QToolButton::clicked, this, [this] { SwitchLevel(true); });
+    connect(rbUnderworld, &QToolButton::clicked, this, [this] { SwitchLevel(false); });
 
     SetLevel(true);
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-class QRadioButton;
+class QToolButton;
 
 namespace hexwarden {
 
@@ -45,8 +45,8 @@ private:
 
     TVelMain& main_;
     QPointer<TfrmMap> linked_map_;
-    QRadioButton* rbOverworld = nullptr;
-    QRadioButton* rbUnderworld = nullptr;
+    QToolButton* rbOverworld = nullptr;
+    QToolButton* rbUnderworld = nullptr;
     QWidget* pnlTop = nullptr;
     PaintArea* pbMap = nullptr;
     std::unique_ptr<QtBitmap> picture_;
