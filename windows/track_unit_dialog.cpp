@@ -1,54 +1,21 @@
 #include "windows/track_unit_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "map/map_view_options.h"
 #include "model/database.h"
 #include "platform/number_text.h"
 #include "windows/centre_form.h"
+#include "windows/plain_unit_list.h"
 #include "windows/qt_text.h"
 
 namespace hexwarden {
-namespace {
-
-QString UnitCaption(const TVelUnit& unit) {
-    return QStringLiteral("(%1) ").arg(unit.Number) + ToQString(unit.Name);
-}
-
-// Until the unit list window exists: every unit of the database, picked by a double-click or OK.
-// 0 when cancelled.
-int32_t SelectUnit(QWidget* owner, const TVelMain& main) {
-    QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("Select Unit"));
-    auto* list = new QListWidget(&dialog);
-    list->setUniformItemSizes(true);
-    for (const auto& unit : main.Units) {
-        if (!unit) continue;
-        auto* row = new QListWidgetItem(UnitCaption(*unit), list);
-        row->setData(Qt::UserRole, unit->Number);
-    }
-    list->setCurrentRow(0);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    dialog.resize(300, 400);
-    CentreForm(&dialog, owner);
-    if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr) return 0;
-    return list->currentItem()->data(Qt::UserRole).toInt();
-}
-
-}  // namespace
 
 TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(owner), main_(main) {
     setWindowTitle(QStringLiteral("Track Unit"));
@@ -104,7 +71,7 @@ TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(own
 void TfrmTrackUnit::ShowUnit(int32_t number) {
     const TVelUnit* unit = number == 0 ? nullptr : main_.Units.FindByNumber(number);
     unit_number_ = unit ? unit->Number : 0;
-    lblUnit->setText(unit ? UnitCaption(*unit) : QString());
+    lblUnit->setText(unit ? QStringLiteral("(%1) ").arg(unit->Number) + ToQString(unit->Name) : QString());
 }
 
 void TfrmTrackUnit::ShowTrack(const MapViewOptions& options) {
@@ -128,7 +95,11 @@ void TfrmTrackUnit::UpdateTurnsEnabled() {
 }
 
 void TfrmTrackUnit::btnSelectUnitClick() {
-    const int32_t number = SelectUnit(this, main_);
+    std::vector<const TVelUnit*> units;
+    units.reserve(static_cast<size_t>(main_.Units.Count()));
+    for (const auto& unit : main_.Units)
+        if (unit) units.push_back(unit.get());
+    const int32_t number = ChooseUnit(this, QStringLiteral("Select Unit"), units);
     if (number != 0) ShowUnit(number);
 }
 
