@@ -1,5 +1,6 @@
 // hexwarden: the desktop program.
 #include <QApplication>
+#include <QIcon>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -57,6 +58,9 @@ int main(int argc, char** argv) {
     hexwarden::TuneAllocator();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hexwarden"));
+    // The installed desktop entry and icon carry the same name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hexwarden"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("hexwarden")));
     // Qt has taken its own options (-platform and the like) out of the arguments by now.
     Options options;
     if (const int exit_code = ParseOptions(QApplication::arguments(), options); exit_code >= 0) return exit_code;

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -251,8 +252,14 @@ void TfrmMain::CreateLeftPanel() {
     pnlLeft_ = new QSplitter(Qt::Vertical, this);
     pnlLeft_->setChildrenCollapsible(false);
     pgcMain_ = new QTabWidget(pnlLeft_);
-    // Narrow tabs, so that all three fit the panel's width.
-    pgcMain_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    // Narrow tabs in a smaller font, so that all three fit the panel's width.
+    QFont tab_font = pgcMain_->tabBar()->font();
+    tab_font.setPointSizeF(tab_font.pointSizeF() * 0.85);
+    pgcMain_->tabBar()->setFont(tab_font);
+    pgcMain_->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; border: 1px solid palette(mid); border-bottom: none;"
+        " background: palette(button); margin-right: 1px; }"
+        "QTabBar::tab:selected { background: palette(base); }"));
     lstCities_ = new TPlaceList(QStringLiteral("City"), false);
     lstGates_ = new TPlaceList(QStringLiteral("Gate ID"), true);
     lstMarkers_ = new TPlaceList(QStringLiteral("Marker"), false);

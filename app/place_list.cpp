@@ -30,13 +30,14 @@ public:
 
 TPlaceList::TPlaceList(const QString& name_heading, bool numeric_names, QWidget* parent)
     : QTreeWidget(parent), numeric_names_(numeric_names) {
+    header()->setMinimumSectionSize(40);
+    header()->setDefaultSectionSize(40);
     setColumnCount(2);
     setHeaderLabels({name_heading, QStringLiteral("Hex")});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     // The position column takes what the panel leaves, so that positions are not cut short.
-    header()->setMinimumSectionSize(40);
     setColumnWidth(0, 75);
     header()->setSortIndicator(0, Qt::AscendingOrder);
     setSortingEnabled(true);

@@ -33,7 +33,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     lblCredits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCredits_->setFixedWidth(pnlCredits_->width());
     lblCredits_->adjustSize();
-    lblCredits_->move(0, pnlCredits_->height());
+    lblCredits_->move(0, 4);
 
     auto* btnClose = new QPushButton(QStringLiteral("&Close"), this);
     btnClose->setDefault(true);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -101,6 +102,39 @@ protected:
     ScriptedPrompts prompts;
     TfrmMain main;
 };
+
+// The menu bar as text: each menu with its items, "-" for a separator, "(off)" after a disabled item.
+QStringList MenuTexts(QMainWindow& window) {
+    QStringList menus;
+    for (QAction* title : window.menuBar()->actions()) {
+        QStringList items;
+        if (QMenu* menu = title->menu()) {
+            for (QAction* item : menu->actions()) {
+                items << (item->isSeparator() ? QStringLiteral("-")
+                                              : item->text() + (item->isEnabled() ? "" : " (off)"));
+            }
+        }
+        menus << title->text() + (items.isEmpty() ? QString() : ": " + items.join(", "));
+    }
+    return menus;
+}
+
+TEST_F(MainWindowTest, MenusWithTheirSeparatorsAndPlaceholders) {
+    EXPECT_EQ(MenuTexts(main),
+              QStringList({
+                  "&File: &New, &Open, &Save, Save &As, -, &Recent Files (off), -, E&xit",
+                  "&Import: &Turn Report, &Faction List, -, &Hexwarden Data, &Gate List (off)",
+                  "&Export: &Map Data (off), &Gate List (off)",
+                  "&General: &Factions (off), &Alliances (off), -, &Terrain (off), &Provinces (off), &Races (off), "
+                  "&Items (off), &Skills (off)",
+                  "&Units: All &Own Units (off), Units &Created this Turn (off), Units &Lost this Turn (off), -, "
+                  "All &Veldoria Units (off), -, &Issue Orders (off), &Generate Order File",
+                  "&Maps: &Overworld, &Underworld, Over&view, -, &Tile, Tile &Horizontally",
+                  "&Windows: &Faction Details (off), &Hex Details (off), &Structure Details (off), &Unit Details (off)",
+                  "&Reports: &Turn Events (off), -, &Executive Report (off), &Mages (off)",
+                  "&About",
+              }));
+}
 
 TEST_F(MainWindowTest, OpeningAFileFillsCaptionAndSortedPages) {
     EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
