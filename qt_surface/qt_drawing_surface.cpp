@@ -308,7 +308,7 @@ QFont ToQFont(const Font& font) {
 }
 
 QtDrawingSurface::QtDrawingSurface(QPainter& painter, const Rect& clip)
-    : painter_(painter), clip_(clip), pen_argb_(ToArgb(pen_.colour)), brush_argb_(ToArgb(brush_.colour)) {
+    : painter_(painter), clip_(clip) {
     Begin();
 }
 
@@ -342,14 +342,12 @@ void QtDrawingSurface::End() {
 void QtDrawingSurface::SetPen(const Pen& pen) {
     if (pen == pen_) return;
     pen_ = pen;
-    pen_argb_ = ToArgb(pen.colour);
     painter_tools_ = kToolsUnknown;
 }
 
 void QtDrawingSurface::SetBrush(const Brush& brush) {
     if (brush == brush_) return;
     brush_ = brush;
-    brush_argb_ = ToArgb(brush.colour);
     painter_tools_ = kToolsUnknown;
 }
 
@@ -358,6 +356,12 @@ void QtDrawingSurface::SetFont(const Font& font) {
     font_ = font;
     qfont_.reset();
     metrics_.reset();
+}
+
+uint32_t QtDrawingSurface::Argb(uint32_t colour) {
+    PixelColour& known = pixel_colours_[(colour * 0x9E3779B1u) >> 26];
+    if (known.colour != colour) known = {colour, ToArgb(colour)};
+    return known.argb;
 }
 
 const QFontMetrics& QtDrawingSurface::Metrics() {
@@ -398,7 +402,7 @@ void QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool 
         return;
     }
     const Target& target = *target_;
-    const uint32_t argb = with_pen ? pen_argb_ : brush_argb_;
+    const uint32_t argb = Argb(colour);
     const int64_t origin_x = int64_t{points[0].x} + target.dx;
     const int64_t origin_y = int64_t{points[0].y} + target.dy;
     for (const Span& span : spans) {
@@ -431,7 +435,7 @@ void QtDrawingSurface::FillPixels(const Rect& bounds, uint32_t colour, bool xor_
     const int64_t top = std::max<int64_t>(int64_t{bounds.top} + target.dy, target.clip.top);
     const int64_t bottom = std::min<int64_t>(int64_t{bounds.bottom} + target.dy, target.clip.bottom);
     if (left >= right) return;
-    const uint32_t argb = ToArgb(colour);
+    const uint32_t argb = Argb(colour);
     for (int64_t y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(target.bits + y * target.stride);
         if (xor_pen) {
@@ -558,7 +562,17 @@ int32_t QtDrawingSurface::TextHeight(const std::string&) {
 }
 
 void QtDrawingSurface::SetPixel(Point at, uint32_t colour) {
-    FillPixels({at.x, at.y, at.x + 1, at.y + 1}, colour, false);
+    if (!target_) {
+        FillPixels({at.x, at.y, at.x + 1, at.y + 1}, colour, false);
+        return;
+    }
+    // The overview sets every pixel of its picture one by one.
+    const int64_t x = int64_t{at.x} + target_->dx;
+    const int64_t y = int64_t{at.y} + target_->dy;
+    if (x < target_->clip.left || x >= target_->clip.right || y < target_->clip.top || y >= target_->clip.bottom ||
+        colour == kNoFill)
+        return;
+    reinterpret_cast<uint32_t*>(target_->bits + y * target_->stride)[x] = Argb(colour);
 }
 
 std::unique_ptr<OffscreenBitmap> QtDrawingSurface::CreateBitmap(int32_t width, int32_t height) {

@@ -73,6 +73,7 @@ private:
     bool BrushFills() const;
     // Sets the painter's pen and brush, or none of either, for the next QPainter call.
     void UseTools(bool with_pen, bool with_brush);
+    uint32_t Argb(uint32_t colour);
     const QFontMetrics& Metrics();
     // Draws a shape from its cached spans with the pen's or the brush's colour.
     void WriteShape(int kind, std::span<const Point> points, bool with_pen);
@@ -87,8 +88,12 @@ private:
     Pen pen_;
     Brush brush_;
     Font font_;
-    uint32_t pen_argb_ = 0;
-    uint32_t brush_argb_ = 0;
+    // The image pixels of the colours in use: a map paint switches between a handful per hex.
+    struct PixelColour {
+        uint32_t colour = kBlack;
+        uint32_t argb = 0xFF000000u;
+    };
+    PixelColour pixel_colours_[64];
     int painter_tools_ = -1;
     std::optional<QFont> qfont_;
     std::optional<QFontMetrics> metrics_;
