@@ -23,5 +23,6 @@ Command ImportFactionsCommand();
 Command ExportMapCommand();
 Command ImportMapCommand();
 Command OrdersCommand();
+Command RenderMapCommand();  // only where the Qt surface is built (HEXWARDEN_RENDER_MAP)
 
 }  // namespace hexwarden::cli

@@ -16,7 +16,11 @@ using hexwarden::cli::Command;
 std::vector<Command> AllCommands() {
     using namespace hexwarden::cli;
     return {NewCommand(),       InfoCommand(),      ImportCommand(), ImportFactionsCommand(),
-            ExportMapCommand(), ImportMapCommand(), OrdersCommand()};
+            ExportMapCommand(), ImportMapCommand(), OrdersCommand(),
+#ifdef HEXWARDEN_RENDER_MAP
+            RenderMapCommand(),
+#endif
+    };
 }
 
 void PrintOverview(std::ostream& out, const std::vector<Command>& commands) {
