@@ -2,10 +2,12 @@
 
 #include <QPolygon>
 #include <QRegion>
+#include <QStaticText>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "qt_surface/qt_text.h"
@@ -30,6 +32,12 @@ struct Span {
     int32_t y;
     int32_t x0;
     int32_t x1;
+};
+
+// The runs of one shape and the block they lie in.
+struct ShapeSpans {
+    std::vector<Span> spans;
+    Rect bounds;
 };
 
 QRect ToQRect(const Rect& rect) {
@@ -130,24 +138,17 @@ class ShapeCache {
 public:
     static constexpr int64_t kMaxExtent = 512;
 
-    static bool Fits(std::span<const Point> points) {
-        if (points.empty()) return false;
-        auto [min_x, max_x] = std::minmax_element(points.begin(), points.end(),
-                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
-        auto [min_y, max_y] = std::minmax_element(points.begin(), points.end(),
-                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
-        return int64_t{max_x->x} - min_x->x <= kMaxExtent && int64_t{max_y->y} - min_y->y <= kMaxExtent;
-    }
-
-    // The spans of a shape that Fits, relative to its first point.
-    const std::vector<Span>& Find(int kind, std::span<const Point> points) {
+    // The pixels of the shape relative to its first point, or nothing when it is too large to keep.
+    const ShapeSpans* Find(int kind, std::span<const Point> points) {
+        if (points.empty()) return nullptr;
         Entry* last = last_[kind];
-        if (last != nullptr && Matches(*last, points)) return last->spans;
+        if (last != nullptr && Matches(*last, points)) return &last->shape;
+        if (!Fits(points)) return nullptr;
         const size_t hash = Hash(kind, points);
         for (const auto& entry : entries_) {
             if (entry->hash == hash && entry->kind == kind && Matches(*entry, points)) {
                 last_[kind] = entry.get();
-                return entry->spans;
+                return &entry->shape;
             }
         }
         if (entries_.size() >= kMaxEntries) {
@@ -158,10 +159,10 @@ public:
         entry->kind = kind;
         entry->hash = hash;
         for (const Point& point : points) entry->relative.push_back({point.x - points[0].x, point.y - points[0].y});
-        entry->spans = Rasterise(kind, entry->relative);
+        entry->shape = Rasterise(kind, entry->relative);
         last_[kind] = entry.get();
         entries_.push_back(std::move(entry));
-        return last_[kind]->spans;
+        return &last_[kind]->shape;
     }
 
 private:
@@ -169,9 +170,17 @@ private:
         int kind = 0;
         size_t hash = 0;
         std::vector<Point> relative;
-        std::vector<Span> spans;
+        ShapeSpans shape;
     };
     static constexpr size_t kMaxEntries = 256;
+
+    static bool Fits(std::span<const Point> points) {
+        auto [min_x, max_x] = std::minmax_element(points.begin(), points.end(),
+                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
+        auto [min_y, max_y] = std::minmax_element(points.begin(), points.end(),
+                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
+        return int64_t{max_x->x} - min_x->x <= kMaxExtent && int64_t{max_y->y} - min_y->y <= kMaxExtent;
+    }
 
     static bool Matches(const Entry& entry, std::span<const Point> points) {
         if (entry.relative.size() != points.size()) return false;
@@ -193,7 +202,7 @@ private:
     }
 
     // Polygon fills are QPainter's, drawn white on nothing; lines and ellipses are our own.
-    static std::vector<Span> Rasterise(int kind, std::span<const Point> relative) {
+    static ShapeSpans Rasterise(int kind, std::span<const Point> relative) {
         int32_t min_x = 0, max_x = 0, min_y = 0, max_y = 0;
         for (const Point& point : relative) {
             min_x = std::min(min_x, point.x);
@@ -225,7 +234,8 @@ private:
                 EllipseRuns(relative[1].x, relative[1].y, set);
                 break;
         }
-        std::vector<Span> spans;
+        ShapeSpans shape;
+        shape.bounds = {max_x + 1, max_y + 1, min_x, min_y};
         for (int y = 0; y < mask.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
             for (int x = 0; x < mask.width();) {
@@ -235,10 +245,13 @@ private:
                 }
                 const int start = x;
                 while (x < mask.width() && qAlpha(row[x]) != 0) ++x;
-                spans.push_back({y + min_y, start + min_x, x + min_x});
+                const Span span{y + min_y, start + min_x, x + min_x};
+                shape.spans.push_back(span);
+                shape.bounds = {std::min(shape.bounds.left, span.x0), std::min(shape.bounds.top, span.y),
+                                std::max(shape.bounds.right, span.x1), std::max(shape.bounds.bottom, span.y + 1)};
             }
         }
-        return spans;
+        return shape;
     }
 
     std::vector<std::unique_ptr<Entry>> entries_;
@@ -247,6 +260,39 @@ private:
 
 ShapeCache& Shapes() {
     thread_local ShapeCache cache;
+    return cache;
+}
+
+// Texts laid out once: a paint writes the same names as the paint before it, and shaping them is
+// the costly part of drawing text.
+class TextCache {
+public:
+    struct Text {
+        QStaticText layout;
+        int32_t width = 0;
+    };
+
+    const Text& Find(const Font& font, const QFont& qfont, const QFontMetrics& metrics, const std::string& text) {
+        key_.assign(font.name).append(1, '\0').append(std::to_string(font.size_points)).append(1, '\0');
+        key_.append(1, static_cast<char>(font.style)).append(1, '\0').append(text);
+        auto found = texts_.find(key_);
+        if (found != texts_.end()) return found->second;
+        if (texts_.size() >= kMaxTexts) texts_.clear();
+        const QString shown = ToQString(text);
+        Text made{QStaticText(shown), metrics.horizontalAdvance(shown)};
+        made.layout.setTextFormat(Qt::PlainText);
+        made.layout.prepare(QTransform(), qfont);
+        return texts_.emplace(key_, std::move(made)).first->second;
+    }
+
+private:
+    static constexpr size_t kMaxTexts = 4096;
+    std::unordered_map<std::string, Text> texts_;
+    std::string key_;
+};
+
+TextCache& Texts() {
+    thread_local TextCache cache;
     return cache;
 }
 
@@ -390,22 +436,35 @@ void QtDrawingSurface::UseTools(bool with_pen, bool with_brush) {
     painter_tools_ = wanted;
 }
 
-void QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool with_pen) {
+bool QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool with_pen) {
+    const ShapeSpans* shape = Shapes().Find(kind, points);
+    if (shape == nullptr) return false;
     const uint32_t colour = with_pen ? pen_.colour : brush_.colour;
     const bool xor_pen = with_pen && pen_.mode == PenMode::Xor;
-    const std::vector<Span>& spans = Shapes().Find(kind, points);
     if (!target_) {
-        for (const Span& span : spans) {
+        for (const Span& span : shape->spans) {
             FillPixels({points[0].x + span.x0, points[0].y + span.y, points[0].x + span.x1, points[0].y + span.y + 1},
                        colour, xor_pen);
         }
-        return;
+        return true;
     }
     const Target& target = *target_;
     const uint32_t argb = Argb(colour);
     const int64_t origin_x = int64_t{points[0].x} + target.dx;
     const int64_t origin_y = int64_t{points[0].y} + target.dy;
-    for (const Span& span : spans) {
+    const Rect& bounds = shape->bounds;
+    if (!xor_pen && origin_x + bounds.left >= target.clip.left && origin_x + bounds.right <= target.clip.right &&
+        origin_y + bounds.top >= target.clip.top && origin_y + bounds.bottom <= target.clip.bottom) {
+        // Wholly inside the clip, as nearly every hex of a paint is.
+        const qsizetype row_pixels = target.stride / 4;
+        uint32_t* origin = reinterpret_cast<uint32_t*>(target.bits) + origin_y * row_pixels + origin_x;
+        for (const Span& span : shape->spans) {
+            uint32_t* row = origin + span.y * row_pixels;
+            std::fill(row + span.x0, row + span.x1, argb);
+        }
+        return true;
+    }
+    for (const Span& span : shape->spans) {
         const int64_t y = origin_y + span.y;
         if (y < target.clip.top || y >= target.clip.bottom) continue;
         const int64_t x0 = std::max<int64_t>(origin_x + span.x0, target.clip.left);
@@ -418,6 +477,7 @@ void QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool 
             std::fill(row + x0, row + x1, argb);
         }
     }
+    return true;
 }
 
 void QtDrawingSurface::FillPixels(const Rect& bounds, uint32_t colour, bool xor_pen) {
@@ -453,9 +513,7 @@ void QtDrawingSurface::Lines(std::span<const Point> points, bool closed) {
         UseTools(true, false);
         const QPolygon polygon = ToQPolygon(points);
         closed ? painter_.drawPolygon(polygon) : painter_.drawPolyline(polygon);
-    } else if (ShapeCache::Fits(points)) {
-        WriteShape(kind, points, true);
-    } else {
+    } else if (!WriteShape(kind, points, true)) {
         const auto run = [&](int64_t y, int64_t x0, int64_t x1) {
             FillPixels({static_cast<int32_t>(x0), static_cast<int32_t>(y), static_cast<int32_t>(x1),
                         static_cast<int32_t>(y + 1)},
@@ -469,9 +527,7 @@ void QtDrawingSurface::Lines(std::span<const Point> points, bool closed) {
 void QtDrawingSurface::Polygon(std::span<const Point> points) {
     if (!active_ || points.empty()) return;
     if (BrushFills()) {
-        if (target_ && ShapeCache::Fits(points)) {
-            WriteShape(kFill, points, false);
-        } else {
+        if (!target_ || !WriteShape(kFill, points, false)) {
             UseTools(false, true);
             painter_.drawPolygon(ToQPolygon(points));
         }
@@ -490,9 +546,7 @@ void QtDrawingSurface::Ellipse(const Rect& bounds) {
     if (!PenDraws()) {
         const Point corners[2] = {{bounds.left, bounds.top}, {bounds.right, bounds.bottom}};
         if (!fill) return;
-        if (ShapeCache::Fits(corners)) {
-            WriteShape(kEllipse, corners, false);
-        } else {
+        if (!WriteShape(kEllipse, corners, false)) {
             UseTools(false, true);
             painter_.drawEllipse(QRectF(QPointF(bounds.left, bounds.top), QPointF(bounds.right, bounds.bottom)));
         }
@@ -539,10 +593,9 @@ void QtDrawingSurface::LineTo(Point to) {
 void QtDrawingSurface::TextOut(Point top_left, const std::string& text) {
     if (!active_ || text.empty()) return;
     const QFontMetrics& metrics = Metrics();
-    const QString shown = ToQString(text);
+    const TextCache::Text& laid_out = Texts().Find(font_, *qfont_, metrics, text);
     if (BrushFills()) {
-        FillPixels({top_left.x, top_left.y, top_left.x + metrics.horizontalAdvance(shown),
-                    top_left.y + metrics.height()},
+        FillPixels({top_left.x, top_left.y, top_left.x + laid_out.width, top_left.y + metrics.height()},
                    brush_.colour, false);
     }
     if (font_.colour == kNoFill) return;
@@ -550,11 +603,12 @@ void QtDrawingSurface::TextOut(Point top_left, const std::string& text) {
     painter_.setPen(ToQColor(font_.colour));
     painter_tools_ = kToolsUnknown;
     painter_.setFont(*qfont_);
-    painter_.drawText(QPoint(top_left.x, top_left.y + metrics.ascent()), shown);
+    painter_.drawStaticText(QPoint(top_left.x, top_left.y), laid_out.layout);
 }
 
 int32_t QtDrawingSurface::TextWidth(const std::string& text) {
-    return Metrics().horizontalAdvance(ToQString(text));
+    const QFontMetrics& metrics = Metrics();
+    return Texts().Find(font_, *qfont_, metrics, text).width;
 }
 
 int32_t QtDrawingSurface::TextHeight(const std::string&) {

@@ -75,8 +75,9 @@ private:
     void UseTools(bool with_pen, bool with_brush);
     uint32_t Argb(uint32_t colour);
     const QFontMetrics& Metrics();
-    // Draws a shape from its cached spans with the pen's or the brush's colour.
-    void WriteShape(int kind, std::span<const Point> points, bool with_pen);
+    // Draws a shape from its cached spans with the pen's or the brush's colour; false when the
+    // shape is too large to keep.
+    bool WriteShape(int kind, std::span<const Point> points, bool with_pen);
     void FillPixels(const Rect& bounds, uint32_t colour, bool xor_pen);
     // One-pixel lines are ours, wider ones QPainter's.
     void Lines(std::span<const Point> points, bool closed);
