@@ -19,9 +19,10 @@ echo "== The demo game: three turns of Ironhold Company and an ally's report"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   # A settings file of its own, so the user's Hexwarden.ini is left alone: the demo data file and
-  # one maximised overworld map window.
+  # one maximised overworld map window, in a main window large enough to show the map.
   settings="$scratch/Hexwarden.ini"
-  printf '[Hexwarden]\nData=%s\nMapCount=1\n[Map1]\nOverworld=1\nMaximised=1\nActive=1\n' "$db" >"$settings"
+  printf '[Hexwarden]\nData=%s\nMapCount=1\n[Window]\nLeft=20\nTop=20\nWidth=1100\nHeight=760\n[Map1]\nOverworld=1\nMaximised=1\nActive=1\n' \
+    "$db" >"$settings"
   echo
   echo "== Starting the desktop program on the demo game"
   build/app/hexwarden --settings "$settings"
