@@ -27,7 +27,8 @@ void HexMapWidget::paintEvent(QPaintEvent* event) {
     }
     {
         QPainter painter(&backing_);
-        painter.fillRect(QRect(QPoint(0, 0), exposed.size()), palette().color(QPalette::Window));
+        // White around the hexes, as in an exported map image.
+        painter.fillRect(QRect(QPoint(0, 0), exposed.size()), Qt::white);
         painter.translate(-exposed.left(), -exposed.top());
         if (OnPaint) {
             QtDrawingSurface surface(

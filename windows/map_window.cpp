@@ -1,6 +1,7 @@
 #include "windows/map_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -15,14 +16,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
 #include <memory>
 
 #include "map/level_painter.h"
 #include "model/database.h"
 #include "platform/profile_file.h"
+#include "qt_surface/level_image.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/marker_dialog.h"
+#include "windows/message_boxes.h"
 #include "windows/qt_text.h"
 #include "windows/track_unit_dialog.h"
 
@@ -447,7 +451,18 @@ void TfrmMap::mnuTrackUnitClick() {
 }
 
 void TfrmMap::mnuExportMapImageClick() {
-    // TODO: whole-level image through the Qt surface library.
+    const QString name = Prompts().SaveFileName(this, QStringLiteral("Export Map Image"), QString(),
+                                                QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
+    if (name.isEmpty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        SaveLevelImage(main_, IsOverworld(), options_, map_, FromQString(name));
+    } catch (const std::exception& error) {
+        QApplication::restoreOverrideCursor();
+        Prompts().ShowError(this, ToQString(error.what()));
+        return;
+    }
+    QApplication::restoreOverrideCursor();
 }
 
 void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool active) const {

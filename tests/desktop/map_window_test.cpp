@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -227,6 +230,22 @@ TEST_F(MapWindowTest, OverviewDrawsThePartnerRectangleAndCentresItOnDoubleClick)
     EXPECT_EQ(overview.LinkedMap(), nullptr);
 }
 
+TEST_F(MapWindowTest, ExportMapImageWritesTheShownLevelOrSaysWhyNot) {
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    const QString out = folder.filePath("map.png");
+    prompts.FileNames = {QString(), out, folder.filePath("missing/map.png")};
+    QAction* export_image = map->findChild<QAction*>("mnuExportMapImage");
+    export_image->trigger();  // cancelled
+    EXPECT_FALSE(QFile::exists(out));
+    export_image->trigger();
+    EXPECT_EQ(QImage(out).size(), QSize(map->Map().Width(), map->Map().Height()));
+    EXPECT_TRUE(prompts.Shown.isEmpty());
+    export_image->trigger();
+    ASSERT_EQ(prompts.Shown.size(), 1);
+    EXPECT_TRUE(prompts.Shown[0].startsWith("error: Cannot write the map image")) << prompts.Shown[0].toStdString();
+}
+
 TEST_F(MapWindowTest, HugeCoordinateCutsTheMapAndSaysSo) {
     db.OverworldHexes.AddOrMerge(MakeHex(db, 60000, 60000));
     map->UpdateLevel();
@@ -237,6 +256,14 @@ TEST_F(MapWindowTest, HugeCoordinateCutsTheMapAndSaysSo) {
                                     .arg(THexMap::kMaxRows));
     overview.Refresh();
     EXPECT_EQ(overview.PictureSize(), QSize(THexMap::kMaxColumns, THexMap::kMaxRows));
+
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    prompts.FileNames = {folder.filePath("huge.png")};
+    map->findChild<QAction*>("mnuExportMapImage")->trigger();
+    ASSERT_EQ(prompts.Shown.size(), 1);
+    EXPECT_TRUE(prompts.Shown[0].contains("million pixels")) << prompts.Shown[0].toStdString();
+    EXPECT_FALSE(QFile::exists(folder.filePath("huge.png")));
 }
 
 TEST(TrackUnitDialogTest, AllTurnsGivesMinusOneAndAnUnknownUnitNone) {
