@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "platform/ascii_case.h"
+#include "platform/error.h"
 #include "platform/profile_file.h"
 #include "qt_surface/qt_drawing_surface.h"
 #include "windows/map_window.h"
@@ -21,6 +22,16 @@ namespace {
 
 constexpr const char* kMain = "Hexwarden";
 constexpr const char* kWindow = "Window";
+
+// Far beyond any real settings file: a larger one is refused rather than read into memory.
+constexpr std::uintmax_t kMaxSettingsBytes = 16u << 20;
+
+ProfileFile ReadProfile(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kMaxSettingsBytes) throw Error("The settings file is too large.");
+    return ProfileFile::LoadIfPresent(file);
+}
 
 std::string MapSection(int number) { return "Map" + std::to_string(number); }
 
@@ -68,7 +79,7 @@ std::filesystem::path DefaultSettingsFile() {
 void ReadSettingsFile(TfrmMain& main) {
     ProfileFile settings;
     try {
-        settings = ProfileFile::LoadIfPresent(main.SettingsFile());
+        settings = ReadProfile(main.SettingsFile());
     } catch (const std::exception& error) {
         Prompts().ShowError(&main, ToQString(error.what()));
         return;
@@ -108,7 +119,7 @@ void WriteSettingsFile(const TfrmMain& main) {
     const std::filesystem::path& file = main.SettingsFile();
     try {
         // Written over what the file holds, so keys of other programs and versions stay.
-        ProfileFile settings = ProfileFile::LoadIfPresent(file);
+        ProfileFile settings = ReadProfile(file);
         const std::vector<TfrmMap*> maps = main.MapWindows();
         settings.WriteString(kMain, "Data", main.DataFileName);
         settings.WriteInteger(kMain, "MapCount", static_cast<int32_t>(maps.size()));

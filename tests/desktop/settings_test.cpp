@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QMdiArea>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -82,9 +83,9 @@ TEST_F(SettingsTest, YesWithoutAFileNameStillClosesWhenTheSaveIsCancelled) {
     EXPECT_TRUE(main.DataFileName.empty());
 }
 
-TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindows) {
+TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead) {
     std::filesystem::create_directories(file.parent_path());
-    WriteSettings("[Hexwarden]\nMapCount=1\n");
+    WriteSettings("[Hexwarden]\nMapCount=1\n[Colours]\nColorB=0000ff\nColorZ=00ff00\nColorC=red\n");
     TfrmMain main(file);
     main.Start("");
     ASSERT_EQ(main.MapWindows().size(), 1u);
@@ -93,6 +94,7 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindows) {
     EXPECT_FALSE(map.isMaximized());
     EXPECT_EQ(map.Zoom(), 5);
     for (int32_t slot : map.ViewOptions().WedgeSlots) EXPECT_EQ(slot, -1);
+    EXPECT_EQ(QColorDialog::customColor(1), QColor(255, 0, 0));
 
     // A damaged count opens no more than a bounded number of windows.
     WriteSettings("[Hexwarden]\nMapCount=2000000000\n[Window]\nWidth=999999999\nLeft=-99999999\n");
@@ -102,16 +104,25 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindows) {
     EXPECT_LT(damaged.width(), 100000);
 }
 
-TEST_F(SettingsTest, UnreadableOrUnwritableFileIsReported) {
-    // A folder where the file should be: neither read nor written, and the program goes on.
+TEST_F(SettingsTest, UnreadableFilesAreReportedAndLeftAlone) {
+    // A folder where the file should be, and a file too large to be settings: neither is read nor
+    // written over, and the program goes on.
     std::filesystem::create_directories(file);
-    TfrmMain main(file);
-    main.Start("");
-    EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
-    ASSERT_EQ(prompts.Shown.size(), 3);
-    EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));
-    EXPECT_TRUE(prompts.Shown[2].startsWith("error: "));
+    const auto huge = scratch / "huge.ini";
+    std::ofstream(huge) << "[Hexwarden]\nMapCount=1\n";
+    std::filesystem::resize_file(huge, 64u << 20);
+    for (const auto& settings : {file, huge}) {
+        prompts.Shown.clear();
+        TfrmMain main(settings);
+        main.Start("");
+        EXPECT_TRUE(main.MapWindows().empty());
+        EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
+        ASSERT_EQ(prompts.Shown.size(), 3);
+        EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));
+        EXPECT_TRUE(prompts.Shown[2].startsWith("error: "));
+    }
     EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_EQ(std::filesystem::file_size(huge), 64u << 20);
 }
 
 TEST(RecentFilesTest, NewestFirstWithoutRepeatsUpToTheLimit) {
