@@ -30,12 +30,11 @@ QFont ToQFont(const Font& font);
 // restored when the surface goes.
 //
 // When the painter draws into a 32-bit QImage under a whole-pixel translation, the map's many small
-// repeated shapes are written straight into the image from spans that QPainter rasterised once, so
-// the pixels are QPainter's own; anything else goes through QPainter.
+// repeated shapes (every hex of a zoom has the same outline) are written straight into the image
+// from spans rasterised once: polygon fills by QPainter, so their pixels are QPainter's own, lines
+// and ellipses by the rules above. Anything else goes through QPainter.
 class QtDrawingSurface : public DrawingSurface {
 public:
-    friend class QtBitmap;
-
     QtDrawingSurface(QPainter& painter, const Rect& clip);
     ~QtDrawingSurface() override;
     QtDrawingSurface(const QtDrawingSurface&) = delete;
@@ -60,13 +59,14 @@ public:
     void DrawBitmap(Point top_left, const OffscreenBitmap& bitmap) override;
     Rect ClipRect() const override { return clip_; }
 
-    // Starts over on the painter's current device (an off-screen bitmap that was resized).
-    void Restart(const Rect& clip);
-
     // Where the painter's pixels can be written directly; defined in the source.
     struct Target;
 
 private:
+    friend class QtBitmap;
+
+    // Starts over on the painter's current device (an off-screen bitmap that was resized).
+    void Restart(const Rect& clip);
     void Begin();
     void End();
     bool PenDraws() const;
