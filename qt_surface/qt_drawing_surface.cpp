@@ -78,9 +78,9 @@ int64_t FloorDivide(Wide numerator, int64_t denominator) {
 }
 
 // The pixels of the integer segment a-b with both ends, as runs (y, x0, x1) with x1 excluded: each
-// step along the longer axis takes the nearest pixel across, ties going to the smaller coordinate, whichever end
-// the line starts from. Only steps whose longer-axis coordinate lies in `limit` are made, so a line
-// far longer than the picture costs no more than the picture.
+// step along the longer axis takes the nearest pixel across, ties going to the smaller coordinate,
+// whichever end the line starts from. Only steps whose longer-axis coordinate lies in `limit` are
+// made, so a line far longer than the picture costs no more than the picture.
 template <typename Run>
 void LineRuns(Point a, Point b, const Rect& limit, Run run) {
     const int64_t dx = int64_t{b.x} - a.x;
@@ -213,7 +213,8 @@ private:
         QImage mask(max_x - min_x + 1, max_y - min_y + 1, QImage::Format_ARGB32_Premultiplied);
         mask.fill(0);
         const auto set = [&](int64_t y, int64_t x0, int64_t x1) {
-            for (int64_t x = x0; x < x1; ++x) mask.setPixel(static_cast<int>(x - min_x), static_cast<int>(y - min_y), ~0u);
+            for (int64_t x = x0; x < x1; ++x)
+                mask.setPixel(static_cast<int>(x - min_x), static_cast<int>(y - min_y), ~0u);
         };
         const Rect whole{min_x, min_y, max_x + 1, max_y + 1};
         switch (kind) {
@@ -324,7 +325,8 @@ std::unique_ptr<QtDrawingSurface::Target> FindTarget(const QPainter& painter) {
     return target;
 }
 
-// Tells the painter what to draw with: 1 the pen, 2 the brush; anything else means unknown.
+// What UseTools last gave the painter is a mask (1 the pen, 2 the brush), or this when anything else
+// has set the painter's pen, brush or mode since.
 constexpr int kToolsUnknown = -1;
 
 }  // namespace
@@ -353,8 +355,7 @@ QFont ToQFont(const Font& font) {
     return result;
 }
 
-QtDrawingSurface::QtDrawingSurface(QPainter& painter, const Rect& clip)
-    : painter_(painter), clip_(clip) {
+QtDrawingSurface::QtDrawingSurface(QPainter& painter, const Rect& clip) : painter_(painter), clip_(clip) {
     Begin();
 }
 
@@ -641,8 +642,8 @@ void QtDrawingSurface::CopyToBitmap(Point from, OffscreenBitmap& bitmap) {
     if (transform.type() > QTransform::TxTranslate) return;
     const QPoint corner = transform.map(QPoint(from.x, from.y));
     const auto& image = *static_cast<const QImage*>(device);
-    destination->Assign(
-        image.copy(QRect(corner, QSize(destination->Width(), destination->Height()))).convertToFormat(QImage::Format_RGB32));
+    const QRect block(corner, QSize(destination->Width(), destination->Height()));
+    destination->Assign(image.copy(block).convertToFormat(QImage::Format_RGB32));
 }
 
 void QtDrawingSurface::DrawBitmap(Point top_left, const OffscreenBitmap& bitmap) {
