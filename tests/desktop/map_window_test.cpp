@@ -230,6 +230,30 @@ TEST_F(MapWindowTest, OverviewDrawsThePartnerRectangleAndCentresItOnDoubleClick)
     EXPECT_EQ(overview.LinkedMap(), nullptr);
 }
 
+TEST_F(MapWindowTest, TrackUnitTakesTheDialogsChoiceAndActivationLinksTheOverview) {
+    TVelUnit& unit = *db.Units.AddOrReplace(testing::MakeUnit(db, 5, 1, 4, 6));
+    QTimer::singleShot(0, [&unit] {
+        auto* dialog = qobject_cast<TfrmTrackUnit*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->ShowUnit(unit.Number);
+        dialog->findChild<QPushButton*>("btnOK")->click();
+    });
+    map->findChild<QAction*>("mnuTrackUnit")->trigger();
+    EXPECT_EQ(map->ViewOptions().TrackedUnit, 5);
+    EXPECT_EQ(map->ViewOptions().TrackTurns, -1);
+
+    auto* underworld = new TfrmMap(db, overview);
+    area.addSubWindow(underworld);
+    underworld->SetOverworld(false);
+    underworld->show();
+    area.setActiveSubWindow(underworld);
+    EXPECT_EQ(overview.LinkedMap(), underworld);
+    EXPECT_FALSE(overview.IsOverworld());
+    area.setActiveSubWindow(map);
+    EXPECT_EQ(overview.LinkedMap(), map);
+    EXPECT_TRUE(overview.IsOverworld());
+}
+
 TEST_F(MapWindowTest, ExportMapImageWritesTheShownLevelOrSaysWhyNot) {
     ScriptedPrompts prompts;
     QTemporaryDir folder;
