@@ -451,11 +451,8 @@ void TfrmMain::LoadDataFile(const std::string& file_name) {
     }
 }
 
-void TfrmMain::SaveData() {
-    if (DataFileName.empty()) {
-        SaveDataAs();
-        return;
-    }
+bool TfrmMain::SaveData() {
+    if (DataFileName.empty()) return SaveDataAs();
     PromptsMessageSink messages(this);
     bool saved = false;
     RunBusy([&] { saved = SaveToFile(database_, DataFileName, messages); });
@@ -463,23 +460,25 @@ void TfrmMain::SaveData() {
         Recent.Add(DataFileName);
         UpdateRecentMenu();
     }
+    return saved;
 }
 
-void TfrmMain::SaveDataAs() {
+bool TfrmMain::SaveDataAs() {
     const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
     const QString file = Prompts().SaveFileName(this, QStringLiteral("Save Data"), preset, kDataFilter,
                                                 QStringLiteral("hwd"));
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return true;
     const std::string file_name = FromQString(file);
     Presets.Save = file_name;
     PromptsMessageSink messages(this);
     bool saved = false;
     RunBusy([&] { saved = SaveToFile(database_, file_name, messages); });
     // A name the data could not be written to would make "Save" fail again without the user knowing why.
-    if (!saved) return;
+    if (!saved) return false;
     DataFileName = file_name;
     Recent.Add(file_name);
     UpdateRecentMenu();
+    return true;
 }
 
 void TfrmMain::ImportTurn() {
@@ -624,7 +623,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (answer == Answer::Yes) SaveData();
+    // When the data the user wanted saved could not be written, the window stays open so that it is
+    // not lost.
+    if (answer == Answer::Yes && !SaveData()) {
+        event->ignore();
+        return;
+    }
     WriteSettingsFile(*this);
     CloseAllMaps();
     parse_status_->close();

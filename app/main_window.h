@@ -70,8 +70,9 @@ public:
     // The commands, as the menus run them.
     void NewData();
     void OpenData();
-    void SaveData();
-    void SaveDataAs();
+    // False when the data could not be written (a cancelled dialog is no failure).
+    bool SaveData();
+    bool SaveDataAs();
     void LoadDataFile(const std::string& file_name);
     void ImportTurn();
     // Imports the reports one after another (in the order given) with one set of options.

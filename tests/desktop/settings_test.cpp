@@ -75,9 +75,16 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
     EXPECT_TRUE(prompts.Shown.count() == 2) << prompts.Shown.join('\n').toStdString();
 }
 
-TEST_F(SettingsTest, YesWithoutAFileNameStillClosesWhenTheSaveIsCancelled) {
+TEST_F(SettingsTest, YesClosesUnlessTheSaveFails) {
     TfrmMain main(file);
     main.Start("");
+    // A save that fails keeps the window open, and nothing is written.
+    main.DataFileName = (scratch / "no such folder" / "game.hwd").string();
+    EXPECT_FALSE(CloseAnswering(main, prompts, Answer::Yes));
+    EXPECT_TRUE(prompts.Shown.back().startsWith("error: "));
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    main.DataFileName.clear();
     EXPECT_TRUE(CloseAnswering(main, prompts, Answer::Yes));  // the "Save Data" dialog is cancelled
     EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_TRUE(main.DataFileName.empty());
