@@ -352,6 +352,8 @@ QFont ToQFont(const Font& font) {
     result.setBold((font.style & FontBold) != 0);
     result.setItalic((font.style & FontItalic) != 0);
     result.setUnderline((font.style & FontUnderline) != 0);
+    // Hinting chosen here, not by the desktop's settings, so widths are the same on every screen.
+    result.setHintingPreference(QFont::PreferVerticalHinting);
     return result;
 }
 
