@@ -360,10 +360,13 @@ void TfrmMain::RefreshMaps() {
     const LevelExtent overworld = LevelGridExtent(database_.OverworldHexes);
     const LevelExtent underworld = LevelGridExtent(database_.UnderworldHexes);
     const int overview_height = std::max(overworld.Rows, underworld.Rows) + overview_->TopControlHeight() + 2;
-    const int left_width = std::max(kLeftPanelWidth, std::max(overworld.Columns, underworld.Columns) + 2);
+    const int total_width = spltMain_->width();
+    // A level wider than any real game's would leave the maps no room: the panel stops at half the
+    // frame, showing the overview's left part.
+    const int left_width = std::min(std::max(kLeftPanelWidth, std::max(overworld.Columns, underworld.Columns) + 2),
+                                    std::max(kLeftPanelWidth, total_width / 2));
     const int left_height = pnlLeft_->height();
     pnlLeft_->setSizes({std::max(0, left_height - overview_height), overview_height});
-    const int total_width = spltMain_->width();
     spltMain_->setSizes({left_width, std::max(0, total_width - left_width)});
     overview_->Refresh();
 }

@@ -166,6 +166,20 @@ TEST_F(MainWindowTest, OpenFailuresAreShownAndTheProgramGoesOn) {
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
+TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
+    TVelMain db;
+    auto hex = MakeHex(db, 60000, 60000);
+    hex->Gate = 1;
+    db.OverworldHexes.AddOrMerge(std::move(hex));
+    const auto file = scratch / "far.hwd";
+    FailOnError errors;
+    ASSERT_TRUE(SaveToFile(db, file, errors));
+    main.LoadDataFile(file.string());
+    main.OpenMapWindow(true, true);
+    EXPECT_LE(main.Pages().width(), main.width() / 2);
+    EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
+}
+
 TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     main.LoadDataFile(WriteSampleData(scratch).string());
     QTreeWidget& cities = main.CitiesList();
