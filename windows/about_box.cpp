@@ -26,11 +26,12 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     pnlCredits_->setBackgroundRole(QPalette::Base);
     lblCredits_ = new QLabel(pnlCredits_);
     lblCredits_->setText(QStringLiteral(
-        "A companion for the play-by-e-mail game Veldoria\n\n"
-        "Turn reports become one map of everything\nyour faction has seen.\n\n"
-        "Built with C++ and Qt\n\n"
-        "Thanks to every player who sent\nreports, maps and bug reports."));
+        "A companion for the play-by-e-mail game Veldoria.\n\n"
+        "Turn reports become one map of everything your faction has seen.\n\n"
+        "Built with C++ and Qt.\n\n"
+        "Thanks to every player who sent reports, maps and bug reports."));
     lblCredits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblCredits_->setWordWrap(true);
     lblCredits_->setFixedWidth(pnlCredits_->width());
     lblCredits_->adjustSize();
     lblCredits_->move(0, 4);
