@@ -45,6 +45,14 @@ QRect ToQRect(const Rect& rect) {
     return {QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)};
 }
 
+// Edges past what 32 bits hold are pulled in; no picture reaches that far.
+Rect ClampedRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    const auto clamp = [](int64_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return {clamp(left), clamp(top), clamp(right), clamp(bottom)};
+}
+
 QPolygon ToQPolygon(std::span<const Point> points) {
     QPolygon polygon(static_cast<int>(points.size()));
     for (size_t i = 0; i < points.size(); ++i) polygon.setPoint(static_cast<int>(i), points[i].x, points[i].y);
@@ -446,8 +454,9 @@ bool QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool 
     const bool xor_pen = with_pen && pen_.mode == PenMode::Xor;
     if (!target_) {
         for (const Span& span : shape->spans) {
-            FillPixels({points[0].x + span.x0, points[0].y + span.y, points[0].x + span.x1, points[0].y + span.y + 1},
-                       colour, xor_pen);
+            const int64_t y = int64_t{points[0].y} + span.y;
+            FillPixels(ClampedRect(int64_t{points[0].x} + span.x0, y, int64_t{points[0].x} + span.x1, y + 1), colour,
+                       xor_pen);
         }
         return true;
     }
@@ -518,9 +527,7 @@ void QtDrawingSurface::Lines(std::span<const Point> points, bool closed) {
         closed ? painter_.drawPolygon(polygon) : painter_.drawPolyline(polygon);
     } else if (!WriteShape(kind, points, true)) {
         const auto run = [&](int64_t y, int64_t x0, int64_t x1) {
-            FillPixels({static_cast<int32_t>(x0), static_cast<int32_t>(y), static_cast<int32_t>(x1),
-                        static_cast<int32_t>(y + 1)},
-                       pen_.colour, xor_pen);
+            FillPixels(ClampedRect(x0, y, x1, y + 1), pen_.colour, xor_pen);
         };
         for (size_t i = 0; i + 1 < points.size(); ++i) LineRuns(points[i], points[i + 1], clip_, run);
         if (closed) LineRuns(points.back(), points.front(), clip_, run);
@@ -572,10 +579,10 @@ void QtDrawingSurface::Rectangle(const Rect& bounds) {
     // Each border pixel once, so that an exclusive-or pen leaves no corner undone.
     const bool xor_pen = pen_.mode == PenMode::Xor;
     FillPixels({bounds.left, bounds.top, bounds.right, bounds.top + 1}, pen_.colour, xor_pen);
-    if (bounds.bottom - bounds.top < 2) return;
+    if (int64_t{bounds.bottom} - bounds.top < 2) return;
     FillPixels({bounds.left, bounds.bottom - 1, bounds.right, bounds.bottom}, pen_.colour, xor_pen);
     FillPixels({bounds.left, bounds.top + 1, bounds.left + 1, bounds.bottom - 1}, pen_.colour, xor_pen);
-    if (bounds.right - bounds.left < 2) return;
+    if (int64_t{bounds.right} - bounds.left < 2) return;
     FillPixels({bounds.right - 1, bounds.top + 1, bounds.right, bounds.bottom - 1}, pen_.colour, xor_pen);
 }
 
@@ -598,7 +605,8 @@ void QtDrawingSurface::TextOut(Point top_left, const std::string& text) {
     const QFontMetrics& metrics = Metrics();
     const TextCache::Text& laid_out = Texts().Find(font_, *qfont_, metrics, text);
     if (BrushFills()) {
-        FillPixels({top_left.x, top_left.y, top_left.x + laid_out.width, top_left.y + metrics.height()},
+        FillPixels(ClampedRect(top_left.x, top_left.y, int64_t{top_left.x} + laid_out.width,
+                               int64_t{top_left.y} + metrics.height()),
                    brush_.colour, false);
     }
     if (font_.colour == kNoFill) return;
@@ -620,7 +628,7 @@ int32_t QtDrawingSurface::TextHeight(const std::string&) {
 
 void QtDrawingSurface::SetPixel(Point at, uint32_t colour) {
     if (!target_) {
-        FillPixels({at.x, at.y, at.x + 1, at.y + 1}, colour, false);
+        FillPixels(ClampedRect(at.x, at.y, int64_t{at.x} + 1, int64_t{at.y} + 1), colour, false);
         return;
     }
     // The overview sets every pixel of its picture one by one.

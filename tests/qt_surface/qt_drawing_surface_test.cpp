@@ -173,6 +173,31 @@ TEST(QtDrawingSurfaceTest, PixelsOutsideTheClipStayUntouched) {
     EXPECT_EQ(image.pixel(5, 5), kQtBlack);
 }
 
+// Whatever a damaged file makes of coordinates, drawing stays bounded by the picture.
+TEST(QtDrawingSurfaceTest, ExtremeCoordinatesDrawOnlyWhatTheClipShows) {
+    constexpr int32_t kLow = INT32_MIN;
+    constexpr int32_t kHigh = INT32_MAX;
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        const QImage image = Paint(format, {0, 0, 64, 48}, [](DrawingSurface& surface) {
+            surface.SetPen({kRed});
+            surface.SetBrush({kBlue});
+            surface.Polygon(std::vector<Point>{{kLow, kLow}, {kHigh, kLow}, {kHigh, kHigh}});
+            surface.Polyline(std::vector<Point>{{kLow, 10}, {kHigh, 10}, {kHigh, kHigh}});
+            surface.MoveTo({kLow, kLow});
+            surface.LineTo({kHigh, kHigh});
+            surface.Rectangle({kLow, kLow, kHigh, kHigh});
+            surface.SetPen(kNoPen);
+            surface.Ellipse({kLow, kLow, kHigh, kHigh});
+            surface.FillRect({kLow, 40, kHigh, kHigh});
+            surface.SetPixel({kHigh, kHigh}, kWhite);
+            surface.SetFont({"Times New Roman", 10});
+            surface.TextOut({kHigh - 1, kHigh - 1}, "far away");
+            surface.Polygon(std::vector<Point>{{kHigh - 9, kHigh - 9}, {kHigh, kHigh - 9}, {kHigh, kHigh}});
+        });
+        EXPECT_EQ(image.pixel(5, 45), kQtBlue) << "the filled band reaches into the picture";
+    }
+}
+
 TEST(QtDrawingSurfaceTest, SetPixelWritesOnePixelUnderTheDevicesTranslation) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::black);
