@@ -35,7 +35,7 @@ echo
 "$cli" info "$db"
 if "$cli" render-map --help >/dev/null 2>&1; then
   image="$PWD/build/demo-map.png"
-  "$cli" render-map --db "$db" "$image"
+  "$cli" render-map --db "$db" "$image" >/dev/null
   echo
   echo "The demo game's overworld map: $image"
 fi
