@@ -50,7 +50,13 @@ public:
         }
     }
 
-    void Write(std::string_view bytes) { WriteAll(fd_, bytes); }
+    void Write(std::string_view bytes) {
+        WriteAll(fd_, bytes);
+#if defined(__linux__)
+        // The disk starts on each block now, so the sync at the end has little left to wait for.
+        ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
 
     void Finish() {
         if (::fsync(fd_) != 0) throw StreamWriteError();
