@@ -122,7 +122,7 @@ void THexMap::DrawOneHex(GridCell cell, HexMapOwner* owner, DrawingSurface& surf
 }
 
 void THexMap::DrawSelection(GridCell cell, DrawingSurface& surface) {
-    const int32_t width = geometry_.HexWidth();
+    const int32_t width = SelectionWidth();
     const int32_t height = geometry_.HexHeight();
     if (selection_background_)
         selection_background_->Resize(width, height);
@@ -135,9 +135,15 @@ void THexMap::DrawSelection(GridCell cell, DrawingSurface& surface) {
     selection_saved_ = true;
 }
 
+// The outline's right corner lies at the origin plus HexWidth, one pixel beyond a block of
+// HexWidth: the saved block takes that column too, or moving the selection would leave it behind.
+int32_t THexMap::SelectionWidth() const {
+    return geometry_.HexWidth() + 1;
+}
+
 bool THexMap::SelectionTouches(const Rect& clip) const {
     const Point origin = geometry_.HexOrigin(selected_);
-    return origin.x < clip.right && origin.y < clip.bottom && int64_t{origin.x} + geometry_.HexWidth() > clip.left &&
+    return origin.x < clip.right && origin.y < clip.bottom && int64_t{origin.x} + SelectionWidth() > clip.left &&
            int64_t{origin.y} + geometry_.HexHeight() > clip.top;
 }
 

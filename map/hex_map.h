@@ -113,6 +113,7 @@ private:
     void DrawOneHex(GridCell cell, HexMapOwner* owner, DrawingSurface& surface);
     void DrawSelection(GridCell cell, DrawingSurface& surface);
     void EraseSelection(DrawingSurface& surface);
+    int32_t SelectionWidth() const;
     bool SelectionTouches(const Rect& clip) const;
 
     int32_t x_ = 1;

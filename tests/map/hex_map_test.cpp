@@ -106,11 +106,11 @@ TEST_F(SmallMap, SelectionSavesAndRestoresTheCoveredPixels) {
     map.SetSelected({0, 1}, &surface);
     map.SetSelected({5, 5}, &surface);  // kept, but never drawn or restored
     map.SetSelected({0, 0}, &surface);
-    EXPECT_EQ(surface.Calls, (Calls{"CreateBitmap 1 7x8", "CopyToBitmap (4,3) 7x8", "Pen 0x0000FF solid copy 1",
-                                    "Polyline" + kHex10, "DrawBitmap (4,3) 7x8", "CopyToBitmap (0,7) 7x8",
+    EXPECT_EQ(surface.Calls, (Calls{"CreateBitmap 1 8x8", "CopyToBitmap (4,3) 8x8", "Pen 0x0000FF solid copy 1",
+                                    "Polyline" + kHex10, "DrawBitmap (4,3) 8x8", "CopyToBitmap (0,7) 8x8",
                                     "Pen 0x0000FF solid copy 1",
                                     "Polyline (0,10) (2,7) (5,7) (7,10) (5,14) (2,14) (0,10)",
-                                    "DrawBitmap (0,7) 7x8", "CopyToBitmap (0,0) 7x8", "Pen 0x0000FF solid copy 1",
+                                    "DrawBitmap (0,7) 8x8", "CopyToBitmap (0,0) 8x8", "Pen 0x0000FF solid copy 1",
                                     "Polyline" + kHex00}));
     EXPECT_EQ(owner.calls, (Calls{"selected 1,0", "selected 0,1", "selected 5,5", "selected 0,0"}));
     // Without a surface the selection moves and a repaint draws it; nothing stale is restored.
@@ -118,7 +118,7 @@ TEST_F(SmallMap, SelectionSavesAndRestoresTheCoveredPixels) {
     EXPECT_EQ(invalidations, 2);
     surface.Calls.clear();
     map.SetSelected({0, 0}, &surface);
-    EXPECT_EQ(surface.Calls.front(), "CopyToBitmap (0,0) 7x8");
+    EXPECT_EQ(surface.Calls.front(), "CopyToBitmap (0,0) 8x8");
 }
 
 TEST_F(SmallMap, PaintRedrawsTheSelectionOnlyWhereItWasExposed) {
@@ -126,7 +126,7 @@ TEST_F(SmallMap, PaintRedrawsTheSelectionOnlyWhereItWasExposed) {
     map.SetY(8);
     map.SetSelected({0, 0}, &surface);
     const auto copies = [this] {
-        return std::count(surface.Calls.begin(), surface.Calls.end(), "CopyToBitmap (0,0) 7x8");
+        return std::count(surface.Calls.begin(), surface.Calls.end(), "CopyToBitmap (0,0) 8x8");
     };
     surface.Clip = {20, 20, 30, 30};
     map.Paint(surface);
