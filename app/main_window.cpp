@@ -40,7 +40,7 @@
 #include "windows/message_boxes.h"
 #include "windows/parse_status_window.h"
 #include "windows/plain_unit_list.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

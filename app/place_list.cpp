@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "model/coordinates.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

@@ -15,7 +15,7 @@
 #include "qt_surface/qt_drawing_surface.h"
 #include "windows/map_window.h"
 #include "windows/message_boxes.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

@@ -1,11 +1,13 @@
 // render-map: a whole level as a PNG image, painted as the map window paints it.
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/database_file.h"
 #include "map/hex_map.h"
 #include "map/level_extent.h"
+#include "map/map_view_options.h"
 #include "model/database.h"
 #include "platform/error.h"
 #include "platform/number_text.h"
@@ -15,10 +17,6 @@
 namespace hexwarden::cli {
 
 namespace {
-
-// The map window's base hex size and its zoom range.
-constexpr int32_t kHexSize = 3;
-constexpr int32_t kMaxZoom = 17;
 
 struct DisplaySwitch {
     const char* option;
@@ -85,8 +83,8 @@ Command RenderMapCommand() {
         const std::string out = arguments->Operands(1, 1)[0];
         const bool overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
         THexMap view;
-        view.SetHexSize(kHexSize);
-        view.SetZoom(Number(arguments->Value("zoom", "5"), "zoom", 1, kMaxZoom));
+        view.SetHexSize(kMapHexSize);
+        view.SetZoom(Number(arguments->Value("zoom", std::to_string(kDefaultMapZoom)), "zoom", 1, kMaxMapZoom));
         MapViewOptions options;
         for (const auto& display_switch : kDisplaySwitches) {
             if (arguments->Has(display_switch.option)) options.*display_switch.field = false;

@@ -7,6 +7,13 @@
 
 namespace hexwarden {
 
+// The map windows' base hex size; zoom runs from 1 until the side reaches kLargestMapSide, so
+// from 1 to 17.
+inline constexpr int32_t kMapHexSize = 3;
+inline constexpr int32_t kLargestMapSide = 50;
+inline constexpr int32_t kMaxMapZoom = (kLargestMapSide - 1) / kMapHexSize + 1;
+inline constexpr int32_t kDefaultMapZoom = 5;
+
 // What one map window shows: its display switches, which wedge of the database each of the six
 // wedge slots draws, and the unit whose track is drawn.
 struct MapViewOptions {

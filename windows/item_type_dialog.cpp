@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "windows/centre_form.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

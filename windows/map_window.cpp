@@ -27,17 +27,11 @@
 #include "windows/map_widget.h"
 #include "windows/marker_dialog.h"
 #include "windows/message_boxes.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 #include "windows/track_unit_dialog.h"
 
 namespace hexwarden {
 namespace {
-
-// The map's base hex size; zoom then runs from 1 until the side reaches kLargestSide.
-constexpr int32_t kHexSize = 3;
-constexpr int32_t kLargestSide = 50;
-constexpr int32_t kMaxZoom = (kLargestSide - 1) / kHexSize + 1;
-constexpr int32_t kDefaultZoom = 5;
 
 struct DisplaySwitch {
     const char* name;
@@ -93,8 +87,8 @@ QToolButton* SmallButton(QWidget* parent, const char* name, const QString& text,
 TfrmMap::TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent)
     : QMdiSubWindow(parent), main_(main), overview_(overview) {
     setAttribute(Qt::WA_DeleteOnClose);
-    map_.SetHexSize(kHexSize);
-    map_.SetZoom(kDefaultZoom);
+    map_.SetHexSize(kMapHexSize);
+    map_.SetZoom(kDefaultMapZoom);
 
     auto* content = new QWidget(this);
     BuildControls(content);
@@ -326,7 +320,7 @@ void TfrmMap::ScrollToCentre(int32_t px, int32_t py) {
 }
 
 void TfrmMap::ZoomIn() {
-    if (map_.HexSide() >= kLargestSide) return;
+    if (map_.HexSide() >= kLargestMapSide) return;
     ChangeZoom(+1);
 }
 
@@ -352,7 +346,7 @@ void TfrmMap::ChangeZoom(int32_t step) {
 void TfrmMap::ZoomAround(int32_t steps, QPoint pixel) {
     // The hex under the pointer stays under it, at the same place within the hex.
     const QPoint in_view = pixel - ScrollPosition();
-    for (int32_t i = 0; i < std::min(std::abs(steps), kMaxZoom); ++i) {
+    for (int32_t i = 0; i < std::min(std::abs(steps), kMaxMapZoom); ++i) {
         const GridCell cell = map_.PixelToHex(Point{pixel.x(), pixel.y()});
         const Point old_origin = map_.HexOrigin(cell);
         const int64_t old_width = map_.HexWidth();
@@ -498,7 +492,7 @@ void TfrmMap::LoadSettings(const ProfileFile& file, const std::string& section) 
     const bool panel = file.ReadBool(section, "ControlPanel", true);
     pnlControls->setVisible(panel);
     btnShowPanel->setArrowType(panel ? Qt::LeftArrow : Qt::RightArrow);
-    map_.SetZoom(std::clamp(file.ReadInteger(section, "Zoom", kDefaultZoom), 1, kMaxZoom));
+    map_.SetZoom(std::clamp(file.ReadInteger(section, "Zoom", kDefaultMapZoom), 1, kMaxMapZoom));
     SetScrollPosition(QPoint(file.ReadInteger(section, "MapLeft", 0), file.ReadInteger(section, "MapTop", 0)));
     for (size_t i = 0; i < kSwitches.size(); ++i) switches_[i]->setChecked(file.ReadBool(section, kSwitches[i].key, true));
     for (size_t i = 0; i < options_.WedgeSlots.size(); ++i) {

@@ -12,7 +12,7 @@
 #include "platform/text_fields.h"
 #include "windows/centre_form.h"
 #include "windows/message_boxes.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "windows/centre_form.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

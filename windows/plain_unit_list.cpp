@@ -8,7 +8,7 @@
 
 #include "model/unit.h"
 #include "windows/centre_form.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 namespace {

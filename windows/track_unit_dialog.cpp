@@ -13,7 +13,7 @@
 #include "platform/number_text.h"
 #include "windows/centre_form.h"
 #include "windows/plain_unit_list.h"
-#include "windows/qt_text.h"
+#include "qt_surface/qt_text.h"
 
 namespace hexwarden {
 
