@@ -78,7 +78,10 @@ int32_t TVelItemList::Add(std::unique_ptr<TVelItem> item) {
     const int32_t same = IndexOfSameCodeAndPrice(*item);
     if (same >= 0) {
         TVelItem& stored = *items_.Get(same);
-        stored.Count = WrappingAdd(stored.Count, item->Count);
+        // An unlimited amount stays unlimited whatever is added to it.
+        constexpr int32_t kUnlimited = -1;
+        const bool unlimited = stored.Count == kUnlimited || item->Count == kUnlimited;
+        stored.Count = unlimited ? kUnlimited : WrappingAdd(stored.Count, item->Count);
         return same;
     }
     item->Owner = this;

@@ -38,6 +38,18 @@ TEST(ItemList, SameCodeAndPriceAddUpOtherPricesStaySeparate) {
     EXPECT_EQ(market.Get(62)->Count, 9);
 }
 
+TEST(ItemList, UnlimitedAmountsStayUnlimitedWhenMerged) {
+    TVelMain db;
+    TVelItemList products(db.ItemTypes);
+    products.AddNew("IRON", 0, -1);
+    products.AddNew("IRON", 0, -1);
+    products.AddNew("IRON", 0, 4);
+    products.AddNew("WOOD", 0, 4);
+    products.AddNew("WOOD", 0, -1);
+    EXPECT_EQ(products.Get(0)->Count, -1);
+    EXPECT_EQ(products.Get(1)->Count, -1);
+}
+
 TEST(ItemList, DisplayNameUsesTheNameTableAndMarksIllusions) {
     TVelMain db;
     TVelItemList goods(db.ItemTypes);
