@@ -23,6 +23,11 @@ Command ImportFactionsCommand();
 Command ExportMapCommand();
 Command ImportMapCommand();
 Command OrdersCommand();
-Command RenderMapCommand();  // only where the Qt surface is built (HEXWARDEN_RENDER_MAP)
+// Map images need Qt, which a command-line import should not pay for at every start: the command
+// runs in a program of its own, kRenderMapProgram beside hexwarden-cli (built with the Qt pieces).
+inline constexpr const char* kRenderMapProgram = "hexwarden-cli-render-map";
+inline constexpr const char* kRenderMapSummary = "write one level of the map as a PNG image";
+Command RenderMapCommand();           // the command itself, in kRenderMapProgram
+Command ForwardedRenderMapCommand();  // hexwarden-cli's entry, which hands over to kRenderMapProgram
 
 }  // namespace hexwarden::cli

@@ -65,7 +65,7 @@ void ReadTrack(const std::string& text, const TVelMain& database, MapViewOptions
 Command RenderMapCommand() {
     Command command;
     command.name = "render-map";
-    command.summary = "write one level of the map as a PNG image";
+    command.summary = kRenderMapSummary;
     command.usage =
         "Usage: hexwarden-cli render-map --db FILE [--level overworld|underworld] [--zoom 1..17]\n"
         "         [--no-unconfirmed] [--no-grid] [--no-cities] [--no-gates] [--no-shafts] [--no-tags]\n"
