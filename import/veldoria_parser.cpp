@@ -108,8 +108,13 @@ void TVeldoriaParser::ParseOwnSections() {
     Database.OwnUnits.Clear();
 }
 
+// A unit entry takes some 200 bytes of a report; guessing the count from the size spares the
+// unit index most of its growing.
+constexpr std::size_t kReportBytesPerUnit = 256;
+
 void TVeldoriaParser::ParseRegions() {
     Log("STARTING TO PARSE HEX DATA");
+    Database.Units.Reserve(static_cast<std::size_t>(Database.Units.Count()) + Size() / kReportBytesPerUnit);
     for (;;) {
         const std::string_view next = PeekWord(1);
         if (next.empty() || next == "Orders") break;

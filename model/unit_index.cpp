@@ -133,6 +133,11 @@ void TVelUnitIndexList::Renumber(int32_t from) {
     for (int32_t i = from; i < Count(); ++i) Get(i)->index_in_owner_ = i;
 }
 
+void TVelUnitIndexList::Reserve(std::size_t count) {
+    units_.Reserve(count);
+    first_by_number_.reserve(count);
+}
+
 void TVelUnitIndexList::SaveToStream(TKvFileStream& stream) const {
     SaveRecords(stream, units_);
 }
@@ -143,8 +148,7 @@ void TVelUnitIndexList::LoadFromStream(TKvFileStream& stream) {
         stream, kMinUnitBytes, [this] { return std::make_unique<TVelUnit>(*main_); },
         [this](auto unit) { Append(std::move(unit)); },
         [this](int32_t count) {
-            units_.Reserve(static_cast<std::size_t>(count));
-            first_by_number_.reserve(static_cast<std::size_t>(count));
+            Reserve(static_cast<std::size_t>(count));
         });
 }
 

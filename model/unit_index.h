@@ -36,6 +36,8 @@ public:
     TVelUnit* Get(int32_t index) const { return units_.Get(index); }
     void Clear();
     TVelUnit* FindByNumber(int32_t number) const;
+    // Room for this many units in all, so that adding them does not re-hash the index again and again.
+    void Reserve(std::size_t count);
 
     // A record of the same number is replaced by the new one, which inherits its notes, orders,
     // previous position, history and (in some cases) faction, and takes its place in the list and
