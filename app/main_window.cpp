@@ -484,12 +484,15 @@ bool TfrmMain::SaveDataAs() {
     return true;
 }
 
+QString TfrmMain::AskOpenTextFile(const QString& title) {
+    const QString file = Prompts().OpenFileName(this, title, ToQString(Presets.Open), kTextFilter);
+    if (!file.isEmpty()) Presets.Open = FromQString(file);
+    return file;
+}
+
 void TfrmMain::ImportTurn() {
-    const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Turn"), ToQString(Presets.Open),
-                                                kTextFilter);
-    if (file.isEmpty()) return;
-    Presets.Open = FromQString(file);
-    ImportTurnFiles({file});
+    const QString file = AskOpenTextFile(QStringLiteral("Import Turn"));
+    if (!file.isEmpty()) ImportTurnFiles({file});
 }
 
 void TfrmMain::ImportTurnFiles(const QStringList& file_names) {
@@ -515,10 +518,8 @@ bool TfrmMain::ImportTurnFile(const std::string& file_name, OrdersMode orders) {
 }
 
 void TfrmMain::ImportFactions() {
-    const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Factions"), ToQString(Presets.Open),
-                                                kTextFilter);
+    const QString file = AskOpenTextFile(QStringLiteral("Import Factions"));
     if (file.isEmpty()) return;
-    Presets.Open = FromQString(file);
     int32_t count = 0;
     if (RunBusy([&] { count = hexwarden::ImportFactions(database_.Factions, FromQString(file)); })) {
         Prompts().ShowInformation(this, ToQString(ImportedFactionsMessage(count)));

@@ -111,6 +111,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The shared open dialog ("dlgOpen") with the given title; remembers the file chosen.
+    QString AskOpenTextFile(const QString& title);
     void CreateMenus();
     void CreateLeftPanel();
     void OpenRecent(const std::string& file_name);
