@@ -442,7 +442,9 @@ void TfrmMain::LoadDataFile(const std::string& file_name) {
     bool opened = false;
     RunBusy([&] { opened = LoadFromFile(database_, file_name, messages); });
     UpdateUnitMenus();
-    DataFileName = file_name;
+    // A file that could not be read whole is not taken as the file to save to: "Save" would
+    // overwrite it with the part that was read.
+    DataFileName = opened ? file_name : std::string();
     RefreshMaps();
     FillCitiesPage();
     FillGatesPage();
