@@ -7,12 +7,11 @@
 
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
+#include "bench/throwing_messages.h"
 #include "model/database.h"
 #include "platform/file_stream.h"
-#include "platform/message_sink.h"
 #include "storage/data_file.h"
 
 namespace hexwarden {
@@ -21,11 +20,6 @@ namespace {
 constexpr int32_t kHexes = 100'000;
 constexpr int32_t kUnitsPerHex = 2;
 constexpr int32_t kColumns = 400;
-
-class ThrowingMessages : public MessageSink {
-public:
-    void ShowError(const std::string& message) override { throw std::runtime_error(message); }
-};
 
 void AddUnit(TVelMain& db, TVelHex& hex, int32_t number) {
     auto unit = std::make_unique<TVelUnit>(db);
@@ -107,7 +101,7 @@ void BM_SaveToStream(benchmark::State& state) {
 void BM_SaveToFile(benchmark::State& state) {
     const TVelMain& db = LargeDatabase();
     const std::filesystem::path file = BenchFile();
-    ThrowingMessages messages;
+    bench::ThrowingMessages messages;
     for (auto _ : state) SaveToFile(db, file, messages);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(file)));
     std::filesystem::remove(file);
@@ -127,7 +121,7 @@ void BM_LoadFromStream(benchmark::State& state) {
 // Opening at start-up: the database is empty. Freeing it afterwards is not timed.
 void BM_LoadFromFileIntoEmptyDatabase(benchmark::State& state) {
     const std::filesystem::path file = BenchFile();
-    ThrowingMessages messages;
+    bench::ThrowingMessages messages;
     SaveToFile(LargeDatabase(), file, messages);
     for (auto _ : state) {
         auto db = std::make_unique<TVelMain>();
@@ -143,7 +137,7 @@ void BM_LoadFromFileIntoEmptyDatabase(benchmark::State& state) {
 // Opening over a database that holds a game already, which is freed first.
 void BM_LoadFromFile(benchmark::State& state) {
     const std::filesystem::path file = BenchFile();
-    ThrowingMessages messages;
+    bench::ThrowingMessages messages;
     SaveToFile(LargeDatabase(), file, messages);
     TVelMain db;
     for (auto _ : state) LoadFromFile(db, file, messages);

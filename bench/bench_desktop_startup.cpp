@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdexcept>
 
 #include "app/main_window.h"
 #include "bench/synthetic_report.h"
+#include "bench/throwing_messages.h"
 #include "import/item_type_question.h"
 #include "import/parse_status_log.h"
 #include "import/turn_import.h"
@@ -23,11 +23,6 @@ namespace hexwarden {
 namespace {
 
 constexpr std::size_t kDataFileBytes = 10'500'000;
-
-class ThrowingMessages : public MessageSink {
-public:
-    void ShowError(const std::string& message) override { throw std::runtime_error(message); }
-};
 
 // Notes the first paint of any map control.
 class PaintWatcher : public QObject {
@@ -63,7 +58,7 @@ std::filesystem::path MakeSettings() {
         TFixedItemTypeAnswer answer(ItemTypeAnswer::Item);
         ImportTurnReportText(db, bench::MakeSyntheticReport(kDataFileBytes), OrdersMode::Preserve, log,
                              answer);
-        ThrowingMessages messages;
+        bench::ThrowingMessages messages;
         SaveToFile(db, data, messages);
     }
     const auto settings = folder / "Hexwarden.ini";

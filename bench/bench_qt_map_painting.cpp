@@ -21,15 +21,6 @@ constexpr int32_t kViewWidth = 1920;
 constexpr int32_t kViewHeight = 1080;
 constexpr int32_t kWheelStep = 120;
 
-const TVelMain& Level256() {
-    static const auto db = [] {
-        auto made = std::make_unique<TVelMain>();
-        bench::MakeSyntheticLevel(*made, 256);
-        return made;
-    }();
-    return *db;
-}
-
 // The map widget's paint of one exposed rectangle (map coordinates) into its backing image.
 void PaintExposed(const TVelMain& db, THexMap& map, QImage& backing, const Rect& exposed) {
     QPainter painter(&backing);
@@ -43,7 +34,7 @@ void PaintExposed(const TVelMain& db, THexMap& map, QImage& backing, const Rect&
 // that scrolling down by one wheel step uncovers.
 void PaintView(benchmark::State& state, bool strip) {
     EnsureGuiApplication();
-    const TVelMain& db = Level256();
+    const TVelMain& db = bench::SyntheticLevel256();
     THexMap map;
     map.SetHexSize(3);
     map.SetZoom(static_cast<int32_t>(state.range(0)));
@@ -70,7 +61,7 @@ void BM_QtPaintWheelStrip(benchmark::State& state) {
 BENCHMARK(BM_QtPaintWheelStrip)->Arg(1)->Arg(5)->Arg(17)->Unit(benchmark::kMillisecond);
 
 void BM_QtRebuildOverview(benchmark::State& state) {
-    const TVelMain& db = Level256();
+    const TVelMain& db = bench::SyntheticLevel256();
     EnsureGuiApplication();
     QtBitmap picture(1, 1);
     for (auto _ : state) {
