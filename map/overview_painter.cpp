@@ -17,15 +17,16 @@ LevelExtent BuildOverviewPicture(const TVelMain& db, bool overworld, OffscreenBi
     // has); sparse ones walk their stored hexes instead of a huge mostly empty grid.
     const auto paint = [&surface](const TVelHex& hex) {
         if (const TVelIndexRecord* terrain = hex.TerrainRecord())
-            surface.SetPixel(Point{hex.X, hex.Y / 2}, RgbFromValue(terrain->Value));
+            surface.SetPixel(Point{hex.X, GameToGrid(hex.X, hex.Y).Row}, RgbFromValue(terrain->Value));
     };
     if (int64_t{extent.Columns} * extent.Rows <= 4 * int64_t{hexes.HexCount()}) {
         for (int32_t row = 0; row < extent.Rows; ++row)
             for (int32_t x = 0; x < extent.Columns; ++x)
-                if (const TVelHex* hex = hexes.FindXY(x, 2 * row + x % 2)) paint(*hex);
+                if (const TVelHex* hex = hexes.Find(GridToGame(x, row))) paint(*hex);
     } else {
         for (const TVelHex* hex : hexes.HexesByRow())
-            if (hex->X < extent.Columns && hex->Y / 2 < extent.Rows && (hex->X + hex->Y) % 2 == 0) paint(*hex);
+            if ((hex->X + hex->Y) % 2 == 0 && hex->X < extent.Columns && GameToGrid(hex->X, hex->Y).Row < extent.Rows)
+                paint(*hex);
     }
     return extent;
 }

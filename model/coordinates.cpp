@@ -4,25 +4,6 @@
 
 namespace hexwarden {
 
-namespace {
-
-// Odd columns hold the odd y values; the lowest bit decides, so negative odd numbers count too.
-int32_t ColumnParity(int32_t x) {
-    return (static_cast<uint32_t>(x) & 1u) ? 1 : 0;
-}
-
-}  // namespace
-
-GridCell GameToGrid(int32_t x, int32_t y) {
-    const int64_t row = (int64_t{y} - ColumnParity(x)) / 2;
-    return {x, static_cast<int32_t>(row)};
-}
-
-GamePoint GridToGame(int32_t column, int32_t row) {
-    const int64_t y = 2 * int64_t{row} + ColumnParity(column);
-    return {column, static_cast<int32_t>(y)};
-}
-
 std::string JoinLocation(int32_t x, int32_t y, bool overworld, bool mark_underground) {
     std::string text = std::to_string(x) + "," + std::to_string(y);
     if (!overworld && mark_underground) text += "*";

@@ -20,8 +20,18 @@ struct GridCell {
     friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
-GridCell GameToGrid(int32_t x, int32_t y);
-GamePoint GridToGame(int32_t column, int32_t row);
+// Odd columns hold the odd y values; the lowest bit decides, so negative odd numbers count too.
+constexpr int32_t ColumnParity(int32_t x) {
+    return (static_cast<uint32_t>(x) & 1u) ? 1 : 0;
+}
+
+// Inline: the map calls them for every hex it paints.
+constexpr GridCell GameToGrid(int32_t x, int32_t y) {
+    return {x, static_cast<int32_t>((int64_t{y} - ColumnParity(x)) / 2)};
+}
+constexpr GamePoint GridToGame(int32_t column, int32_t row) {
+    return {column, static_cast<int32_t>(2 * int64_t{row} + ColumnParity(column))};
+}
 
 // "x,y", with "*" for the underworld when asked; "<Unknown>" when x or y is negative.
 std::string FormatLocation(int32_t x, int32_t y, bool overworld, bool mark_underground);
