@@ -11,7 +11,10 @@ class TVelHexList;
 struct LevelExtent {
     int32_t Columns = 1;  // largest x + 1
     int32_t Rows = 1;     // largest y div 2 + 1
-    bool Capped = false;  // some hexes lie beyond the drawn grid
+    // Some hexes lie beyond the drawn columns, or rows.
+    bool ColumnsCapped = false;
+    bool RowsCapped = false;
+    bool Capped() const { return ColumnsCapped || RowsCapped; }
     friend bool operator==(const LevelExtent&, const LevelExtent&) = default;
 };
 

@@ -11,10 +11,10 @@
 
 namespace hexwarden {
 
-QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, const THexMap& view) {
+QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom) {
     THexMap map;
-    map.SetHexSize(view.HexSize());
-    map.SetZoom(view.Zoom());
+    map.SetHexSize(kMapHexSize);
+    map.SetZoom(zoom);
     FitMapToLevel(map, db, overworld);
     const std::string size = std::to_string(map.Width()) + " x " + std::to_string(map.Height()) + " pixels";
     if (int64_t{map.Width()} * map.Height() > kMaxLevelImagePixels) {
@@ -31,9 +31,9 @@ QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions
     return image;
 }
 
-void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, const THexMap& view,
+void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom,
                     const std::string& path) {
-    const QImage image = RenderLevelImage(db, overworld, options, view);
+    const QImage image = RenderLevelImage(db, overworld, options, zoom);
     QImageWriter writer(ToQString(path), "png");
     if (!writer.write(image)) {
         throw Error("Cannot write the map image \"" + path + "\": " + FromQString(writer.errorString()));

@@ -9,17 +9,15 @@
 namespace hexwarden {
 
 class TVelMain;
-class THexMap;
 
 // Map images larger than this are refused rather than allocated.
 inline constexpr int64_t kMaxLevelImagePixels = 400'000'000;
 
-// The whole level as a map window with `view`'s hex size and zoom shows it, in an image of the
-// control's size. Throws Error when the image would pass kMaxLevelImagePixels or cannot be made.
-QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, const THexMap& view);
+// The whole level as a map window shows it at that zoom, in an image of the control's size. Throws Error when the image would pass kMaxLevelImagePixels or cannot be made.
+QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom);
 
 // The same image written to `path` as a PNG file; throws Error when it cannot be written.
-void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, const THexMap& view,
+void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom,
                     const std::string& path);
 
 }  // namespace hexwarden

@@ -274,14 +274,13 @@ void TfrmMap::UpdateLevel() {
 }
 
 void TfrmMap::ShowCapNote() {
-    if (!extent_.Capped) {
+    if (!extent_.Capped()) {
         pnlNote->clear();
         return;
     }
-    const TVelHexList& hexes = main_.HexesOf(IsOverworld());
     QStringList parts;
-    if (hexes.MaxX() + 1 > extent_.Columns) parts << QStringLiteral("%1 columns").arg(extent_.Columns);
-    if (hexes.MaxY() / 2 + 1 > extent_.Rows) parts << QStringLiteral("%1 rows").arg(extent_.Rows);
+    if (extent_.ColumnsCapped) parts << QStringLiteral("%1 columns").arg(extent_.Columns);
+    if (extent_.RowsCapped) parts << QStringLiteral("%1 rows").arg(extent_.Rows);
     pnlNote->setText(QStringLiteral("Map cut at ") + parts.join(QStringLiteral(" and ")));
 }
 
@@ -450,7 +449,7 @@ void TfrmMap::mnuExportMapImageClick() {
     if (name.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        SaveLevelImage(main_, IsOverworld(), options_, map_, FromQString(name));
+        SaveLevelImage(main_, IsOverworld(), options_, map_.Zoom(), FromQString(name));
     } catch (const std::exception& error) {
         QApplication::restoreOverrideCursor();
         Prompts().ShowError(this, ToQString(error.what()));

@@ -65,7 +65,7 @@ public:
     const THexMap& Map() const { return map_; }
     const MapViewOptions& ViewOptions() const { return options_; }
     // Whether the level holds hexes beyond the drawn grid.
-    bool LevelCapped() const { return extent_.Capped; }
+    bool LevelCapped() const { return extent_.Capped(); }
 
 signals:
     // A marker was added to the database.

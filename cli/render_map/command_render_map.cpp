@@ -82,9 +82,8 @@ Command RenderMapCommand() {
         const std::string file = arguments->Required("db");
         const std::string out = arguments->Operands(1, 1)[0];
         const bool overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
-        THexMap view;
-        view.SetHexSize(kMapHexSize);
-        view.SetZoom(Number(arguments->Value("zoom", std::to_string(kDefaultMapZoom)), "zoom", 1, kMaxMapZoom));
+        const int32_t zoom =
+            Number(arguments->Value("zoom", std::to_string(kDefaultMapZoom)), "zoom", 1, kMaxMapZoom);
         MapViewOptions options;
         for (const auto& display_switch : kDisplaySwitches) {
             if (arguments->Has(display_switch.option)) options.*display_switch.field = false;
@@ -95,12 +94,12 @@ Command RenderMapCommand() {
         OpenDatabase(database, file);
         if (arguments->Has("track")) ReadTrack(arguments->Value("track"), database, options);
         const LevelExtent extent = LevelGridExtent(database.HexesOf(overworld));
-        if (extent.Capped) {
+        if (extent.Capped()) {
             std::cerr << "The level reaches beyond the largest map of " << THexMap::kMaxColumns << " x "
                       << THexMap::kMaxRows << " hexes; the hexes beyond it are not drawn.\n";
         }
         EnsureGuiApplication();
-        SaveLevelImage(database, overworld, options, view, out);
+        SaveLevelImage(database, overworld, options, zoom, out);
         std::cout << "Wrote " << out << ".\n";
         return 0;
     };

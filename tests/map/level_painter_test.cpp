@@ -187,7 +187,7 @@ TEST_F(LevelPainting, HugeCoordinatesAreCappedNotAllocated) {
     unit.PositionHistory.AddPosition(INT32_MAX, INT32_MAX, 3, true);
     options.TrackedUnit = 7;
     const LevelExtent extent = FitMapToLevel(map, db, true);
-    EXPECT_TRUE(extent.Capped);
+    EXPECT_TRUE(extent.Capped());
     EXPECT_EQ(extent.Columns, THexMap::kMaxColumns);
     EXPECT_EQ(extent.Rows, THexMap::kMaxRows);
     EXPECT_EQ(map.Width(), 22 * 2048 + 8 + 2);
@@ -200,7 +200,7 @@ TEST_F(LevelPainting, HugeCoordinatesAreCappedNotAllocated) {
     surface.Clip = {0, 0, 640, 480};
     EXPECT_EQ(Between(Paint(), "Pen 0x0000FF solid copy 5", "Pen 0x0000FF solid copy 1"),
               (Calls{"Pen 0x0000FF solid copy 5", "MoveTo (15,13)"}));
-    EXPECT_FALSE(LevelGridExtent(db.UnderworldHexes).Capped);
+    EXPECT_FALSE(LevelGridExtent(db.UnderworldHexes).Capped());
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST(OverviewPicture, EmptyAndHugeLevels) {
     db.UnderworldHexes.AddOrMerge(MakeHex(db, 60000, 60000, true, 1, false));
     db.UnderworldHexes.AddOrMerge(MakeHex(db, 2046, 4094, true, 1, false));
     picture.Drawing.Calls.clear();
-    EXPECT_TRUE(BuildOverviewPicture(db, false, picture).Capped);
+    EXPECT_TRUE(BuildOverviewPicture(db, false, picture).Capped());
     EXPECT_EQ((std::array{picture.Width(), picture.Height()}), (std::array{2048, 2048}));
     EXPECT_EQ(picture.Drawing.Calls.back(), "Pixel (2046,2047) 0xA8E8FF");  // the far hex is left out
 }

@@ -11,27 +11,19 @@
 namespace hexwarden {
 namespace {
 
-// A map window's control: base size 3 at the given zoom.
-struct View {
-    explicit View(int32_t zoom) {
-        map.SetHexSize(3);
-        map.SetZoom(zoom);
-    }
-    THexMap map;
-};
-
 TEST(LevelImageTest, ImageHasTheControlsSizeAndPlainHexesTheirTerrainColour) {
     TVelMain db;
     auto hex = testing::MakeHex(db, 4, 6);
     hex->Terrain = 1;
     db.OverworldHexes.AddOrMerge(std::move(hex));
-    const QImage image = RenderLevelImage(db, true, MapViewOptions{}, View(5).map);
+    const QImage image = RenderLevelImage(db, true, MapViewOptions{}, 5);
     // Columns 0 to 4, rows 0 to 3 at side 15.
     EXPECT_EQ(image.size(), QSize(22 * 5 + 8 + 2, 27 * 4 + 13 + 1));
     const TVelIndexRecord* terrain = db.OverworldHexes.FindXY(4, 6)->TerrainRecord();
     ASSERT_NE(terrain, nullptr);
-    const View view(5);
-    const THexMap& map = view.map;
+    THexMap map;  // the control the image was painted with
+    map.SetHexSize(kMapHexSize);
+    map.SetZoom(5);
     const Point centre = map.HexCentre(GridCell{4, 3});
     EXPECT_EQ(image.pixel(centre.x, centre.y), ToQColor(RgbFromValue(terrain->Value)).rgb());
     const Point unknown = map.HexCentre(GridCell{1, 1});
@@ -42,13 +34,13 @@ TEST(LevelImageTest, AnImageBeyondFourHundredMillionPixelsIsRefused) {
     TVelMain db;
     db.OverworldHexes.AddOrMerge(testing::MakeHex(db, 60000, 60000));
     try {
-        RenderLevelImage(db, true, MapViewOptions{}, View(5).map);
+        RenderLevelImage(db, true, MapViewOptions{}, 5);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find("more than 400 million pixels"), std::string::npos) << error.what();
     }
     // The other level is empty: one hex.
-    EXPECT_EQ(RenderLevelImage(db, false, MapViewOptions{}, View(1).map).size(), QSize(4 + 2 + 2, 8));
+    EXPECT_EQ(RenderLevelImage(db, false, MapViewOptions{}, 1).size(), QSize(4 + 2 + 2, 8));
 }
 
 }  // namespace
