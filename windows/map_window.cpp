@@ -147,6 +147,8 @@ void TfrmMap::BuildControls(QWidget* content) {
         box->setChecked(options_.*entry.option);
         connect(box, &QCheckBox::toggled, this, [this, option = entry.option](bool on) {
             options_.*option = on;
+            // The control keeps its own grid switch; set here, the paint finds nothing to change.
+            map_.SetShowGrid(options_.ShowGrid);
             RepaintMap();
         });
         panel->addWidget(box);
