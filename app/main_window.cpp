@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
 #include <QDragEnterEvent>
@@ -33,6 +32,7 @@
 #include "windows/about_box.h"
 #include "windows/centre_form.h"
 #include "windows/import_options_dialog.h"
+#include "windows/busy_cursor.h"
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
 #include "windows/map_window.h"
@@ -316,19 +316,10 @@ void TfrmMain::OpenRecent(const std::string& file_name) {
 
 template <typename Work>
 bool TfrmMain::RunBusy(Work&& work) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     busy_ = true;
-    try {
-        work();
-    } catch (const std::exception& error) {
-        busy_ = false;
-        QApplication::restoreOverrideCursor();
-        Prompts().ShowError(this, ToQString(error.what()));
-        return false;
-    }
+    const bool done = RunWithBusyCursor(this, std::forward<Work>(work));
     busy_ = false;
-    QApplication::restoreOverrideCursor();
-    return true;
+    return done;
 }
 
 TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {

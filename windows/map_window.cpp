@@ -1,7 +1,6 @@
 #include "windows/map_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -16,13 +15,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
 #include <memory>
 
 #include "map/level_painter.h"
 #include "model/database.h"
 #include "platform/profile_file.h"
 #include "qt_surface/level_image.h"
+#include "windows/busy_cursor.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/marker_dialog.h"
@@ -449,15 +448,7 @@ void TfrmMap::mnuExportMapImageClick() {
     const QString name = Prompts().SaveFileName(this, QStringLiteral("Export Map Image"), QString(),
                                                 QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
     if (name.isEmpty()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        SaveLevelImage(main_, IsOverworld(), options_, map_.Zoom(), FromQString(name));
-    } catch (const std::exception& error) {
-        QApplication::restoreOverrideCursor();
-        Prompts().ShowError(this, ToQString(error.what()));
-        return;
-    }
-    QApplication::restoreOverrideCursor();
+    RunWithBusyCursor(this, [&] { SaveLevelImage(main_, IsOverworld(), options_, map_.Zoom(), FromQString(name)); });
 }
 
 void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool active) const {
