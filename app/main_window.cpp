@@ -326,8 +326,7 @@ TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
     auto* map = new TfrmMap(database_, *overview_);
     mdi_->addSubWindow(map);
     map->SetOverworld(overworld);
-    map->UpdateLevel();
-    connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::FillMarkersPage);
+    connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::ShowMarkers);
     if (maximised) {
         map->showMaximized();
     } else {
@@ -363,11 +362,11 @@ void TfrmMain::RefreshMaps() {
 }
 
 void TfrmMain::CloseAllMaps() {
+    // Each window unlinks itself from the overview as it closes, which redraws it.
     for (TfrmMap* map : MapWindows()) {
         map->close();
         delete map;
     }
-    overview_->Refresh();
 }
 
 void TfrmMain::FillCitiesPage() {
@@ -591,7 +590,15 @@ void TfrmMain::AddMarker() {
     std::unique_ptr<TVelMapMarker> marker = NewMarker(this);
     if (!marker) return;
     database_.Markers.Add(std::move(marker));
+    ShowMarkers();
+}
+
+void TfrmMain::ShowMarkers() {
     FillMarkersPage();
+    RepaintMaps();
+}
+
+void TfrmMain::RepaintMaps() {
     for (TfrmMap* map : MapWindows()) map->RepaintMap();
 }
 
@@ -601,7 +608,7 @@ void TfrmMain::RemoveMarker() {
     if (Prompts().Confirm(this, QStringLiteral("Delete this marker?"), false) != Answer::Yes) return;
     database_.Markers.Remove(static_cast<const TVelMapMarker*>(TPlaceList::RecordOf(*row)));
     delete row;
-    for (TfrmMap* map : MapWindows()) map->RepaintMap();
+    RepaintMaps();
 }
 
 void TfrmMain::Start(const std::string& data_file) {

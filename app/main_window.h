@@ -90,6 +90,8 @@ public:
     void CentreOnPlace(const MapPlace& place);
     void AddMarker();
     void RemoveMarker();
+    // After a marker was added: the markers page refilled and every map repainted.
+    void ShowMarkers();
 
     // Shows the window and reads the settings; then opens the data file when one is named.
     void Start(const std::string& data_file);
@@ -111,6 +113,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void RepaintMaps();
     // The shared open dialog ("dlgOpen") with the given title; remembers the file chosen.
     QString AskOpenTextFile(const QString& title);
     void CreateMenus();

@@ -430,7 +430,6 @@ void TfrmMap::mnuCreateMarkerClick() {
     auto marker = std::make_unique<TVelMapMarker>(std::string(), at.X, at.Y, IsOverworld());
     if (!TfrmEditMarker::Edit(this, *marker)) return;
     main_.Markers.Add(std::move(marker));
-    RepaintMap();
     emit MarkersChanged();
 }
 
