@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "app/place_list.h"
 #include "app/settings.h"
@@ -30,9 +32,9 @@
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
 #include "windows/about_box.h"
+#include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
 #include "windows/import_options_dialog.h"
-#include "windows/busy_cursor.h"
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
 #include "windows/map_window.h"
@@ -72,19 +74,20 @@ void AddDisabled(QMenu* menu, const QString& caption, const char* name) {
     AddItem(menu, caption, name)->setEnabled(false);
 }
 
-// The hexes of a level column by column, as the side pages list them before sorting.
-std::vector<const TVelHex*> HexesByColumn(const TVelHexList& hexes) {
-    std::vector<TVelHex*> by_row = hexes.HexesByRow();
-    std::vector<const TVelHex*> result(by_row.begin(), by_row.end());
-    std::stable_sort(result.begin(), result.end(), [](const TVelHex* a, const TVelHex* b) { return a->X < b->X; });
-    return result;
-}
-
-template <typename List>
-std::vector<const TVelUnit*> UnitsOf(const List& units) {
-    std::vector<const TVelUnit*> result;
-    for (int32_t i = 0; i < units.Count(); ++i) result.push_back(units.Get(i));
-    return result;
+// Fills a side page with one row per hex that `name_of` names (no name: no row): both levels,
+// overworld first, each column by column, then sorted on the names.
+template <typename NameOf>
+void FillHexPage(TPlaceList& list, const TVelMain& db, NameOf name_of) {
+    list.clear();
+    for (const bool overworld : {true, false}) {
+        std::vector<std::pair<const TVelHex*, QString>> rows;
+        for (const TVelHex* hex : db.HexesOf(overworld).HexesByRow()) {
+            if (std::optional<QString> name = name_of(*hex)) rows.emplace_back(hex, std::move(*name));
+        }
+        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first->X < b.first->X; });
+        for (const auto& [hex, name] : rows) list.AddRow(name, {hex->X, hex->Y, hex->Overworld});
+    }
+    list.SortOnNames();
 }
 
 std::string MainCaption(const TVelMain& db) {
@@ -370,25 +373,17 @@ void TfrmMain::CloseAllMaps() {
 }
 
 void TfrmMain::FillCitiesPage() {
-    lstCities_->clear();
-    for (const bool overworld : {true, false}) {
-        for (const TVelHex* hex : HexesByColumn(database_.HexesOf(overworld))) {
-            if (hex->SettlementSize == 0) continue;
-            lstCities_->AddRow(ToQString(hex->SettlementName), {hex->X, hex->Y, hex->Overworld});
-        }
-    }
-    lstCities_->SortOnNames();
+    FillHexPage(*lstCities_, database_, [](const TVelHex& hex) -> std::optional<QString> {
+        if (hex.SettlementSize == 0) return std::nullopt;
+        return ToQString(hex.SettlementName);
+    });
 }
 
 void TfrmMain::FillGatesPage() {
-    lstGates_->clear();
-    for (const bool overworld : {true, false}) {
-        for (const TVelHex* hex : HexesByColumn(database_.HexesOf(overworld))) {
-            if (hex->Gate < 0) continue;
-            lstGates_->AddRow(QString::number(hex->Gate), {hex->X, hex->Y, hex->Overworld});
-        }
-    }
-    lstGates_->SortOnNames();
+    FillHexPage(*lstGates_, database_, [](const TVelHex& hex) -> std::optional<QString> {
+        if (hex.Gate < 0) return std::nullopt;
+        return QString::number(hex.Gate);
+    });
 }
 
 void TfrmMain::FillMarkersPage() {

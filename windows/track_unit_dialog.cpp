@@ -95,11 +95,7 @@ void TfrmTrackUnit::UpdateTurnsEnabled() {
 }
 
 void TfrmTrackUnit::btnSelectUnitClick() {
-    std::vector<const TVelUnit*> units;
-    units.reserve(static_cast<size_t>(main_.Units.Count()));
-    for (const auto& unit : main_.Units)
-        if (unit) units.push_back(unit.get());
-    const int32_t number = ChooseUnit(this, QStringLiteral("Select Unit"), units);
+    const int32_t number = ChooseUnit(this, QStringLiteral("Select Unit"), UnitsOf(main_.Units));
     if (number != 0) ShowUnit(number);
 }
 
