@@ -56,7 +56,6 @@ public:
     TfrmMap* OpenMapWindow(bool overworld, bool maximised);
     // The open map windows in the frame's stacking order, the active one first.
     std::vector<TfrmMap*> MapWindows() const;
-    TfrmMapOverview& Overview() { return *overview_; }
 
     void RefreshMaps();
     void FillCitiesPage();

@@ -8,14 +8,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "model/database.h"
 #include "platform/profile_file.h"
+#include "qt_surface/qt_text.h"
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
+#include "tests/support/fixtures.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/map_window.h"
@@ -256,9 +257,9 @@ TEST_F(MapWindowTest, TrackUnitTakesTheDialogsChoiceAndActivationLinksTheOvervie
 
 TEST_F(MapWindowTest, ExportMapImageWritesTheShownLevelOrSaysWhyNot) {
     ScriptedPrompts prompts;
-    QTemporaryDir folder;
-    const QString out = folder.filePath("map.png");
-    prompts.FileNames = {QString(), out, folder.filePath("missing/map.png")};
+    testing::ScratchDir folder;
+    const QString out = ToQString((folder / "map.png").string());
+    prompts.FileNames = {QString(), out, ToQString((folder / "missing/map.png").string())};
     QAction* export_image = map->findChild<QAction*>("mnuExportMapImage");
     export_image->trigger();  // cancelled
     EXPECT_FALSE(QFile::exists(out));
@@ -282,12 +283,13 @@ TEST_F(MapWindowTest, HugeCoordinateCutsTheMapAndSaysSo) {
     EXPECT_EQ(overview.PictureSize(), QSize(THexMap::kMaxColumns, THexMap::kMaxRows));
 
     ScriptedPrompts prompts;
-    QTemporaryDir folder;
-    prompts.FileNames = {folder.filePath("huge.png")};
+    testing::ScratchDir folder;
+    const QString huge = ToQString((folder / "huge.png").string());
+    prompts.FileNames = {huge};
     map->findChild<QAction*>("mnuExportMapImage")->trigger();
     ASSERT_EQ(prompts.Shown.size(), 1);
     EXPECT_TRUE(prompts.Shown[0].contains("million pixels")) << prompts.Shown[0].toStdString();
-    EXPECT_FALSE(QFile::exists(folder.filePath("huge.png")));
+    EXPECT_FALSE(QFile::exists(huge));
 }
 
 TEST(TrackUnitDialogTest, AllTurnsGivesMinusOneAndAnUnknownUnitNone) {
