@@ -162,16 +162,6 @@ public:
         sorted_ = true;
     }
 
-    // Replaces the content by copies of the source's items (holes stay holes).
-    void Assign(const TEnhancedList& source) {
-        if (&source == this) return;
-        Storage copies;
-        copies.reserve(source.items_.size());
-        for (const auto& item : source.items_)
-            copies.push_back(item ? std::make_unique<T>(*item) : nullptr);
-        items_ = std::move(copies);
-    }
-
     // Takes over the source's items, leaving it empty (a copy for a source about to be freed).
     void TakeItems(TEnhancedList& source) {
         if (&source == this) return;

@@ -86,20 +86,5 @@ TEST(EnhancedList, QuickSortOrdersAnyInput) {
     }
 }
 
-TEST(EnhancedList, AssignMakesIndependentCopiesAndKeepsHoles) {
-    TEnhancedList<Entry> source;
-    AddAll(source, {1});
-    source.Add(nullptr);
-    AddAll(source, {3});
-    TEnhancedList<Entry> copy;
-    AddAll(copy, {99});
-    copy.Assign(source);
-    ASSERT_EQ(copy.Count(), 3);
-    EXPECT_EQ(copy.Get(1), nullptr);
-    EXPECT_NE(copy.Get(0), source.Get(0));
-    source.Get(0)->key = 100;
-    EXPECT_EQ(copy.Get(0)->key, 1);
-}
-
 }  // namespace
 }  // namespace hexwarden
