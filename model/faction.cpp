@@ -21,16 +21,6 @@ std::string_view AttitudeName(int attitude) {
     return kAttitudeNames[static_cast<std::size_t>(attitude)];
 }
 
-TVelFaction& TVelFaction::operator=(const TVelFaction& other) {
-    number_ = other.number_;
-    Name = other.Name;
-    Attitude = other.Attitude;
-    Reserved = other.Reserved;
-    Email = other.Email;
-    Colour = other.Colour;
-    return *this;
-}
-
 void TVelFaction::SaveToStream(TKvFileStream& stream) const {
     stream.WriteInt32(Number);
     stream.WriteString(Name);

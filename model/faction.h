@@ -28,9 +28,10 @@ class TVelFaction {
 public:
     TVelFaction() = default;
     TVelFaction(int32_t number, std::string name) : number_(number), Name(std::move(name)) {}
-    TVelFaction(const TVelFaction& other)
-        : number_(other.number_), Name(other.Name), Attitude(other.Attitude), Reserved(other.Reserved), Email(other.Email), Colour(other.Colour) {}
-    TVelFaction& operator=(const TVelFaction& other);
+    // Factions live in their list, which alone may change their numbers; the public Number
+    // reference would point into the source of a copy.
+    TVelFaction(const TVelFaction&) = delete;
+    TVelFaction& operator=(const TVelFaction&) = delete;
 
 private:
     friend class TVelFactionList;

@@ -14,14 +14,6 @@ constexpr std::size_t kMinRecordBytes = 16;  // three empty texts and the value
 TVelIndexRecord::TVelIndexRecord(std::string_view name, int32_t value, std::string code, std::string_view plural)
     : name_(Capitalise(name)), plural_(Capitalise(plural)), code_(std::move(code)), Value(value) {}
 
-TVelIndexRecord& TVelIndexRecord::operator=(const TVelIndexRecord& other) {
-    name_ = other.name_;
-    plural_ = other.plural_;
-    code_ = other.code_;
-    Value = other.Value;
-    return *this;
-}
-
 void TVelIndexRecord::SaveToStream(TKvFileStream& stream) const {
     stream.WriteString(Name);
     stream.WriteString(Plural);

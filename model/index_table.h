@@ -20,8 +20,10 @@ public:
     TVelIndexRecord() = default;
     // Name and plural are stored capitalised, the code as given.
     TVelIndexRecord(std::string_view name, int32_t value, std::string code, std::string_view plural);
-    TVelIndexRecord(const TVelIndexRecord& other) : name_(other.name_), plural_(other.plural_), code_(other.code_), Value(other.Value) {}
-    TVelIndexRecord& operator=(const TVelIndexRecord& other);
+    // Records live in their list, which alone may change their keys; the public references below
+    // would point into the source of a copy.
+    TVelIndexRecord(const TVelIndexRecord&) = delete;
+    TVelIndexRecord& operator=(const TVelIndexRecord&) = delete;
 
 private:
     friend class TVelIndexList;
