@@ -11,6 +11,7 @@
 #include "import/unit_parser.h"
 #include "import/veldoria_parser.h"
 #include "model/database.h"
+#include "model/terrain_colours.h"
 #include "model/text_rules.h"
 #include "platform/number_text.h"
 
@@ -47,14 +48,14 @@ uint8_t SettlementSizeOf(std::string_view word) {
     return 0;
 }
 
-// The position of a table entry whose code and name are both the word, added when new.
-int32_t RegisterCode(TVelIndexList& table, const std::string& word) {
+// The position of a table entry whose code and name are both the word, added with the value when new.
+int32_t RegisterCode(TVelIndexList& table, const std::string& word, int32_t value) {
     const int32_t known = table.IndexOfCode(word);
-    return known >= 0 ? known : table.AddOrUpdate(word, "", 0, word);
+    return known >= 0 ? known : table.AddOrUpdate(word, "", value, word);
 }
 
 void SetTerrain(TVelHex& hex, TVeldoriaParser& parser, const std::string& word) {
-    const int32_t position = RegisterCode(parser.Database.Terrains, word);
+    const int32_t position = RegisterCode(parser.Database.Terrains, word, static_cast<int32_t>(TerrainColour(word)));
     if (position >= kNoTerrain) {
         // The hex keeps a terrain as a byte; a table this long only comes from a damaged report.
         parser.Log("  Too many terrain types, terrain of hex " + JoinLocation(hex.X, hex.Y, hex.Overworld, true) + " left unknown");
@@ -229,7 +230,7 @@ bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser) {
 
     parser.ReadWord();
     const std::string province = parser.ReadUntil(",.;");
-    hex.Province = RegisterCode(parser.Database.Provinces, province);
+    hex.Province = RegisterCode(parser.Database.Provinces, province, 0);
     if (parser.PrevChar() != '.') {
         hex.SettlementSize = 0;
         if (parser.PeekWord(1) == "contains") {

@@ -1,7 +1,6 @@
 #include "import/turn_import.h"
 
 #include "model/database.h"
-#include "model/terrain_colours.h"
 #include "platform/whole_file.h"
 
 namespace hexwarden {
@@ -11,14 +10,7 @@ void ImportTurnReportText(TVelMain& database, std::string report, OrdersMode ord
     TVeldoriaParser parser(database, status, question);
     parser.OrdersOption = orders;
     parser.LoadFromString(std::move(report));
-    try {
-        parser.Parse();
-    } catch (...) {
-        // What was read stays, so the terrains it named get their colours all the same.
-        ColourUncolouredTerrains(database.Terrains);
-        throw;
-    }
-    ColourUncolouredTerrains(database.Terrains);
+    parser.Parse();
     if (orders == OrdersMode::Clear) {
         for (TVelUnit* unit : database.OwnUnits) unit->Orders.clear();
     }

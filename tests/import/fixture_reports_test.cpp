@@ -266,6 +266,7 @@ TEST_F(GameAReports, IndexTablesHoldCleanNamesAndOnlySkillsAsSkills) {
                                              "ESHI", "SSHI", "WEAT", "EART", "NECR", "DEMO", "ILLU", "ARTI", "COMB", "FARM"}));
     EXPECT_EQ(database.SkillTypes.FindByCode("FORC")->Plural.substr(0, 3), "1: ");
     EXPECT_EQ(database.Terrains.Count(), 10);
+    for (const auto& terrain : database.Terrains) EXPECT_NE(terrain->Value, 0) << terrain->Name;  // none painted black
     EXPECT_EQ(database.Races.Count(), 17);
 }
 
