@@ -171,18 +171,18 @@ ReportFaction TVeldoriaParser::ParseHeader() {
     do {
         const std::string type = ReadWord();
         const auto level = static_cast<uint8_t>(StrToInt(PeekWord(1)));
-        // Martial is war and trade in one, as the newer rules have it.
-        const bool martial = type == "Martial";
-        const std::array<std::string_view, 2> entries = {martial ? "War" : std::string_view(type), martial ? "Trade" : ""};
-        for (std::string_view name : entries) {
-            if (name.empty()) continue;
-            if (name != "War" && name != "Trade" && name != "Magic") {
+        const auto set_level = [&](std::string_view name) {
+            if (TFactionTypeEntry* entry = Database.FactionType(name))
+                entry->Level = level;
+            else
                 Log({"Faction type not stored: ", name});
-                continue;
-            }
-            TFactionTypeEntry entry = Database.GetFactionType(name);
-            entry.Level = level;
-            Database.SetFactionType(name, entry);
+        };
+        // Martial is war and trade in one, as the newer rules have it.
+        if (type == "Martial") {
+            set_level("War");
+            set_level("Trade");
+        } else {
+            set_level(type);
         }
         GetWord(2);
     } while (CurrentWord() != ")");

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "model/default_tables.h"
 #include "model/text_rules.h"
@@ -80,17 +81,24 @@ void TVelMain::Clear() {
     AddDefaultItems();
 }
 
+const TFactionTypeEntry* TVelMain::FactionType(std::string_view name) const {
+    if (name == "War") return &War;
+    if (name == "Trade") return &Trade;
+    if (name == "Magic") return &Magic;
+    return nullptr;
+}
+
+TFactionTypeEntry* TVelMain::FactionType(std::string_view name) {
+    return const_cast<TFactionTypeEntry*>(std::as_const(*this).FactionType(name));
+}
+
 TFactionTypeEntry TVelMain::GetFactionType(std::string_view name) const {
-    if (name == "War") return War;
-    if (name == "Trade") return Trade;
-    if (name == "Magic") return Magic;
-    return {};
+    const TFactionTypeEntry* entry = FactionType(name);
+    return entry ? *entry : TFactionTypeEntry{};
 }
 
 void TVelMain::SetFactionType(std::string_view name, const TFactionTypeEntry& entry) {
-    if (name == "War") War = entry;
-    else if (name == "Trade") Trade = entry;
-    else if (name == "Magic") Magic = entry;
+    if (TFactionTypeEntry* stored = FactionType(name)) *stored = entry;
 }
 
 TVelHex* TVelMain::FindHex(int32_t x, int32_t y, bool overworld) const {

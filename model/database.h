@@ -73,6 +73,9 @@ public:
 
     // Three zeros for any name but "War", "Trade" and "Magic" (exact case).
     TFactionTypeEntry GetFactionType(std::string_view name) const;
+    // The entry of that name ("War", "Trade", "Magic", exact case), or null for any other name.
+    TFactionTypeEntry* FactionType(std::string_view name);
+    const TFactionTypeEntry* FactionType(std::string_view name) const;
     // Any other name is ignored.
     void SetFactionType(std::string_view name, const TFactionTypeEntry& entry);
 
