@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "import/index_names.h"
 #include "import/region_parser.h"
@@ -47,12 +48,12 @@ TFactionTypeEntry* StatusEntryFor(TVelMain& database, std::string_view label) {
 
 void ReadStatusLine(TVeldoriaParser& parser, std::string line) {
     TFileParser reader;
-    reader.LoadFromString(line);
+    reader.LoadFromString(std::move(line));
     const std::string label = reader.ReadUntil(":");
     if (reader.PrevChar() != ':') return;
     TFactionTypeEntry* entry = StatusEntryFor(parser.Database, label);
     if (entry == nullptr) {
-        parser.Log({"Faction status not stored: ", line});
+        parser.Log({"Faction status not stored: ", reader.Text()});
         return;
     }
     // Counts above 255 keep their low byte, as the data file stores them.
