@@ -40,4 +40,23 @@ private:
     bool help_ = false;
 };
 
+// A "--no-NAME" switch that turns one on/off field of an options struct off.
+template <typename Options>
+struct OffSwitch {
+    const char* option;
+    bool Options::*field;
+};
+
+template <typename Options, std::size_t N>
+void AddOffSwitchFlags(const OffSwitch<Options> (&switches)[N], std::set<std::string>& flags) {
+    for (const OffSwitch<Options>& entry : switches) flags.insert(entry.option);
+}
+
+template <typename Options, std::size_t N>
+void ApplyOffSwitches(const OffSwitch<Options> (&switches)[N], const Arguments& arguments, Options& options) {
+    for (const OffSwitch<Options>& entry : switches) {
+        if (arguments.Has(entry.option)) options.*entry.field = false;
+    }
+}
+
 }  // namespace hexwarden::cli

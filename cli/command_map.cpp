@@ -32,12 +32,7 @@ std::optional<Corner> OptionalCorner(const Arguments& arguments, const std::stri
 }
 
 // Each --no-<field> switch clears one field of the export.
-struct FieldSwitch {
-    const char* option;
-    bool MapExportOptions::*field;
-};
-
-constexpr FieldSwitch kFieldSwitches[] = {
+constexpr OffSwitch<MapExportOptions> kFieldSwitches[] = {
     {"no-province", &MapExportOptions::ExportProvince},
     {"no-peasants", &MapExportOptions::ExportPeasants},
     {"no-cities", &MapExportOptions::ExportCities},
@@ -66,7 +61,7 @@ Command ExportMapCommand() {
         "--units also writes the units' faction, items, troops, skills and flags.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags = {"confirmed-only", "gates", "structures", "units"};
-        for (const auto& field_switch : kFieldSwitches) flags.insert(field_switch.option);
+        AddOffSwitchFlags(kFieldSwitches, flags);
         auto arguments = ParseCommandLine(words, usage, {"db", "level", "from", "to"}, flags);
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
@@ -86,9 +81,7 @@ Command ExportMapCommand() {
         options.EndX = end.x;
         options.EndY = end.y;
         options.ConfirmedOnly = arguments->Has("confirmed-only");
-        for (const auto& field_switch : kFieldSwitches) {
-            if (arguments->Has(field_switch.option)) options.*field_switch.field = false;
-        }
+        ApplyOffSwitches(kFieldSwitches, *arguments, options);
         options.ExportGates = arguments->Has("gates");
         options.ExportStructures = arguments->Has("structures");
         options.ExportUnits = arguments->Has("units");

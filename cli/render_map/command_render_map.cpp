@@ -18,12 +18,7 @@ namespace hexwarden::cli {
 
 namespace {
 
-struct DisplaySwitch {
-    const char* option;
-    bool MapViewOptions::*field;
-};
-
-constexpr DisplaySwitch kDisplaySwitches[] = {
+constexpr OffSwitch<MapViewOptions> kDisplaySwitches[] = {
     {"no-unconfirmed", &MapViewOptions::ShowUnconfirmed}, {"no-grid", &MapViewOptions::ShowGrid},
     {"no-cities", &MapViewOptions::ShowCities},           {"no-gates", &MapViewOptions::ShowGates},
     {"no-shafts", &MapViewOptions::ShowShafts},           {"no-tags", &MapViewOptions::ShowTags},
@@ -76,7 +71,7 @@ Command RenderMapCommand() {
         "the last TURNS turns of it when given. Images above 400 million pixels are refused.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags;
-        for (const auto& display_switch : kDisplaySwitches) flags.insert(display_switch.option);
+        AddOffSwitchFlags(kDisplaySwitches, flags);
         auto arguments = ParseCommandLine(words, usage, {"db", "level", "zoom", "wedges", "track"}, flags);
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
@@ -85,9 +80,7 @@ Command RenderMapCommand() {
         const int32_t zoom =
             Number(arguments->Value("zoom", std::to_string(kDefaultMapZoom)), "zoom", 1, kMaxMapZoom);
         MapViewOptions options;
-        for (const auto& display_switch : kDisplaySwitches) {
-            if (arguments->Has(display_switch.option)) options.*display_switch.field = false;
-        }
+        ApplyOffSwitches(kDisplaySwitches, *arguments, options);
         if (arguments->Has("wedges")) ReadWedges(arguments->Value("wedges"), options);
 
         TVelMain& database = CommandDatabase();
