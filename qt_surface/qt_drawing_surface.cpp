@@ -450,28 +450,42 @@ bool QtDrawingSurface::WriteShape(int kind, std::span<const Point> points, bool 
     if (shape == nullptr) return false;
     const uint32_t colour = with_pen ? pen_.colour : brush_.colour;
     const bool xor_pen = with_pen && pen_.mode == PenMode::Xor;
-    if (target_ && !xor_pen) {
-        const Target& target = *target_;
-        const int64_t origin_x = int64_t{points[0].x} + target.dx;
-        const int64_t origin_y = int64_t{points[0].y} + target.dy;
-        const Rect& bounds = shape->bounds;
-        if (origin_x + bounds.left >= target.clip.left && origin_x + bounds.right <= target.clip.right &&
-            origin_y + bounds.top >= target.clip.top && origin_y + bounds.bottom <= target.clip.bottom) {
-            // Wholly inside the clip, as nearly every hex of a paint is.
-            const uint32_t argb = Argb(colour);
-            const qsizetype row_pixels = target.stride / 4;
-            uint32_t* origin = reinterpret_cast<uint32_t*>(target.bits) + origin_y * row_pixels + origin_x;
-            for (const Span& span : shape->spans) {
-                uint32_t* row = origin + span.y * row_pixels;
-                std::fill(row + span.x0, row + span.x1, argb);
-            }
-            return true;
+    if (!target_) {
+        for (const Span& span : shape->spans) {
+            const int64_t y = int64_t{points[0].y} + span.y;
+            FillPixels(ClampedRect(int64_t{points[0].x} + span.x0, y, int64_t{points[0].x} + span.x1, y + 1), colour,
+                       xor_pen);
         }
+        return true;
+    }
+    const Target& target = *target_;
+    const uint32_t argb = Argb(colour);
+    const int64_t origin_x = int64_t{points[0].x} + target.dx;
+    const int64_t origin_y = int64_t{points[0].y} + target.dy;
+    const Rect& bounds = shape->bounds;
+    if (!xor_pen && origin_x + bounds.left >= target.clip.left && origin_x + bounds.right <= target.clip.right &&
+        origin_y + bounds.top >= target.clip.top && origin_y + bounds.bottom <= target.clip.bottom) {
+        // Wholly inside the clip, as nearly every hex of a paint is.
+        const qsizetype row_pixels = target.stride / 4;
+        uint32_t* origin = reinterpret_cast<uint32_t*>(target.bits) + origin_y * row_pixels + origin_x;
+        for (const Span& span : shape->spans) {
+            uint32_t* row = origin + span.y * row_pixels;
+            std::fill(row + span.x0, row + span.x1, argb);
+        }
+        return true;
     }
     for (const Span& span : shape->spans) {
-        const int64_t y = int64_t{points[0].y} + span.y;
-        FillPixels(ClampedRect(int64_t{points[0].x} + span.x0, y, int64_t{points[0].x} + span.x1, y + 1), colour,
-                   xor_pen);
+        const int64_t y = origin_y + span.y;
+        if (y < target.clip.top || y >= target.clip.bottom) continue;
+        const int64_t x0 = std::max<int64_t>(origin_x + span.x0, target.clip.left);
+        const int64_t x1 = std::min<int64_t>(origin_x + span.x1, target.clip.right);
+        if (x0 >= x1) continue;
+        auto* row = reinterpret_cast<uint32_t*>(target.bits + y * target.stride);
+        if (xor_pen) {
+            for (int64_t x = x0; x < x1; ++x) row[x] ^= argb & 0x00FFFFFFu;
+        } else {
+            std::fill(row + x0, row + x1, argb);
+        }
     }
     return true;
 }
