@@ -1,0 +1,25 @@
+#include "model/record_keys.h"
+
+#include "model/database.h"
+
+namespace hexwarden {
+
+HexKey HexKey::Of(const TVelHex& hex) { return {hex.X, hex.Y, LevelOf(hex.Overworld)}; }
+
+TVelHex* HexKey::Find(const TVelMain& main) const { return main.FindHex(X, Y, IsOverworld(Where)); }
+
+UnitKey UnitKey::Of(const TVelUnit& unit) { return {unit.Number}; }
+
+TVelUnit* UnitKey::Find(const TVelMain& main) const {
+    if (TVelUnit* unit = main.Units.FindByNumber(Number)) return unit;
+    return main.LostUnits.FindByNumber(Number);
+}
+
+TVelFaction* FactionKey::Find(const TVelMain& main) const { return main.Factions.FindByNumber(Number); }
+
+TVelBuilding* StructureKey::Find(const TVelMain& main) const {
+    const TVelHex* hex = Hex.Find(main);
+    return hex == nullptr ? nullptr : hex->Structures.FindByNumber(Number);
+}
+
+}  // namespace hexwarden

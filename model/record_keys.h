@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+namespace hexwarden {
+
+class TVelBuilding;
+class TVelFaction;
+class TVelHex;
+class TVelMain;
+class TVelUnit;
+
+enum class Level { Overworld, Underworld };
+
+constexpr Level LevelOf(bool overworld) { return overworld ? Level::Overworld : Level::Underworld; }
+constexpr bool IsOverworld(Level level) { return level == Level::Overworld; }
+
+// Keys name a record so that it can be found again after the database has changed: an import
+// replaces hexes and units, and New and Open free everything. Windows, list rows and menu entries
+// keep keys; a record pointer found through one lives no longer than the call that found it.
+
+// A hex: its place on a level.
+struct HexKey {
+    int32_t X = 0;
+    int32_t Y = 0;
+    Level Where = Level::Overworld;
+
+    static HexKey Of(const TVelHex& hex);
+    TVelHex* Find(const TVelMain& main) const;
+    friend bool operator==(const HexKey&, const HexKey&) = default;
+};
+
+// A unit, by number: the one in Units, or else a unit lost this turn.
+struct UnitKey {
+    int32_t Number = 0;
+
+    static UnitKey Of(const TVelUnit& unit);
+    TVelUnit* Find(const TVelMain& main) const;
+    friend bool operator==(const UnitKey&, const UnitKey&) = default;
+};
+
+struct FactionKey {
+    int32_t Number = 0;
+
+    TVelFaction* Find(const TVelMain& main) const;
+    friend bool operator==(const FactionKey&, const FactionKey&) = default;
+};
+
+// A structure: its hex and its number there.
+struct StructureKey {
+    HexKey Hex;
+    int32_t Number = 0;
+
+    TVelBuilding* Find(const TVelMain& main) const;
+    friend bool operator==(const StructureKey&, const StructureKey&) = default;
+};
+
+}  // namespace hexwarden

@@ -1,0 +1,48 @@
+#include "windows/basic_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hexwarden {
+
+TfrmTBasic::TfrmTBasic(QWidget* parent) : QDialog(parent), pnlTTop_(new QWidget(this)), pnlTBottom_(new QWidget(this)) {
+    setWindowFlag(Qt::Window);
+    setWindowTitle(QStringLiteral("Basic Template"));
+    resize(452, 309);
+    pnlTTop_->setObjectName(QStringLiteral("pnlTTop"));
+    pnlTBottom_->setObjectName(QStringLiteral("pnlTBottom"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlTTop_, 1);
+    layout->addWidget(pnlTBottom_);
+    pnlTBottom_->setFixedHeight(31);
+    buttons_ = new QHBoxLayout(pnlTBottom_);
+    buttons_->setContentsMargins(4, 3, 4, 3);
+    buttons_->addStretch(1);
+}
+
+QPushButton* TfrmTBasic::AddButton(const QString& caption, const char* name) {
+    auto* button = new QPushButton(caption, pnlTBottom_);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the lists and editors, not to a default button.
+    button->setAutoDefault(false);
+    buttons_->addWidget(button);
+    return button;
+}
+
+TfrmTBasicList::TfrmTBasicList(QWidget* parent, std::vector<ListColumn> columns)
+    : TfrmTBasic(parent), treeList_(new TTreeList(std::move(columns))) {
+    auto* pnlTTree = new QWidget(pnlTTop());
+    pnlTTree->setObjectName(QStringLiteral("pnlTTree"));
+    auto* tree_layout = new QVBoxLayout(pnlTTree);
+    tree_layout->setContentsMargins(6, 6, 6, 6);
+    tree_layout->addWidget(treeList_);
+    treeList_->setObjectName(QStringLiteral("treeList"));
+    auto* top_layout = new QVBoxLayout(pnlTTop());
+    top_layout->setContentsMargins(0, 0, 0, 0);
+    top_layout->addWidget(pnlTTree);
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,20 @@
+#include "windows/editor_text.h"
+
+#include "qt_surface/qt_text.h"
+
+namespace hexwarden {
+
+QString ToEditorText(std::string_view stored) {
+    QString text = ToQString(stored);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+std::string FromEditorText(const QString& text) {
+    QString stored = text;
+    stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return FromQString(stored);
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,81 @@
+#include "windows/information_windows.h"
+
+#include "windows/centre_form.h"
+#include "windows/faction_window.h"
+#include "windows/hex_window.h"
+#include "windows/structure_window.h"
+#include "windows/unit_window.h"
+
+namespace hexwarden {
+
+InformationWindows::InformationWindows(TVelMain& main, TRecordsNotice& notice, QWidget* owner,
+                                       const WindowMenus& menus)
+    : QObject(owner),
+      Hexes(menus.Hexes),
+      Units(menus.Units),
+      Factions(menus.Factions),
+      Structures(menus.Structures),
+      main_(main),
+      notice_(notice),
+      owner_(owner) {
+    connect(&notice_, &TRecordsNotice::EditsWanted, this, &InformationWindows::WriteBackAll);
+    // While the records change, the windows take no input: what they would act on may be half gone.
+    connect(&notice_, &TRecordsNotice::RecordsAboutToChange, this, [this] {
+        for (TFormList* registry : Registries()) {
+            for (TfrmRecordWindow* form : registry->Forms()) form->setEnabled(false);
+        }
+    });
+    connect(&notice_, &TRecordsNotice::RecordsChanged, this, &InformationWindows::RefillAll);
+}
+
+InformationWindows::~InformationWindows() {
+    for (TFormList* registry : Registries()) {
+        while (!registry->Forms().empty()) delete registry->Forms().back();
+    }
+}
+
+template <typename Window, typename Key>
+void InformationWindows::ShowFor(TRecordFormList<Window, Key>& registry, const Key& key, QWidget* parent) {
+    if (Window* open = registry.FindForm(key)) {
+        BringForward(open);
+        return;
+    }
+    auto* window = new Window(*this, key);
+    if (!window->Refill()) {
+        delete window;
+        return;
+    }
+    connect(window, &QObject::destroyed, this, [&registry, window] { registry.RemoveForm(window); });
+    registry.AddForm(window);
+    CentreForm(window, parent);
+    BringForward(window);
+}
+
+void InformationWindows::ShowHex(const HexKey& key, QWidget* parent) { ShowFor(Hexes, key, parent); }
+void InformationWindows::ShowUnit(const UnitKey& key, QWidget* parent) { ShowFor(Units, key, parent); }
+void InformationWindows::ShowFaction(const FactionKey& key, QWidget* parent) { ShowFor(Factions, key, parent); }
+void InformationWindows::ShowStructure(const StructureKey& key, QWidget* parent) {
+    ShowFor(Structures, key, parent);
+}
+
+std::array<TFormList*, 4> InformationWindows::Registries() { return {&Hexes, &Units, &Factions, &Structures}; }
+
+void InformationWindows::WriteBackAll() {
+    for (TFormList* registry : Registries()) {
+        for (TfrmRecordWindow* form : registry->Forms()) form->WriteBack();
+    }
+}
+
+void InformationWindows::RefillAll() {
+    for (TFormList* registry : Registries()) {
+        // A window whose record is gone closes; closing it takes it out of the list being walked.
+        const std::vector<TfrmRecordWindow*> forms = registry->Forms();
+        for (TfrmRecordWindow* form : forms) {
+            form->setEnabled(true);
+            if (!form->Refill()) delete form;
+        }
+        registry->RebuildMenu();
+    }
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,29 @@
+#include "windows/record_window.h"
+
+#include <QCloseEvent>
+
+#include "windows/information_windows.h"
+
+namespace hexwarden {
+
+TfrmRecordWindow::TfrmRecordWindow(InformationWindows& windows) : TfrmTBasic(windows.Owner()), windows_(windows) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+}
+
+TVelMain& TfrmRecordWindow::Main() const { return windows_.Main(); }
+
+void TfrmRecordWindow::closeEvent(QCloseEvent* event) {
+    WriteBack();
+    event->accept();
+}
+
+void TfrmRecordWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) WriteBack();
+    TfrmTBasic::changeEvent(event);
+}
+
+// Escape closes the window the way its close box does.
+void TfrmRecordWindow::reject() { close(); }
+
+}  // namespace hexwarden

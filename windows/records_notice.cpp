@@ -1,0 +1,17 @@
+#include "windows/records_notice.h"
+
+namespace hexwarden {
+
+void TRecordsNotice::BeginChange() {
+    // A change inside a change (a nested event loop starting a command) is part of the outer one.
+    if (depth_++ > 0) return;
+    emit EditsWanted();
+    emit RecordsAboutToChange();
+}
+
+void TRecordsNotice::EndChange(RecordChange kind) {
+    if (--depth_ > 0) return;
+    emit RecordsChanged(kind);
+}
+
+}  // namespace hexwarden

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <exception>
+#include <utility>
+
+namespace hexwarden {
+
+// What changed in the database, for listeners that need not redo everything.
+enum class RecordChange {
+    Cleared,          // New: every record is gone
+    Loaded,           // Open: every record was replaced
+    TurnImported,     // hexes and units replaced, factions and tables grown
+    MapDataImported,  // hexes and structures merged
+    FactionsImported, // faction names and numbers
+    MarkersChanged,   // a marker added or removed
+};
+
+// The one notice every window follows around a change of the database's records. Before a change
+// open windows write back what the user typed (EditsWanted) and stop using what they showed
+// (RecordsAboutToChange); after it they find their records again by key and refill.
+class TRecordsNotice : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Runs change between the signals; RecordsChanged follows also when the change throws, since
+    // what it did before the error stays in the database.
+    template <typename Work>
+    void Change(RecordChange kind, Work&& change) {
+        BeginChange();
+        try {
+            std::forward<Work>(change)();
+        } catch (...) {
+            EndChange(kind);
+            throw;
+        }
+        EndChange(kind);
+    }
+
+    // Asks open windows to write back what the user typed, before the database is read as a whole
+    // (a save, the orders file).
+    void CommitEdits() { emit EditsWanted(); }
+
+    bool Changing() const { return depth_ > 0; }
+
+signals:
+    void EditsWanted();
+    void RecordsAboutToChange();
+    void RecordsChanged(RecordChange kind);
+
+private:
+    void BeginChange();
+    void EndChange(RecordChange kind);
+
+    int depth_ = 0;
+};
+
+}  // namespace hexwarden
