@@ -35,6 +35,7 @@
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
 #include "windows/import_options_dialog.h"
+#include "windows/information_windows.h"
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
 #include "windows/map_window.h"
@@ -42,6 +43,7 @@
 #include "windows/message_boxes.h"
 #include "windows/parse_status_window.h"
 #include "windows/plain_unit_list.h"
+#include "windows/records_notice.h"
 #include "qt_surface/qt_text.h"
 
 namespace hexwarden {
@@ -102,6 +104,8 @@ TfrmMain::TfrmMain(std::filesystem::path settings_file, QWidget* parent)
     : QMainWindow(parent), settings_file_(std::move(settings_file)) {
     setWindowTitle(kTitle);
     setAcceptDrops(true);
+    notice_ = new TRecordsNotice(this);
+    connect(notice_, &TRecordsNotice::RecordsChanged, this, &TfrmMain::RecordsChanged);
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -127,7 +131,9 @@ TfrmMain::TfrmMain(std::filesystem::path settings_file, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
-    // The map windows and the overview read the database, which goes before the child widgets do.
+    // The information windows, the map windows and the overview read the database, which goes
+    // before the child widgets do.
+    delete windows_;
     for (TfrmMap* map : MapWindows()) delete map;
     delete overview_;
 }
@@ -233,11 +239,16 @@ void TfrmMain::CreateMenus() {
                                                               {"&Hex Details", "mnuWinHexes"},
                                                               {"&Structure Details", "mnuWinStructures"},
                                                               {"&Unit Details", "mnuWinUnits"}};
+    std::vector<QMenu*> submenus;
     for (const auto& [caption, name] : registries) {
         QMenu* submenu = windows->addMenu(QString::fromLatin1(caption));
         submenu->menuAction()->setObjectName(QString::fromLatin1(name));
-        submenu->setEnabled(false);
+        submenus.push_back(submenu);
     }
+    windows_ = new InformationWindows(database_, *notice_, this,
+                                      {.Hexes = submenus[1], .Units = submenus[3], .Factions = submenus[0],
+                                       .Structures = submenus[2]});
+    windows_->TrackUnit = [this](int32_t unit, QWidget*) { TrackUnitOnMap(unit); };
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     AddDisabled(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents");
@@ -330,6 +341,9 @@ TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
     mdi_->addSubWindow(map);
     map->SetOverworld(overworld);
     connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::ShowMarkers);
+    connect(map, &TfrmMap::HexDetailsRequested, this, [this, map](int32_t x, int32_t y, bool on_overworld) {
+        windows_->ShowHex({x, y, LevelOf(on_overworld)}, map);
+    });
     if (maximised) {
         map->showMaximized();
     } else {
@@ -391,7 +405,7 @@ void TfrmMain::FillMarkersPage() {
     for (int32_t i = 0; i < database_.Markers.Count(); ++i) {
         const TVelMapMarker* marker = database_.Markers.Get(i);
         if (marker == nullptr) continue;
-        lstMarkers_->AddRow(ToQString(marker->Text), {marker->X, marker->Y, marker->Overworld}, marker);
+        lstMarkers_->AddRow(ToQString(marker->Text), {marker->X, marker->Y, marker->Overworld}, i);
     }
     lstMarkers_->SortOnNames();
 }
@@ -406,13 +420,7 @@ void TfrmMain::UpdateCaption() { setWindowTitle(ToQString(MainCaption(database_)
 void TfrmMain::NewData() {
     if (Prompts().Confirm(this, QStringLiteral("Clear all current data?"), false) != Answer::Yes) return;
     CloseAllMaps();
-    database_.Clear();
-    FillCitiesPage();
-    FillGatesPage();
-    FillMarkersPage();
-    // The overview must not go on showing the data just cleared.
-    RefreshMaps();
-    setWindowTitle(kTitle);
+    notice_->Change(RecordChange::Cleared, [this] { database_.Clear(); });
     DataFileName.clear();
 }
 
@@ -425,16 +433,10 @@ void TfrmMain::OpenData() {
 void TfrmMain::LoadDataFile(const std::string& file_name) {
     PromptsMessageSink messages(this);
     bool opened = false;
-    RunBusy([&] { opened = LoadFromFile(database_, file_name, messages); });
-    UpdateUnitMenus();
+    RunBusy([&] { notice_->Change(RecordChange::Loaded, [&] { opened = LoadFromFile(database_, file_name, messages); }); });
     // A file that could not be read whole is not taken as the file to save to: "Save" would
     // overwrite it with the part that was read.
     DataFileName = opened ? file_name : std::string();
-    RefreshMaps();
-    FillCitiesPage();
-    FillGatesPage();
-    FillMarkersPage();
-    UpdateCaption();
     if (opened) {
         Recent.Add(file_name);
         UpdateRecentMenu();
@@ -442,6 +444,7 @@ void TfrmMain::LoadDataFile(const std::string& file_name) {
 }
 
 bool TfrmMain::SaveData() {
+    notice_->CommitEdits();
     if (DataFileName.empty()) return SaveDataAs();
     PromptsMessageSink messages(this);
     bool saved = false;
@@ -454,6 +457,7 @@ bool TfrmMain::SaveData() {
 }
 
 bool TfrmMain::SaveDataAs() {
+    notice_->CommitEdits();
     const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
     const QString file = Prompts().SaveFileName(this, QStringLiteral("Save Data"), preset, kDataFilter,
                                                 QStringLiteral("hwd"));
@@ -493,14 +497,12 @@ void TfrmMain::ImportTurnFiles(const QStringList& file_names) {
 
 bool TfrmMain::ImportTurnFile(const std::string& file_name, OrdersMode orders) {
     parse_status_->Start(this, import_options_->ShowParseStatus());
-    const bool imported =
-        RunBusy([&] { ImportTurnReport(database_, file_name, orders, *parse_status_, *item_type_); });
+    // Also after a failure the windows follow: what the report gave up to the error stays.
+    const bool imported = RunBusy([&] {
+        notice_->Change(RecordChange::TurnImported,
+                        [&] { ImportTurnReport(database_, file_name, orders, *parse_status_, *item_type_); });
+    });
     parse_status_->Finish();
-    // Also after a failure: what the report gave up to the error stays in the database.
-    RefreshMaps();
-    FillCitiesPage();
-    FillGatesPage();
-    UpdateCaption();
     return imported;
 }
 
@@ -508,7 +510,10 @@ void TfrmMain::ImportFactions() {
     const QString file = AskOpenTextFile(QStringLiteral("Import Factions"));
     if (file.isEmpty()) return;
     int32_t count = 0;
-    if (RunBusy([&] { count = hexwarden::ImportFactions(database_.Factions, FromQString(file)); })) {
+    if (RunBusy([&] {
+            notice_->Change(RecordChange::FactionsImported,
+                            [&] { count = hexwarden::ImportFactions(database_.Factions, FromQString(file)); });
+        })) {
         Prompts().ShowInformation(this, ToQString(ImportedFactionsMessage(count)));
     }
 }
@@ -517,14 +522,16 @@ void TfrmMain::ImportMapData() {
     const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Data"), {}, kTextFilter);
     if (file.isEmpty()) return;
     std::string message;
-    const bool imported = RunBusy([&] { message = hexwarden::ImportMapData(database_, FromQString(file)); });
-    RefreshMaps();
-    FillCitiesPage();
-    FillGatesPage();
+    const bool imported = RunBusy([&] {
+        notice_->Change(RecordChange::MapDataImported,
+                        [&] { message = hexwarden::ImportMapData(database_, FromQString(file)); });
+    });
     if (imported) Prompts().ShowInformation(this, ToQString(message));
 }
 
 void TfrmMain::GenerateOrders() {
+    // Orders typed in open unit windows go into the file.
+    notice_->CommitEdits();
     const std::vector<const TVelUnit*> without_orders = UnitsWithoutOrders(database_.OwnUnits);
     if (!without_orders.empty()) ShowUnitList(this, QStringLiteral("Units without Orders"), without_orders);
     const QString file = Prompts().SaveFileName(this, QStringLiteral("Generate Orders"), ToQString(Presets.Orders),
@@ -584,13 +591,37 @@ void TfrmMain::CentreOnPlace(const MapPlace& place) {
 void TfrmMain::AddMarker() {
     std::unique_ptr<TVelMapMarker> marker = NewMarker(this);
     if (!marker) return;
-    database_.Markers.Add(std::move(marker));
-    ShowMarkers();
+    notice_->Change(RecordChange::MarkersChanged, [&] { database_.Markers.Add(std::move(marker)); });
 }
 
-void TfrmMain::ShowMarkers() {
+void TfrmMain::ShowMarkers() { notice_->Announce(RecordChange::MarkersChanged); }
+
+void TfrmMain::RecordsChanged(RecordChange kind) {
+    if (kind == RecordChange::MarkersChanged) {
+        FillMarkersPage();
+        RepaintMaps();
+        return;
+    }
+    RefreshMaps();
+    FillCitiesPage();
+    FillGatesPage();
     FillMarkersPage();
-    RepaintMaps();
+    UpdateUnitMenus();
+    if (kind == RecordChange::Cleared) {
+        setWindowTitle(kTitle);
+    } else {
+        UpdateCaption();
+    }
+}
+
+void TfrmMain::TrackUnitOnMap(int32_t unit) {
+    auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow());
+    if (map == nullptr) {
+        const std::vector<TfrmMap*> maps = MapWindows();
+        const TVelUnit* record = UnitKey{unit}.Find(database_);
+        map = maps.empty() ? OpenMapWindow(record == nullptr || record->Overworld, true) : maps.front();
+    }
+    map->TrackUnit(unit);
 }
 
 void TfrmMain::RepaintMaps() {
@@ -600,10 +631,11 @@ void TfrmMain::RepaintMaps() {
 void TfrmMain::RemoveMarker() {
     QTreeWidgetItem* row = lstMarkers_->currentItem();
     if (row == nullptr) return;
+    const int32_t position = TPlaceList::PositionOf(*row);
     if (Prompts().Confirm(this, QStringLiteral("Delete this marker?"), false) != Answer::Yes) return;
-    database_.Markers.Remove(static_cast<const TVelMapMarker*>(TPlaceList::RecordOf(*row)));
-    delete row;
-    RepaintMaps();
+    const TVelMapMarker* marker = database_.Markers.Get(position);
+    if (marker == nullptr) return;
+    notice_->Change(RecordChange::MarkersChanged, [&] { database_.Markers.Remove(marker); });
 }
 
 void TfrmMain::Start(const std::string& data_file) {
@@ -617,6 +649,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    notice_->CommitEdits();
     const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
     if (answer == Answer::Cancel) {
         event->ignore();

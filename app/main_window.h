@@ -21,7 +21,10 @@ class QTabWidget;
 namespace hexwarden {
 
 struct MapPlace;
+class InformationWindows;
 class TPlaceList;
+class TRecordsNotice;
+enum class RecordChange;
 class TfrmGetItemType;
 class TfrmImportOptions;
 class TfrmMap;
@@ -47,6 +50,9 @@ public:
 
     TVelMain& Database() { return database_; }
     const TVelMain& Database() const { return database_; }
+    // Every change of the database's records goes through the notice.
+    TRecordsNotice& Notice() const { return *notice_; }
+    InformationWindows& InfoWindows() const { return *windows_; }
     std::string DataFileName;
     std::string FactionPassword;
     DialogPresets Presets;
@@ -112,6 +118,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // After every change of the records: maps, overview, pages, menus and caption follow.
+    void RecordsChanged(RecordChange kind);
+    void TrackUnitOnMap(int32_t unit);
     void RepaintMaps();
     // The shared open dialog ("dlgOpen") with the given title; remembers the file chosen.
     QString AskOpenTextFile(const QString& title);
@@ -123,6 +132,8 @@ private:
     bool RunBusy(Work&& work);
     std::filesystem::path settings_file_;
     TVelMain database_;
+    TRecordsNotice* notice_ = nullptr;
+    InformationWindows* windows_ = nullptr;
     // A long operation is running; the status window lets events through meanwhile.
     bool busy_ = false;
 

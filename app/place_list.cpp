@@ -9,7 +9,7 @@
 namespace hexwarden {
 namespace {
 
-enum Role { kXRole = Qt::UserRole, kYRole, kOverworldRole, kRecordRole, kNumericRole };
+enum Role { kXRole = Qt::UserRole, kYRole, kOverworldRole, kPositionRole, kNumericRole };
 
 class PlaceRow : public QTreeWidgetItem {
 public:
@@ -48,14 +48,14 @@ TPlaceList::TPlaceList(const QString& name_heading, bool numeric_names, QWidget*
     });
 }
 
-QTreeWidgetItem* TPlaceList::AddRow(const QString& name, const MapPlace& place, const void* record) {
+QTreeWidgetItem* TPlaceList::AddRow(const QString& name, const MapPlace& place, int32_t position) {
     // Sorting while filling would sort on every row.
     setSortingEnabled(false);
     auto* row = new PlaceRow(this, {name, ToQString(FormatLocation(place.X, place.Y, place.Overworld, true))});
     row->setData(0, kXRole, place.X);
     row->setData(0, kYRole, place.Y);
     row->setData(0, kOverworldRole, place.Overworld);
-    row->setData(0, kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
+    row->setData(0, kPositionRole, position);
     row->setData(0, kNumericRole, numeric_names_);
     return row;
 }
@@ -69,8 +69,6 @@ MapPlace TPlaceList::PlaceOf(const QTreeWidgetItem& row) {
     return {row.data(0, kXRole).toInt(), row.data(0, kYRole).toInt(), row.data(0, kOverworldRole).toBool()};
 }
 
-const void* TPlaceList::RecordOf(const QTreeWidgetItem& row) {
-    return reinterpret_cast<const void*>(row.data(0, kRecordRole).value<quintptr>());
-}
+int32_t TPlaceList::PositionOf(const QTreeWidgetItem& row) { return row.data(0, kPositionRole).toInt(); }
 
 }  // namespace hexwarden

@@ -22,11 +22,12 @@ public:
     TPlaceList(const QString& name_heading, bool numeric_names, QWidget* parent = nullptr);
 
     // Rows are added unsorted; SortOnNames puts them in order once the list is filled.
-    QTreeWidgetItem* AddRow(const QString& name, const MapPlace& place, const void* record = nullptr);
+    // position: where the row's record stands in its database list (markers), -1 for none.
+    QTreeWidgetItem* AddRow(const QString& name, const MapPlace& place, int32_t position = -1);
     void SortOnNames();
 
     static MapPlace PlaceOf(const QTreeWidgetItem& row);
-    static const void* RecordOf(const QTreeWidgetItem& row);
+    static int32_t PositionOf(const QTreeWidgetItem& row);
 
 signals:
     // A row was double-clicked.

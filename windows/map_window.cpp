@@ -439,8 +439,10 @@ void TfrmMap::mnuCentreOnHexClick() {
     CentreOnHex(at.X, at.Y, IsOverworld(), true);
 }
 
-void TfrmMap::mnuTrackUnitClick() {
-    if (TfrmTrackUnit::Execute(this, main_, options_)) RepaintMap();
+void TfrmMap::mnuTrackUnitClick() { TrackUnit(std::nullopt); }
+
+void TfrmMap::TrackUnit(std::optional<int32_t> unit) {
+    if (TfrmTrackUnit::Execute(this, main_, options_, unit)) RepaintMap();
 }
 
 void TfrmMap::mnuExportMapImageClick() {

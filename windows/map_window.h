@@ -54,6 +54,8 @@ public:
     void LoadSettings(const ProfileFile& file, const std::string& section);
 
     void RepaintMap();
+    // The track unit dialog, proposing that unit when given.
+    void TrackUnit(std::optional<int32_t> unit);
 
     int32_t Zoom() const { return map_.Zoom(); }
     void ZoomIn();

@@ -38,6 +38,11 @@ public:
         EndChange(kind);
     }
 
+    // For a change already made (a marker a map window added).
+    void Announce(RecordChange kind) {
+        Change(kind, [] {});
+    }
+
     // Asks open windows to write back what the user typed, before the database is read as a whole
     // (a save, the orders file).
     void CommitEdits() { emit EditsWanted(); }

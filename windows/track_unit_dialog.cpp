@@ -99,9 +99,11 @@ void TfrmTrackUnit::btnSelectUnitClick() {
     if (number != 0) ShowUnit(number);
 }
 
-bool TfrmTrackUnit::Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options) {
+bool TfrmTrackUnit::Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options,
+                            std::optional<int32_t> unit) {
     TfrmTrackUnit dialog(owner, main);
     dialog.ShowTrack(options);
+    if (unit) dialog.ShowUnit(*unit);
     CentreForm(&dialog, owner);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.StoreTrack(options);

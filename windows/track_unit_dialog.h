@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -20,8 +21,10 @@ class TfrmTrackUnit : public QDialog {
 public:
     TfrmTrackUnit(QWidget* owner, const TVelMain& main);
 
-    // Runs the dialog on the track of `options`; true, with the track changed, when accepted.
-    static bool Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options);
+    // Runs the dialog on the track of `options`, proposing `unit` instead of the tracked one when
+    // given; true, with the track changed, when accepted.
+    static bool Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options,
+                        std::optional<int32_t> unit = std::nullopt);
 
     void ShowTrack(const MapViewOptions& options);
     // The unit (0 when none or no longer known), the turn count (-1 for all turns) and the switch.
