@@ -12,6 +12,7 @@
 #include "app/place_list.h"
 #include "platform/message_sink.h"
 #include "storage/data_file.h"
+#include "tests/desktop/modal_answerer.h"
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
 #include "tests/support/fixtures.h"
@@ -24,34 +25,13 @@ namespace hexwarden {
 namespace {
 
 using testing::MakeHex;
+using testing::ModalAnswerer;
 using testing::ScratchDir;
 using testing::ScriptedPrompts;
 
 class FailOnError : public MessageSink {
 public:
     void ShowError(const std::string& message) override { ADD_FAILURE() << message; }
-};
-
-// Answers the modal windows of an import while it runs: OK to the options, "A Race or Creature"
-// to every item-type question.
-class ModalAnswerer {
-public:
-    ModalAnswerer() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* question = qobject_cast<TfrmGetItemType*>(modal)) {
-                ++questions;
-                question->findChild<QPushButton*>(QStringLiteral("btnRace"))->click();
-            } else if (auto* options = qobject_cast<TfrmImportOptions*>(modal)) {
-                options->accept();
-            }
-        });
-        timer_.start(5);
-    }
-    int questions = 0;
-
-private:
-    QTimer timer_;
 };
 
 // A data file with cities, gates and a marker on both levels.
@@ -102,39 +82,6 @@ protected:
     ScriptedPrompts prompts;
     TfrmMain main;
 };
-
-// The menu bar as text: each menu with its items, "-" for a separator, "(off)" after a disabled item.
-QStringList MenuTexts(QMainWindow& window) {
-    QStringList menus;
-    for (QAction* title : window.menuBar()->actions()) {
-        QStringList items;
-        if (QMenu* menu = title->menu()) {
-            for (QAction* item : menu->actions()) {
-                items << (item->isSeparator() ? QStringLiteral("-")
-                                              : item->text() + (item->isEnabled() ? "" : " (off)"));
-            }
-        }
-        menus << title->text() + (items.isEmpty() ? QString() : ": " + items.join(", "));
-    }
-    return menus;
-}
-
-TEST_F(MainWindowTest, MenusWithTheirSeparatorsAndPlaceholders) {
-    EXPECT_EQ(MenuTexts(main),
-              QStringList({
-                  "&File: &New, &Open, &Save, Save &As, -, &Recent Files (off), -, E&xit",
-                  "&Import: &Turn Report, &Faction List, -, &Hexwarden Data, &Gate List (off)",
-                  "&Export: &Map Data (off), &Gate List (off)",
-                  "&General: &Factions (off), &Alliances (off), -, &Terrain (off), &Provinces (off), &Races (off), "
-                  "&Items (off), &Skills (off)",
-                  "&Units: All &Own Units (off), Units &Created this Turn (off), Units &Lost this Turn (off), -, "
-                  "All &Veldoria Units (off), -, &Issue Orders (off), &Generate Order File",
-                  "&Maps: &Overworld, &Underworld, Over&view, -, &Tile, Tile &Horizontally",
-                  "&Windows: &Faction Details (off), &Hex Details (off), &Structure Details (off), &Unit Details (off)",
-                  "&Reports: &Turn Events (off), -, &Executive Report (off), &Mages (off)",
-                  "&About",
-              }));
-}
 
 TEST_F(MainWindowTest, OpeningAFileFillsCaptionAndSortedPages) {
     EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
@@ -301,24 +248,6 @@ TEST_F(MainWindowTest, ClearAllOrdersEmptiesTheOwnUnitsOrders) {
         EXPECT_EQ(main.Database().OwnUnits.Get(i)->Orders, "");
     }
     EXPECT_NE(main.windowTitle(), "Veldoria Hexwarden");
-}
-
-TEST_F(MainWindowTest, TileHorizontallyShareTheFrame) {
-    main.OpenMapWindow(true, true);
-    main.TileMapsHorizontally();
-    const int p = main.Pages().width();
-    const int s = main.SplitterWidth();
-    const QSize client = main.centralWidget()->size();
-    TfrmMap* only = main.MapWindows().front();
-    EXPECT_FALSE(only->isMaximized());
-    EXPECT_EQ(only->geometry(), QRect(0, 0, client.width() - s - p - 4, client.height() - 4));
-
-    main.OpenMapWindow(false, false);
-    main.TileMapsHorizontally();
-    const std::vector<TfrmMap*> maps = main.MapWindows();
-    const int w = (client.width() - s - p - 8) / 2;
-    EXPECT_EQ(maps[0]->geometry(), QRect(0, 0, w - 1, client.height() - 4));
-    EXPECT_EQ(maps[1]->geometry(), QRect(w - 1, 0, client.width() - (w - 1) - p - s - 4, client.height() - 4));
 }
 
 TEST_F(MainWindowTest, GenerateOrdersKeepsThePassword) {

@@ -64,23 +64,6 @@ protected:
     TfrmMap* map = nullptr;
 };
 
-TEST_F(MapWindowTest, ZoomKeepsTheViewCentreAndStopsAtItsEnds) {
-    const QSize client = Client();
-    map->ScrollToCentre(1000, 800);
-    const QPoint before = map->ScrollPosition();
-    ASSERT_EQ(before, QPoint(1000 - client.width() / 2, 800 - client.height() / 2));
-    map->ZoomIn();  // hex width 31 -> 36
-    const int64_t cx = client.width() / 2 + before.x(), cy = client.height() / 2 + before.y();
-    EXPECT_EQ(map->Zoom(), 6);
-    EXPECT_EQ(map->ScrollPosition(), QPoint(RoundHalfEven(cx * 36, 31) - client.width() / 2,
-                                            RoundHalfEven(cy * 36, 31) - client.height() / 2));
-
-    for (int i = 0; i < 20; ++i) map->ZoomIn();
-    EXPECT_EQ(map->Zoom(), 17);
-    for (int i = 0; i < 20; ++i) map->ZoomOut();
-    EXPECT_EQ(map->Zoom(), 1);
-}
-
 TEST_F(MapWindowTest, CtrlWheelZoomsAroundTheHexUnderThePointer) {
     map->ScrollToCentre(1200, 1200);
     const QPoint in_view(150, 100);
