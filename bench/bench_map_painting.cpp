@@ -51,6 +51,9 @@ public:
     int32_t TextWidth(const std::string& text) override { return 6 * static_cast<int32_t>(text.size()); }
     int32_t TextHeight(const std::string&) override { return 12; }
     void SetPixel(Point, uint32_t) override { ++Calls; }
+    void SetPixelRow(Point, std::span<const uint32_t> colours) override {
+        Calls += static_cast<int64_t>(colours.size());
+    }
     std::unique_ptr<OffscreenBitmap> CreateBitmap(int32_t, int32_t) override {
         return std::make_unique<CountingBitmap>(*this);
     }

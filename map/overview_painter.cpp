@@ -1,5 +1,8 @@
 #include "map/overview_painter.h"
 
+#include <span>
+#include <vector>
+
 #include "map/hex_geometry.h"
 #include "map/map_view_options.h"
 #include "model/database.h"
@@ -13,20 +16,35 @@ LevelExtent BuildOverviewPicture(const TVelMain& db, bool overworld, OffscreenBi
     DrawingSurface& surface = picture.Surface();
     surface.SetBrush(Brush{kMapColours.UnknownColour, BrushStyle::Solid});
     surface.FillRect(Rect{0, 0, extent.Columns, extent.Rows});
-    // Dense levels are probed place by place (only places with x + y even, the only ones a game
-    // has); sparse ones walk their stored hexes instead of a huge mostly empty grid.
-    const auto paint = [&surface](const TVelHex& hex) {
-        if (const TVelIndexRecord* terrain = hex.TerrainRecord())
-            surface.SetPixel(Point{hex.X, GameToGrid(hex.X, hex.Y).Row}, RgbFromValue(terrain->Value));
+    const auto colour_of = [](const TVelHex& hex) {
+        const TVelIndexRecord* terrain = hex.TerrainRecord();
+        return terrain ? RgbFromValue(terrain->Value) : kNoFill;
     };
+    // Only places with x + y even are drawn, the only ones a game has.
     if (int64_t{extent.Columns} * extent.Rows <= 4 * int64_t{hexes.HexCount()}) {
-        for (int32_t row = 0; row < extent.Rows; ++row)
-            for (int32_t x = 0; x < extent.Columns; ++x)
-                if (const TVelHex* hex = hexes.Find(GridToGame(x, row))) paint(*hex);
+        // Dense levels are probed column by column, as the places of a column lie side by side in
+        // the hex table: probed across the rows, each lands somewhere else and costs several times
+        // more. The pixels are gathered first and go out a scan line at a time.
+        const auto columns = static_cast<std::size_t>(extent.Columns);
+        std::vector<uint32_t> pixels(columns * static_cast<std::size_t>(extent.Rows), kNoFill);
+        for (int32_t x = 0; x < extent.Columns; ++x) {
+            for (int32_t row = 0; row < extent.Rows; ++row) {
+                if (const TVelHex* hex = hexes.Find(GridToGame(x, row)))
+                    pixels[static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(x)] = colour_of(*hex);
+            }
+        }
+        for (int32_t row = 0; row < extent.Rows; ++row) {
+            const std::span line = std::span(pixels).subspan(static_cast<std::size_t>(row) * columns, columns);
+            surface.SetPixelRow(Point{0, row}, line);
+        }
     } else {
-        for (const TVelHex* hex : hexes.HexesByRow())
-            if ((hex->X + hex->Y) % 2 == 0 && hex->X < extent.Columns && GameToGrid(hex->X, hex->Y).Row < extent.Rows)
-                paint(*hex);
+        // Sparse ones walk their stored hexes instead of a huge mostly empty grid.
+        for (const TVelHex* hex : hexes.HexesByRow()) {
+            const int32_t row = GameToGrid(hex->X, hex->Y).Row;
+            const uint32_t colour = colour_of(*hex);
+            if (hex->X % 2 == hex->Y % 2 && hex->X < extent.Columns && row < extent.Rows && colour != kNoFill)
+                surface.SetPixel(Point{hex->X, row}, colour);
+        }
     }
     return extent;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -98,6 +99,16 @@ public:
     virtual int32_t TextHeight(const std::string& text) = 0;
 
     virtual void SetPixel(Point at, uint32_t colour) = 0;
+    // The pixels from `start` rightwards, one colour each; kNoFill leaves a pixel as it is. A
+    // picture made pixel by pixel (the overview) is written a scan line at a time, which a surface
+    // over a toolkit's image can do without a call per pixel.
+    virtual void SetPixelRow(Point start, std::span<const uint32_t> colours) {
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            const int64_t x = int64_t{start.x} + static_cast<int64_t>(i);
+            if (x > INT32_MAX) break;
+            if (colours[i] != kNoFill) SetPixel(Point{static_cast<int32_t>(x), start.y}, colours[i]);
+        }
+    }
 
     virtual std::unique_ptr<OffscreenBitmap> CreateBitmap(int32_t width, int32_t height) = 0;
     // Copies the block of the bitmap's size whose top-left corner is `from` into the bitmap.

@@ -629,13 +629,39 @@ void QtDrawingSurface::SetPixel(Point at, uint32_t colour) {
         FillPixels(ClampedRect(at.x, at.y, int64_t{at.x} + 1, int64_t{at.y} + 1), colour, false);
         return;
     }
-    // The overview sets every pixel of its picture one by one.
     const int64_t x = int64_t{at.x} + target_->dx;
     const int64_t y = int64_t{at.y} + target_->dy;
     if (x < target_->clip.left || x >= target_->clip.right || y < target_->clip.top || y >= target_->clip.bottom ||
         colour == kNoFill)
         return;
     reinterpret_cast<uint32_t*>(target_->bits + y * target_->stride)[x] = Argb(colour);
+}
+
+void QtDrawingSurface::SetPixelRow(Point start, std::span<const uint32_t> colours) {
+    if (!target_) {
+        DrawingSurface::SetPixelRow(start, colours);
+        return;
+    }
+    // The overview's picture, written into the image's scan line directly.
+    const Target& target = *target_;
+    const int64_t y = int64_t{start.y} + target.dy;
+    if (y < target.clip.top || y >= target.clip.bottom) return;
+    const int64_t origin = int64_t{start.x} + target.dx;
+    const int64_t first = std::max<int64_t>(origin, target.clip.left);
+    const int64_t last = std::min<int64_t>(origin + static_cast<int64_t>(colours.size()), target.clip.right);
+    auto* row = reinterpret_cast<uint32_t*>(target.bits + y * target.stride);
+    // Neighbouring pixels mostly share a terrain; the conversion is made once per run.
+    uint32_t colour = kNoFill;
+    uint32_t argb = 0;
+    for (int64_t x = first; x < last; ++x) {
+        const uint32_t wanted = colours[static_cast<std::size_t>(x - origin)];
+        if (wanted == kNoFill) continue;
+        if (wanted != colour) {
+            colour = wanted;
+            argb = Argb(wanted);
+        }
+        row[x] = argb;
+    }
 }
 
 std::unique_ptr<OffscreenBitmap> QtDrawingSurface::CreateBitmap(int32_t width, int32_t height) {

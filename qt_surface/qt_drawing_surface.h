@@ -54,6 +54,7 @@ public:
     int32_t TextWidth(const std::string& text) override;
     int32_t TextHeight(const std::string& text) override;
     void SetPixel(Point at, uint32_t colour) override;
+    void SetPixelRow(Point start, std::span<const uint32_t> colours) override;
     std::unique_ptr<OffscreenBitmap> CreateBitmap(int32_t width, int32_t height) override;
     void CopyToBitmap(Point from, OffscreenBitmap& bitmap) override;
     void DrawBitmap(Point top_left, const OffscreenBitmap& bitmap) override;

@@ -213,6 +213,23 @@ TEST(QtDrawingSurfaceTest, SetPixelWritesOnePixelUnderTheDevicesTranslation) {
     EXPECT_EQ(image.pixel(3, 3), kQtBlack);
 }
 
+TEST(QtDrawingSurfaceTest, PixelRowsLeaveNoFillPixelsAndStayInTheClip) {
+    const std::vector<uint32_t> colours = {kRed, kNoFill, kBlue, kBlue, kRed};
+    // 32-bit images are written directly, others through QPainter.
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        const QImage image = Paint(format, {10, 10, 13, 20}, [&](DrawingSurface& surface) {
+            surface.SetPixelRow({9, 10}, colours);
+            surface.SetPixelRow({10, 9}, colours);
+            surface.SetPixelRow({INT32_MAX - 1, 11}, colours);
+            surface.SetPixelRow({11, 12}, std::span(colours).subspan(1, 2));
+        });
+        EXPECT_EQ(Picture(image, QRect(8, 9, 7, 4)),
+                  (std::vector<std::string>{".......", "...##..", ".......", "....#.."}));
+        EXPECT_EQ(image.pixel(11, 10), kQtBlue);
+        EXPECT_EQ(image.pixel(12, 12), kQtBlue);
+    }
+}
+
 TEST(QtDrawingSurfaceTest, TextMeasuresAtNinetySixDotsPerInchInALiberationFace) {
     EXPECT_EQ(QFontInfo(ToQFont({"Times New Roman", 10})).family(), "Liberation Serif");
     EXPECT_EQ(ToQFont({"Times New Roman", 6}).pixelSize(), 8);
