@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <string>
 #include <system_error>
 
 #include "platform/error.h"
@@ -120,21 +122,31 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat status {};
     if (fd < 0 || ::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
         if (fd >= 0) ::close(fd);
         throw Error("Cannot open file " + path.string());
     }
+    const auto too_large = [&path, limit] {
+        const std::string size = limit % (std::size_t{1} << 20) == 0 ? std::to_string(limit >> 20) + " MiB"
+                                                                      : std::to_string(limit) + " bytes";
+        return Error("File " + path.string() + " is larger than " + size + ".");
+    };
     std::string bytes;
     std::size_t filled = 0;
     try {
+        if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > limit) throw too_large();
         // A regular file is read straight into one buffer of its size; a pipe or a file that grows
-        // meanwhile takes more rounds.
+        // meanwhile takes more rounds, never past one byte over the limit.
         std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 0;
         for (;;) {
-            if (filled == bytes.size()) bytes.resize(std::max(capacity, filled + (std::size_t{1} << 16)));
+            if (filled == bytes.size()) {
+                if (filled > limit) throw too_large();
+                const std::size_t most = std::min(limit, SIZE_MAX - 1) + 1;
+                bytes.resize(std::min(std::max(capacity, filled + (std::size_t{1} << 16)), most));
+            }
             capacity = 0;
             const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
             if (got < 0 && errno == EINTR) continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -7,9 +8,14 @@
 
 namespace hexwarden {
 
-// The whole content of a file as bytes. Throws Error when the file cannot be opened and
-// StreamReadError when reading stops early.
-std::string ReadWholeFile(const std::filesystem::path& path);
+// No report, data file or settings file comes near this; a larger file (or a pipe or device that
+// never ends) is refused rather than read into memory.
+inline constexpr std::size_t kMaxWholeFileBytes = std::size_t{256} << 20;  // 256 MiB
+
+// The whole content of a file as bytes. Throws Error when the file cannot be opened or holds more
+// than `limit` bytes ("File ... is larger than 256 MiB.") and StreamReadError when reading stops
+// early.
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit = kMaxWholeFileBytes);
 
 // Replaces the file with the bytes. The bytes go to a temporary file beside it first, which is
 // renamed over the old file only once it is complete and on disk, so a failed write leaves the old

@@ -127,5 +127,19 @@ TEST(WholeFile, WritesAndReadsBytesWholeAndAFailedWriteLeavesTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
+TEST(WholeFile, AFileOverTheLimitIsRefusedAndADeviceThatNeverEndsToo) {
+    ScratchDir dir;
+    WriteWholeFile(dir / "f", std::string(100, 'x'));
+    EXPECT_EQ(ReadWholeFile(dir / "f", 100).size(), 100u);
+    try {
+        ReadWholeFile(dir / "f", 99);
+        ADD_FAILURE() << "read past the limit";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.what(), "File " + (dir / "f").string() + " is larger than 99 bytes.");
+    }
+    EXPECT_THROW(ReadWholeFile("/dev/zero", 1u << 20), Error);  // claims no size and has no end
+    EXPECT_EQ(ReadWholeFile("/dev/null", 0), "");
+}
+
 }  // namespace
 }  // namespace hexwarden
