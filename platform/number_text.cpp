@@ -15,9 +15,7 @@ int DigitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
-}  // namespace
-
-std::optional<int32_t> ParseInt(std::string_view text) {
+std::optional<int32_t> ParseNumber(std::string_view text, bool hexadecimal) {
     text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -25,10 +23,10 @@ std::optional<int32_t> ParseInt(std::string_view text) {
         text.remove_prefix(1);
     }
     int base = 10;
-    if (!text.empty() && text.front() == '$') {
+    if (hexadecimal && !text.empty() && text.front() == '$') {
         base = 16;
         text.remove_prefix(1);
-    } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    } else if (hexadecimal && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
         text.remove_prefix(2);
     }
@@ -43,6 +41,16 @@ std::optional<int32_t> ParseInt(std::string_view text) {
     if (negative) value = -value;
     if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
     return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseInt(std::string_view text) {
+    return ParseNumber(text, true);
+}
+
+std::optional<int32_t> ParseDecimalInt(std::string_view text) {
+    return ParseNumber(text, false);
 }
 
 int32_t StrToInt(std::string_view text) {

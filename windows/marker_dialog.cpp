@@ -17,8 +17,9 @@
 namespace hexwarden {
 namespace {
 
-// A box that does not hold a number counts as -1, which is refused like any negative coordinate.
-int32_t Coordinate(const QLineEdit* box) { return StrToIntDef(FromQString(box->text()), -1); }
+// A box that does not hold a decimal number counts as -1, which is refused like any negative
+// coordinate.
+int32_t Coordinate(const QLineEdit* box) { return ParseDecimalInt(FromQString(box->text())).value_or(-1); }
 
 std::string TrimmedName(const QLineEdit* box) { return std::string(TrimBlanks(FromQString(box->text()))); }
 

@@ -21,6 +21,10 @@ TEST(NumberText, RejectsWhatIsNotAWholeNumber) {
     for (const char* text : {"", " ", "-", "12a", "1.5", "2147483648", "-2147483649", "0x", "99999999999999999999"}) {
         EXPECT_FALSE(ParseInt(text).has_value()) << text;
     }
+    // What a person types is decimal only.
+    EXPECT_FALSE(ParseDecimalInt("$1F").has_value());
+    EXPECT_FALSE(ParseDecimalInt("0x1F").has_value());
+    EXPECT_EQ(ParseDecimalInt(" -17 "), -17);
 }
 
 TEST(NumberText, StrictConversionNamesTheOffendingText) {
