@@ -8,7 +8,8 @@ namespace hexwarden {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
+// The server splits words at blanks and tabs only: a CR would stay in the last word of each line.
+constexpr std::string_view kLineEnd = "\n";
 constexpr std::string_view kIndent = "    ";
 
 bool IsBlankOrControl(char c) {

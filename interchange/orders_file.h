@@ -20,7 +20,7 @@ std::vector<const TVelUnit*> UnitsWithoutOrders(const TVelUnitList& units);
 
 // The orders file mailed to the game server: the "#veldoria" header with the faction number and
 // the password as given, a block per unit in list order with its orders indented by four blanks,
-// and "#end". Every line ends with CR LF.
+// and "#end". Every line ends with LF alone, whatever line ends the stored orders have.
 std::string WriteOrders(int32_t faction_number, std::string_view password, const TVelUnitList& units);
 
 }  // namespace hexwarden

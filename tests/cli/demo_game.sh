@@ -49,6 +49,7 @@ expect_contains "$work/err" "Units without Orders:"
 expect_contains "$work/err" "Miners (203)"
 head -n 1 "$work/orders.txt" | grep -q '^#veldoria 12 "se"cret"' || fail "orders header: $(head -n 1 "$work/orders.txt")"
 expect_contains "$work/orders.txt" "    @tax"
-tail -c 6 "$work/orders.txt" | od -c | grep -q '#   e   n   d  \\r  \\n' || fail "orders file does not end with #end CR LF"
+tail -c 5 "$work/orders.txt" | od -c | grep -q '#   e   n   d  \\n' || fail "orders file does not end with #end LF"
+grep -q $'\r' "$work/orders.txt" && fail "orders file holds a carriage return"
 
 finish

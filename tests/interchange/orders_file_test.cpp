@@ -23,24 +23,25 @@ protected:
 };
 
 TEST_F(OrdersFileTest, HeaderWithThePasswordAsEnteredAndNothingElseWithoutUnits) {
-    EXPECT_EQ(WriteOrders(12, "pw", main.OwnUnits), "#veldoria 12 \"pw\"\r\n\r\n#end\r\n");
-    EXPECT_EQ(WriteOrders(12, "", main.OwnUnits), "#veldoria 12 \"\"\r\n\r\n#end\r\n");
-    EXPECT_EQ(WriteOrders(12, "a \"b\\c", main.OwnUnits), "#veldoria 12 \"a \"b\\c\"\r\n\r\n#end\r\n");
+    EXPECT_EQ(WriteOrders(12, "pw", main.OwnUnits), "#veldoria 12 \"pw\"\n\n#end\n");
+    EXPECT_EQ(WriteOrders(12, "", main.OwnUnits), "#veldoria 12 \"\"\n\n#end\n");
+    EXPECT_EQ(WriteOrders(12, "a \"b\\c", main.OwnUnits), "#veldoria 12 \"a \"b\\c\"\n\n#end\n");
     EXPECT_TRUE(UnitsWithoutOrders(main.OwnUnits).empty());
 }
 
+// Stored orders may end their lines with CR LF, a lone CR or a lone LF; the file has LF alone.
 TEST_F(OrdersFileTest, BlocksInListOrderWithOrderLinesOnlyForUnitsWithOrders) {
     OwnUnit(20, "Scouts", "move N\r\n\r\nstudy FORC\r\n");
     OwnUnit(5, "", std::string(" \r\n\t\0\x1f\n", 7));
     OwnUnit(9, "Miners", "");
     OwnUnit(3, "Odd", "\ra\rb\n\rc\n\n  @tax  \r");
     EXPECT_EQ(WriteOrders(12, "pw", main.OwnUnits),
-              "#veldoria 12 \"pw\"\r\n\r\n"
-              "; *** Scouts\r\nUNIT 20\r\n\r\n    move N\r\n    \r\n    study FORC\r\n\r\n\r\n"
-              "; *** \r\nUNIT 5\r\n\r\n"
-              "; *** Miners\r\nUNIT 9\r\n\r\n"
-              "; *** Odd\r\nUNIT 3\r\n\r\n    \r\n    a\r\n    b\r\n    \r\n    c\r\n    \r\n      @tax  \r\n\r\n\r\n"
-              "#end\r\n");
+              "#veldoria 12 \"pw\"\n\n"
+              "; *** Scouts\nUNIT 20\n\n    move N\n    \n    study FORC\n\n\n"
+              "; *** \nUNIT 5\n\n"
+              "; *** Miners\nUNIT 9\n\n"
+              "; *** Odd\nUNIT 3\n\n    \n    a\n    b\n    \n    c\n    \n      @tax  \n\n\n"
+              "#end\n");
     std::vector<const TVelUnit*> without = UnitsWithoutOrders(main.OwnUnits);
     ASSERT_EQ(without.size(), 2u);
     EXPECT_EQ(without[0]->Number, 5);
