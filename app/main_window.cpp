@@ -277,6 +277,9 @@ void TfrmMain::CreateLeftPanel() {
     lstCities_ = new TPlaceList(QStringLiteral("City"), false);
     lstGates_ = new TPlaceList(QStringLiteral("Gate ID"), true);
     lstMarkers_ = new TPlaceList(QStringLiteral("Marker"), false);
+    lstCities_->setAccessibleName(QStringLiteral("Cities"));
+    lstGates_->setAccessibleName(QStringLiteral("Gates"));
+    lstMarkers_->setAccessibleName(QStringLiteral("Markers"));
     pgcMain_->addTab(lstCities_, QStringLiteral("Cities"));
     pgcMain_->addTab(lstGates_, QStringLiteral("Gates"));
 
@@ -415,13 +418,18 @@ void TfrmMain::UpdateUnitMenus() {
     mnuUnitsLost_->setEnabled(database_.LostUnits.Count() > 0);
 }
 
-void TfrmMain::UpdateCaption() { setWindowTitle(ToQString(MainCaption(database_))); }
+void TfrmMain::UpdateCaption() {
+    // Until a report names the faction (a new or unreadable file), the program's name says more.
+    const bool no_faction = database_.FactionNumber == 0 && database_.FactionName.empty();
+    setWindowTitle(no_faction ? kTitle : ToQString(MainCaption(database_)));
+}
 
 void TfrmMain::NewData() {
     if (Prompts().Confirm(this, QStringLiteral("Clear all current data?"), false) != Answer::Yes) return;
     CloseAllMaps();
     notice_->Change(RecordChange::Cleared, [this] { database_.Clear(); });
     DataFileName.clear();
+    UnopenedDataFile.clear();
 }
 
 void TfrmMain::OpenData() {
@@ -437,6 +445,7 @@ void TfrmMain::LoadDataFile(const std::string& file_name) {
     // A file that could not be read whole is not taken as the file to save to: "Save" would
     // overwrite it with the part that was read.
     DataFileName = opened ? file_name : std::string();
+    if (opened || file_name != UnopenedDataFile) UnopenedDataFile.clear();
     if (opened) {
         Recent.Add(file_name);
         UpdateRecentMenu();
@@ -461,7 +470,7 @@ bool TfrmMain::SaveDataAs() {
     const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
     const QString file = Prompts().SaveFileName(this, QStringLiteral("Save Data"), preset, kDataFilter,
                                                 QStringLiteral("hwd"));
-    if (file.isEmpty()) return true;
+    if (file.isEmpty()) return false;
     const std::string file_name = FromQString(file);
     Presets.Save = file_name;
     PromptsMessageSink messages(this);
@@ -470,6 +479,7 @@ bool TfrmMain::SaveDataAs() {
     // A name the data could not be written to would make "Save" fail again without the user knowing why.
     if (!saved) return false;
     DataFileName = file_name;
+    UnopenedDataFile.clear();
     Recent.Add(file_name);
     UpdateRecentMenu();
     return true;
@@ -655,8 +665,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // When the data the user wanted saved could not be written, the window stays open so that it is
-    // not lost.
+    // When the data the user wanted saved was not written (the save failed or its dialog was
+    // cancelled), the window stays open so that it is not lost.
     if (answer == Answer::Yes && !SaveData()) {
         event->ignore();
         return;

@@ -54,6 +54,9 @@ public:
     TRecordsNotice& Notice() const { return *notice_; }
     InformationWindows& InfoWindows() const { return *windows_; }
     std::string DataFileName;
+    // The data file the settings named when it could not be opened at start (on a drive not yet
+    // mounted, say): the settings go on naming it until another file is opened or made.
+    std::string UnopenedDataFile;
     std::string FactionPassword;
     DialogPresets Presets;
     RecentFiles Recent;
@@ -75,7 +78,7 @@ public:
     // The commands, as the menus run them.
     void NewData();
     void OpenData();
-    // False when the data could not be written (a cancelled dialog is no failure).
+    // True once the data is written; false when it could not be or the file dialog was cancelled.
     bool SaveData();
     bool SaveDataAs();
     void LoadDataFile(const std::string& file_name);

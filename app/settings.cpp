@@ -92,14 +92,19 @@ void ReadSettingsFile(TfrmMain& main) {
     main.Recent.Read(settings);
     main.UpdateRecentMenu();
     ReadWindowBounds(main, settings);
-    main.DataFileName = settings.ReadString(kMain, "Data");
-    if (!main.DataFileName.empty()) main.LoadDataFile(main.DataFileName);
+    const std::string data_file = settings.ReadString(kMain, "Data");
+    if (!data_file.empty()) {
+        main.LoadDataFile(data_file);
+        if (main.DataFileName.empty()) main.UnopenedDataFile = data_file;
+    }
     const int count = settings.ReadInteger(kMain, "MapCount", 0);
     if (count > 0) RestoreMapWindows(main, settings, std::min(count, kMaxRestoredMaps));
 }
 
 void RestoreMapWindows(TfrmMain& main, const ProfileFile& settings, int count) {
     TfrmMap* active = nullptr;
+    bool active_maximised = false;
+    bool any_maximised = false;
     for (int i = 1; i <= count; ++i) {
         const std::string section = MapSection(i);
         const bool overworld = settings.ReadBool(section, "Overworld", true);
@@ -107,12 +112,21 @@ void RestoreMapWindows(TfrmMain& main, const ProfileFile& settings, int count) {
         const bool is_active = settings.ReadBool(section, "Active", false);
         TfrmMap* map = main.OpenMapWindow(overworld, maximised);
         map->LoadSettings(settings, section);
-        if (is_active) active = map;
+        any_maximised = any_maximised || maximised;
+        if (is_active) {
+            active = map;
+            active_maximised = maximised;
+        }
     }
     if (active != nullptr) {
         main.Frame().setActiveSubWindow(active);
         active->setFocus();
     }
+    // The frame keeps only its active window maximised, so opening the windows one after another
+    // left its state to the last one. It is put back as the user left it; the frame then maximises
+    // each window as it is activated. Older settings marked only the active window.
+    QMdiSubWindow* current = main.Frame().currentSubWindow();
+    if (current != nullptr && (active != nullptr ? active_maximised : any_maximised)) current->showMaximized();
 }
 
 void WriteSettingsFile(const TfrmMain& main) {
@@ -121,7 +135,7 @@ void WriteSettingsFile(const TfrmMain& main) {
         // Written over what the file holds, so keys of other programs and versions stay.
         ProfileFile settings = ReadProfile(file);
         const std::vector<TfrmMap*> maps = main.MapWindows();
-        settings.WriteString(kMain, "Data", main.DataFileName);
+        settings.WriteString(kMain, "Data", main.DataFileName.empty() ? main.UnopenedDataFile : main.DataFileName);
         settings.WriteInteger(kMain, "MapCount", static_cast<int32_t>(maps.size()));
         settings.WriteString(kMain, "Password", main.FactionPassword);
         settings.WriteString(kMain, "DlgOpen", main.Presets.Open);

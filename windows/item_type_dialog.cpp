@@ -27,7 +27,9 @@ TfrmGetItemType::TfrmGetItemType(QWidget* parent)
     setWindowTitle(QStringLiteral("Query"));
     setModal(true);
     lblType_ = new QLabel(this);
+    lblType_->setAccessibleName(QStringLiteral("Type"));
     lblCode_ = new QLabel(this);
+    lblCode_->setAccessibleName(QStringLiteral("Code"));
     auto* btnRace = new QPushButton(QStringLiteral("A &Race or Creature"), this);
     btnRace->setObjectName(QStringLiteral("btnRace"));
     auto* btnItem = new QPushButton(QStringLiteral("An &Item"), this);

@@ -44,6 +44,8 @@ void HexMapWidget::mouseMoveEvent(QMouseEvent* event) {
         const QPoint now = event->globalPosition().toPoint();
         emit PanRequested(pan_from_ - now);
         pan_from_ = now;
+        // The map has moved under the pointer; the status follows the hex now under it.
+        emit MouseMoved(mapFromGlobal(now));
         return;
     }
     emit MouseMoved(event->position().toPoint());

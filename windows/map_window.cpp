@@ -70,7 +70,31 @@ QLabel* StatusPanel(QWidget* parent, const char* name, int width, const char* hi
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedWidth(width);
     panel->setToolTip(QString::fromLatin1(hint));
+    panel->setAccessibleName(QString::fromLatin1(hint));
     return panel;
+}
+
+// The frame keeps only its active window maximised and maximises each other one as it is
+// activated, so every window counts as maximised while one is.
+bool FrameMaximised(const QMdiSubWindow& window) {
+    if (window.isMaximized()) return true;
+    if (window.mdiArea() == nullptr) return false;
+    const QList<QMdiSubWindow*> windows = window.mdiArea()->subWindowList();
+    return std::any_of(windows.begin(), windows.end(), [](const QMdiSubWindow* other) { return other->isMaximized(); });
+}
+
+constexpr const char* kCityHint = "Population Centre";
+
+// The text cut to the panel's width with an ellipsis; the whole of a cut text is the tooltip.
+void SetFittedText(QLabel* panel, const QString& text, const QString& hint) {
+    // A framed label without an indent of its own keeps half an "x" from the frame.
+    int indent = panel->indent();
+    if (indent < 0 && panel->frameWidth() > 0) indent = panel->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+    indent = std::max(indent, 0);
+    const int room = panel->contentsRect().width() - 2 * panel->margin() - indent;
+    const QString shown = panel->fontMetrics().elidedText(text, Qt::ElideRight, room);
+    panel->setText(shown);
+    panel->setToolTip(shown == text ? hint : text);
 }
 
 QToolButton* SmallButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
@@ -223,7 +247,7 @@ QWidget* TfrmMap::BuildStatusBar() {
 
     pnlCoord = StatusPanel(bar, "pnlCoord", 65, "Hex Coordinate");
     pnlTerrain = StatusPanel(bar, "pnlTerrain", 155, "Terrain and Province");
-    pnlCity = StatusPanel(bar, "pnlCity", 110, "Population Centre");
+    pnlCity = StatusPanel(bar, "pnlCity", 110, kCityHint);
     pnlTaxBase = StatusPanel(bar, "pnlTaxBase", 55, "Tax Base");
     pnlNote = new QLabel(bar);
     pnlNote->setObjectName(QStringLiteral("pnlNote"));
@@ -405,7 +429,7 @@ void TfrmMap::MapMouseMove(QPoint pixel) {
     const MapStatusTexts texts = HexStatusTexts(at, main_.HexesOf(IsOverworld()).Find(at));
     pnlCoord->setText(ToQString(texts.Coord));
     pnlTerrain->setText(ToQString(texts.Terrain));
-    pnlCity->setText(ToQString(texts.City));
+    SetFittedText(pnlCity, ToQString(texts.City), QString::fromLatin1(kCityHint));
     pnlTaxBase->setText(ToQString(texts.TaxBase));
 }
 
@@ -459,7 +483,7 @@ void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool a
     file.WriteInteger(section, "Top", bounds.top());
     file.WriteInteger(section, "Width", bounds.width());
     file.WriteInteger(section, "Height", bounds.height());
-    file.WriteBool(section, "Maximised", isMaximized());
+    file.WriteBool(section, "Maximised", FrameMaximised(*this));
     file.WriteBool(section, "ControlPanel", !pnlControls->isHidden());
     file.WriteInteger(section, "MapLeft", position.x());
     file.WriteInteger(section, "MapTop", position.y());

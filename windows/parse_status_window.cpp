@@ -19,6 +19,7 @@ constexpr qint64 kUpdateMilliseconds = 100;
 TfrmParseStatus::TfrmParseStatus(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle(QStringLiteral("Parsing Status"));
     mStatus_ = new QPlainTextEdit(this);
+    mStatus_->setAccessibleName(QStringLiteral("Parsing Status"));
     mStatus_->setReadOnly(true);
     mStatus_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* layout = new QVBoxLayout(this);

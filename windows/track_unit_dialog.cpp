@@ -20,6 +20,7 @@ namespace hexwarden {
 TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(owner), main_(main) {
     setWindowTitle(QStringLiteral("Track Unit"));
     lblUnit = new QLabel(this);
+    lblUnit->setAccessibleName(QStringLiteral("Unit"));
     lblUnit->setObjectName(QStringLiteral("lblUnit"));
     lblUnit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblUnit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -30,6 +31,7 @@ TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(own
     chkAllTurns->setObjectName(QStringLiteral("chkAllTurns"));
     lblLast = new QLabel(QStringLiteral("Last"), this);
     edTurns = new QLineEdit(QStringLiteral("10"), this);
+    edTurns->setAccessibleName(QStringLiteral("Turns"));
     edTurns->setObjectName(QStringLiteral("edTurns"));
     edTurns->setMaximumWidth(50);
     lblTurns = new QLabel(QStringLiteral("Turns"), this);

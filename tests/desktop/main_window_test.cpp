@@ -104,6 +104,11 @@ TEST_F(MainWindowTest, OpenFailuresAreShownAndTheProgramGoesOn) {
     main.OpenData();
     EXPECT_TRUE(main.DataFileName.empty());
 
+    // A file out of reach reads nothing: there is no faction to name the window after.
+    main.LoadDataFile((scratch / "unmounted" / "game.hwd").string());
+    EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
+    prompts.Shown.clear();
+
     const auto damaged = scratch / "damaged.hwd";
     std::ofstream(damaged) << "not a data file";
     main.LoadDataFile(damaged.string());
@@ -257,7 +262,7 @@ TEST_F(MainWindowTest, GenerateOrdersKeepsThePassword) {
     main.Database().FactionNumber = 12;
     main.GenerateOrders();
     EXPECT_EQ(main.FactionPassword, "secret");
-    EXPECT_EQ(testing::ReadFileBytes(file), "#veldoria 12 \"secret\"\r\n\r\n#end\r\n");
+    EXPECT_EQ(testing::ReadFileBytes(file), "#veldoria 12 \"secret\"\n\n#end\n");
     EXPECT_EQ(prompts.Shown, QStringList({"information: The order file has been generated."}));
 
     // A cancelled password box writes nothing and keeps the password.

@@ -171,6 +171,41 @@ TEST_F(MapWindowTest, StatusBarIsWrittenOncePerHexAndLeavingEmptiesOnlyTheCoordi
     EXPECT_EQ(Panel("pnlCoord"), "4, 6");
 }
 
+TEST_F(MapWindowTest, PanningAtTheMapsEdgeShowsTheHexThePointerReaches) {
+    auto* widget = map->findChild<HexMapWidget*>("theMap");
+    const auto send = [widget](QEvent::Type type, Point at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPoint(at.x, at.y), widget->mapToGlobal(QPoint(at.x, at.y)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    const Point grabbed = map->Map().HexCentre(GameToGrid(10, 10));
+    MoveMouse(QPoint(grabbed.x, grabbed.y));
+    send(QEvent::MouseButtonPress, grabbed, Qt::MiddleButton, Qt::MiddleButton);
+    // Dragged towards the bottom right from the top-left corner: the map cannot follow.
+    send(QEvent::MouseMove, map->Map().HexCentre(GameToGrid(13, 11)), Qt::NoButton, Qt::MiddleButton);
+    EXPECT_EQ(map->ScrollPosition(), QPoint(0, 0));
+    EXPECT_EQ(Panel("pnlCoord"), "13, 11");
+    send(QEvent::MouseButtonRelease, grabbed, Qt::MiddleButton, Qt::NoButton);
+}
+
+TEST_F(MapWindowTest, ALongCityNameIsCutToItsPanelWithTheWholeNameAsTooltip) {
+    const auto show_city = [this](int32_t x, int32_t y, const char* name, uint8_t size) {
+        TVelHex& hex = *db.OverworldHexes.FindXY(x, y);
+        hex.SettlementName = name;
+        hex.SettlementSize = size;
+        const Point centre = map->Map().HexCentre(GameToGrid(x, y));
+        MoveMouse(QPoint(centre.x, centre.y));
+        return map->findChild<QLabel*>("pnlCity");
+    };
+    const QLabel* city = show_city(4, 6, "Thandianost upon the Silver Marches", 3);
+    EXPECT_TRUE(city->text().endsWith(QChar(0x2026))) << city->text().toStdString();
+    EXPECT_LE(city->fontMetrics().horizontalAdvance(city->text()), city->contentsRect().width());
+    EXPECT_EQ(city->toolTip(), "Thandianost upon the Silver Marches [City]");
+    city = show_city(6, 6, "Ox", 1);
+    EXPECT_EQ(city->text(), "Ox [Village]");
+    EXPECT_EQ(city->toolTip(), "Population Centre");
+}
+
 TEST_F(MapWindowTest, CreateMarkerAddsTheAcceptedMarkerAtTheMouseHex) {
     const Point centre = map->Map().HexCentre(GameToGrid(7, 9));
     MoveMouse(QPoint(centre.x, centre.y));
@@ -304,12 +339,13 @@ TEST(MarkerDialogTest, RefusesBlankNamesAndBadCoordinates) {
 
     name->setText("   ");
     accept->click();
-    for (const char* bad : {"abc", "-1", ""}) {
+    for (const char* bad : {"abc", "-1", "", "$1F", "0x1F"}) {
         name->setText(" Ford ");
         x->setText(bad);
         accept->click();
     }
     EXPECT_EQ(prompts.Shown, QStringList({"error: Please enter a name for the marker.", "error: Invalid coordinates.",
+                                          "error: Invalid coordinates.", "error: Invalid coordinates.",
                                           "error: Invalid coordinates.", "error: Invalid coordinates."}));
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 

@@ -75,7 +75,7 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
     EXPECT_TRUE(prompts.Shown.count() == 2) << prompts.Shown.join('\n').toStdString();
 }
 
-TEST_F(SettingsTest, YesClosesUnlessTheSaveFails) {
+TEST_F(SettingsTest, YesClosesOnlyOnceTheDataIsSaved) {
     TfrmMain main(file);
     main.Start("");
     // A save that fails keeps the window open, and nothing is written.
@@ -84,10 +84,55 @@ TEST_F(SettingsTest, YesClosesUnlessTheSaveFails) {
     EXPECT_TRUE(prompts.Shown.back().startsWith("error: "));
     EXPECT_FALSE(std::filesystem::exists(file));
 
+    // So does a cancelled "Save Data" dialog.
     main.DataFileName.clear();
-    EXPECT_TRUE(CloseAnswering(main, prompts, Answer::Yes));  // the "Save Data" dialog is cancelled
+    EXPECT_FALSE(CloseAnswering(main, prompts, Answer::Yes));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
     EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_TRUE(main.DataFileName.empty());
+}
+
+TEST_F(SettingsTest, ADataFileThatCouldNotBeOpenedStaysNamedUntilAnotherIsOpenedOrMade) {
+    std::filesystem::create_directories(file.parent_path());
+    const std::string unmounted = (scratch / "unmounted" / "game.hwd").string();
+    WriteSettings("[Hexwarden]\nData=" + unmounted + "\n");
+    for (const bool make_new : {false, true}) {
+        TfrmMain main(file);
+        main.Start("");
+        EXPECT_TRUE(main.DataFileName.empty());
+        if (make_new) {
+            prompts.Answers = {Answer::Yes};
+            main.NewData();
+        }
+        EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
+        EXPECT_EQ(ProfileFile::Load(file).ReadString("Hexwarden", "Data"), make_new ? "" : unmounted);
+    }
+}
+
+TEST_F(SettingsTest, MaximisedMapWindowsComeBackMaximised) {
+    {
+        TfrmMain main(file);
+        main.Start("");
+        main.OpenMapWindow(true, true);
+        main.OpenMapWindow(false, true);
+        EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
+    }
+    // Only the active window is maximised in the frame; the other one is as soon as it is activated.
+    const ProfileFile written = ProfileFile::Load(file);
+    EXPECT_TRUE(written.ReadBool("Map1", "Maximised", false));
+    EXPECT_TRUE(written.ReadBool("Map2", "Maximised", false));
+    // Older settings marked only the active window.
+    for (const std::string& text : {written.ToBytes(), std::string("[Hexwarden]\nMapCount=2\n[Map1]\nMaximised=1\n"
+                                                                    "Active=1\n[Map2]\nMaximised=0\n")}) {
+        WriteSettings(text);
+        TfrmMain again(file);
+        again.Start("");
+        const std::vector<TfrmMap*> maps = again.MapWindows();
+        ASSERT_EQ(maps.size(), 2u);
+        EXPECT_TRUE(maps.front()->isMaximized());
+        again.Frame().setActiveSubWindow(maps.back());
+        EXPECT_TRUE(maps.back()->isMaximized());
+    }
 }
 
 TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead) {
