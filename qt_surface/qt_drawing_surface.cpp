@@ -337,6 +337,11 @@ constexpr int kToolsUnknown = -1;
 
 }  // namespace
 
+uint32_t FromQColor(const QColor& colour) {
+    return static_cast<uint32_t>(colour.red()) | (static_cast<uint32_t>(colour.green()) << 8) |
+           (static_cast<uint32_t>(colour.blue()) << 16);
+}
+
 QColor ToQColor(uint32_t colour) {
     if (colour == kNoFill) return {0, 0, 0, 0};
     return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),

@@ -17,6 +17,8 @@ namespace hexwarden {
 
 // The one place a 0x00BBGGRR colour becomes a QColor; kNoFill gives a fully transparent colour.
 QColor ToQColor(uint32_t colour);
+// And back, for colours the user picks (the alpha is dropped).
+uint32_t FromQColor(const QColor& colour);
 
 // A font of the drawing surface as Qt draws it: the size in points is turned into pixels at 96 dpi
 // so text measures the same on every screen, and "Times New Roman" is drawn with a metric-compatible

@@ -18,6 +18,7 @@
 #include "windows/accessible_names.h"
 #include "windows/editor_text.h"
 #include "windows/information_windows.h"
+#include "windows/unit_list_menu.h"
 
 namespace hexwarden {
 namespace {
@@ -167,20 +168,13 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     layout->addWidget(lstStructures_, 270);
     layout->addWidget(lstUnits_, 370);
 
-    pmUnits_ = new QMenu(this);
-    mnuViewUnit_ = pmUnits_->addAction(QStringLiteral("&View Unit"), this, &TfrmHexInfo::mnuViewUnitClick);
-    pmUnits_->addSeparator();
-    mnuShowMyUnits_ = pmUnits_->addAction(QStringLiteral("&Show my units only"));
+    QMenu* pmUnits = AddUnitListMenu(*lstUnits_, Windows(), this);
+    pmUnits->addSeparator();
+    mnuShowMyUnits_ = pmUnits->addAction(QStringLiteral("&Show my units only"));
     mnuShowMyUnits_->setCheckable(true);
     connect(mnuShowMyUnits_, &QAction::toggled, this, [this] {
         if (const TVelHex* hex = key_.Find(Main())) FillUnits(*hex);
     });
-    lstUnits_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstUnits_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        mnuViewUnit_->setEnabled(lstUnits_->CurrentRow() != nullptr);
-        pmUnits_->popup(lstUnits_->viewport()->mapToGlobal(at));
-    });
-    connect(lstUnits_, &TTreeList::RowChosen, this, &TfrmHexInfo::mnuViewUnitClick);
 
     pmStructures_ = new QMenu(this);
     mnuStructureViewUnit_ =
@@ -274,10 +268,6 @@ void TfrmHexInfo::WriteBack() {
     if (hex == nullptr) return;
     hex->Notes = FromEditorText(notes);
     filled_notes_ = notes;
-}
-
-void TfrmHexInfo::mnuViewUnitClick() {
-    if (const std::optional<UnitKey> unit = lstUnits_->SelectedKey<UnitKey>()) Windows().ShowUnit(*unit, this);
 }
 
 void TfrmHexInfo::mnuViewStructureClick() {

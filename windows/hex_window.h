@@ -36,7 +36,6 @@ public:
     QPlainTextEdit& edNotes() const { return *edNotes_; }
     QAction& mnuShowMyUnits() const { return *mnuShowMyUnits_; }
 
-    void mnuViewUnitClick();
     void mnuViewStructureClick();
     void mnuStructureViewUnitClick();
 
@@ -65,8 +64,6 @@ private:
     TTreeList* lstProducts_ = nullptr;
     TTreeList* lstStructures_ = nullptr;
     TTreeList* lstUnits_ = nullptr;
-    QMenu* pmUnits_ = nullptr;
-    QAction* mnuViewUnit_ = nullptr;
     QAction* mnuShowMyUnits_ = nullptr;
     QMenu* pmStructures_ = nullptr;
     QAction* mnuStructureViewUnit_ = nullptr;

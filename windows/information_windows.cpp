@@ -1,5 +1,8 @@
 #include "windows/information_windows.h"
 
+#include <QApplication>
+#include <QWindow>
+
 #include "windows/centre_form.h"
 #include "windows/faction_window.h"
 #include "windows/hex_window.h"
@@ -7,6 +10,22 @@
 #include "windows/unit_window.h"
 
 namespace hexwarden {
+namespace {
+
+// A window opened from a modal list or report (a unit from the unit list, say) stays usable while
+// that list is open: the list's modality does not block its own transient windows. When the list
+// goes, the window is the main window's again.
+void KeepUsableOverModal(QWidget* window, QWidget* owner) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == window || window->windowHandle() == nullptr) return;
+    modal->winId();
+    window->windowHandle()->setTransientParent(modal->windowHandle());
+    QObject::connect(modal, &QObject::destroyed, window, [window, owner] {
+        if (window->windowHandle() != nullptr) window->windowHandle()->setTransientParent(owner->windowHandle());
+    });
+}
+
+}  // namespace
 
 InformationWindows::InformationWindows(TVelMain& main, TRecordsNotice& notice, QWidget* owner,
                                        const WindowMenus& menus)
@@ -37,6 +56,7 @@ InformationWindows::~InformationWindows() {
 template <typename Window, typename Key>
 void InformationWindows::ShowFor(TRecordFormList<Window, Key>& registry, const Key& key, QWidget* parent) {
     if (Window* open = registry.FindForm(key)) {
+        KeepUsableOverModal(open, owner_);
         BringForward(open);
         return;
     }
@@ -48,6 +68,8 @@ void InformationWindows::ShowFor(TRecordFormList<Window, Key>& registry, const K
     connect(window, &QObject::destroyed, this, [&registry, window] { registry.RemoveForm(window); });
     registry.AddForm(window);
     CentreForm(window, parent);
+    window->winId();
+    KeepUsableOverModal(window, owner_);
     BringForward(window);
 }
 

@@ -14,6 +14,7 @@ enum class RecordChange {
     MapDataImported,  // hexes and structures merged
     FactionsImported, // faction names and numbers
     MarkersChanged,   // a marker added or removed
+    UnitEdited,       // the player gave a unit the faction he suspects
 };
 
 // The one notice every window follows around a change of the database's records. Before a change

@@ -1,10 +1,13 @@
 #include "windows/tree_list.h"
 
+#include <QClipboard>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "qt_surface/qt_drawing_surface.h"
 
@@ -188,19 +191,54 @@ TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
 }
 
 void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
+    const ListRow* current = CurrentRow();
+    const RowKey selected = current != nullptr ? current->Key : RowKey();
     bool has_children = false;
     for (const ListRow& row : rows) has_children = has_children || !row.Children.empty();
     setRootIsDecorated(has_children);
     model_->SetRows(std::move(rows));
-    sortByColumn(sort_column, Qt::AscendingOrder);
+    if (!filled_) sortByColumn(sort_column, Qt::AscendingOrder);
+    filled_ = true;
+    // A refill keeps the selected record selected, where it still is.
     setCurrentIndex({});
+    if (std::holds_alternative<std::monostate>(selected)) return;
+    const std::vector<ListRow>& shown = model_->Rows();
+    for (size_t row = 0; row < shown.size(); ++row) {
+        if (shown[row].Key == selected) {
+            setCurrentIndex(model_->index(static_cast<int>(row), 0));
+            return;
+        }
+    }
 }
 
 void TTreeList::SetTreeColumn(int column) { setTreePosition(column); }
 
 const ListRow* TTreeList::CurrentRow() const { return model_->RowAt(currentIndex()); }
 
+QString TTreeList::SelectedRowsText() const {
+    QStringList lines;
+    QStringList headings;
+    for (const ListColumn& column : model_->Columns()) headings << column.Heading;
+    lines << headings.join(QLatin1Char('\t'));
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [this](const QModelIndex& a, const QModelIndex& b) {
+        return visualRect(a).top() < visualRect(b).top();
+    });
+    for (const QModelIndex& index : rows) {
+        const ListRow* row = model_->RowAt(index);
+        if (row == nullptr) continue;
+        QStringList cells;
+        for (const ListCell& cell : row->Cells) cells << cell.Text;
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void TTreeList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(SelectedRowsText());
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
         emit RowChosen();
         return;

@@ -46,12 +46,15 @@ public:
     TTreeList(std::vector<ListColumn> columns, QWidget* parent = nullptr);
 
     TListModel& Model() const { return *model_; }
-    // Replaces the rows and sorts them on the column, ascending. The selection is cleared.
+    // Replaces the rows. The first fill sorts them on the column, ascending; later ones keep the
+    // order the user chose, and the selected record stays selected.
     void Fill(std::vector<ListRow> rows, int sort_column);
     // The tree lines and expand buttons go in this column.
     void SetTreeColumn(int column);
 
     const ListRow* CurrentRow() const;
+    // The selected rows as tab-separated text under the headings, in the order shown (Ctrl+C).
+    QString SelectedRowsText() const;
     // The key of the selected row when it is of that kind, else its parent row's.
     template <typename Key>
     std::optional<Key> SelectedKey() const {
@@ -74,6 +77,7 @@ protected:
 
 private:
     TListModel* model_;
+    bool filled_ = false;
 };
 
 }  // namespace hexwarden

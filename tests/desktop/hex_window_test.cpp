@@ -123,7 +123,7 @@ TEST_F(HexWindowTest, UnitsInTheOpenAndInStructuresAndMyUnitsOnly) {
 
     // A troop row opens its unit; a unit row of a structure opens that unit.
     window->lstUnits().setCurrentIndex(units.index(0, 0, units.index(3, 0)));
-    window->mnuViewUnitClick();
+    emit window->lstUnits().RowChosen();
     EXPECT_NE(windows.Units.FindForm(UnitKey{30}), nullptr);
 }
 

@@ -6,11 +6,12 @@
 
 #include "windows/import_options_dialog.h"
 #include "windows/item_type_dialog.h"
+#include "windows/track_unit_dialog.h"
 
 namespace hexwarden::testing {
 
 // Answers the modal windows of an import while it runs: OK to the options, "A Race or Creature"
-// to every item-type question.
+// to every item-type question; OK to the track unit dialog, and closes any other modal list.
 class ModalAnswerer {
 public:
     ModalAnswerer() {
@@ -21,6 +22,10 @@ public:
                 question->findChild<QPushButton*>(QStringLiteral("btnRace"))->click();
             } else if (auto* options = qobject_cast<TfrmImportOptions*>(modal)) {
                 options->accept();
+            } else if (auto* track = qobject_cast<TfrmTrackUnit*>(modal)) {
+                track->accept();
+            } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+                other->reject();
             }
         });
         timer_.start(5);

@@ -1,0 +1,386 @@
+#include "windows/unit_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "model/database.h"
+#include "qt_surface/qt_text.h"
+#include "windows/accessible_names.h"
+#include "windows/editor_text.h"
+#include "windows/faction_list.h"
+#include "windows/information_windows.h"
+#include "windows/position_history.h"
+#include "windows/tree_list.h"
+
+namespace hexwarden {
+namespace {
+
+struct FlagMark {
+    const char* Caption;
+    const char* Name;
+    UnitFlag Flag;
+};
+
+constexpr std::array<FlagMark, 8> kFlagMarks = {{
+    {"Avoiding", "chkAvoiding", UnitFlag::Avoiding},
+    {"Behind", "chkBehind", UnitFlag::Behind},
+    {"Reveal Unit", "chkRevealUnit", UnitFlag::RevealUnit},
+    {"Reveal Faction", "chkRevealFaction", UnitFlag::RevealFaction},
+    {"On Guard", "chkOnGuard", UnitFlag::OnGuard},
+    {"Holding", "chkHolding", UnitFlag::Holding},
+    {"Receive No Aid", "chkNoAid", UnitFlag::NoAid},
+    {"Autotax", "chkAutotax", UnitFlag::Autotax},
+}};
+
+constexpr int kAmountColumn = 2;
+constexpr int kCodeColumn = 1;
+constexpr int kEventsPage = 3;
+
+QToolButton* MakeButton(const QString& caption, const char* name, const QString& hint, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    return button;
+}
+
+QLabel* MakeValue(const QString& caption, const char* name) {
+    auto* value = new QLabel;
+    value->setObjectName(QString::fromLatin1(name));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    NameAfterCaption(value, caption);
+    return value;
+}
+
+QPlainTextEdit* MakeEditor(const char* name, bool read_only) {
+    auto* editor = new QPlainTextEdit;
+    editor->setObjectName(QString::fromLatin1(name));
+    editor->setAccessibleName(QString::fromLatin1(name));
+    editor->setReadOnly(read_only);
+    editor->setVerticalScrollBarPolicy(read_only ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    return editor;
+}
+
+TTreeList* MakeList(std::vector<ListColumn> columns, const char* name) {
+    const QString heading = columns.front().Heading;
+    auto* list = new TTreeList(std::move(columns));
+    list->setObjectName(QString::fromLatin1(name));
+    NameAfterCaption(list, heading);
+    list->setRootIsDecorated(false);
+    // The last column takes the rest of the list, so a level with its extra days is not cut.
+    list->header()->setStretchLastSection(true);
+    return list;
+}
+
+// Sets the text only when it differs, so a refill leaves the cursor where the user had it.
+void ShowText(QPlainTextEdit& editor, const QString& text) {
+    if (editor.toPlainText() != text) editor.setPlainText(text);
+}
+
+QString PlaceText(int32_t x, int32_t y, bool overworld) { return ToQString(FormatLocation(x, y, overworld, true)); }
+
+// A row per skill: name, code and level, the level ordered by level and then days.
+std::vector<ListRow> SkillRows(const TVelSkillList& skills, bool with_level) {
+    std::vector<ListRow> rows;
+    for (const auto& skill : skills) {
+        if (skill == nullptr) continue;
+        ListRow row;
+        row.Cells = {TextCell(ToQString(skills.SkillName(*skill))), TextCell(ToQString(skill->Code))};
+        if (with_level) {
+            row.Cells.push_back(
+                OrderedCell(ToQString(TVelSkillList::LevelText(*skill, true)), skill->Level, skill->Days));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace
+
+TfrmUnitInfo::TfrmUnitInfo(InformationWindows& windows, const UnitKey& key) : TfrmRecordWindow(windows), key_(key) {
+    setObjectName(QStringLiteral("frmUnitInfo"));
+    setWindowTitle(QStringLiteral("Unit Details"));
+
+    auto* upper = new QWidget;
+    auto* upper_layout = new QVBoxLayout(upper);
+    upper_layout->setContentsMargins(0, 0, 0, 0);
+    upper_layout->addWidget(BuildTopPart());
+    upper_layout->addWidget(BuildMiddlePart(), 1);
+    auto* splitter = new QSplitter(Qt::Vertical, pnlTTop());
+    splitter->setObjectName(QStringLiteral("splUnit"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(upper);
+    splitter->addWidget(BuildBottomPart());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(pnlTTop());
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addWidget(splitter);
+
+    connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
+    setFixedWidth(516);
+    setMinimumHeight(460);
+    resize(516, 600);
+}
+
+QWidget* TfrmUnitInfo::BuildTopPart() {
+    auto* part = new QWidget;
+
+    btnFaction_ = MakeButton(QStringLiteral("Faction"), "btnFaction", QStringLiteral("View faction details"), part);
+    NameAfterCaption(btnFaction_, QStringLiteral("Faction"));
+    lblFactionName_ = MakeValue(QStringLiteral("Faction name"), "lblFactionName");
+    // A long name is cut at the window's fixed width rather than pushing the buttons off it.
+    lblFactionName_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    btnSuspected_ =
+        MakeButton(QStringLiteral("(Suspected)"), "btnSuspected", QStringLiteral("Select suspected faction"), part);
+    connect(btnFaction_, &QToolButton::clicked, this, &TfrmUnitInfo::btnFactionClick);
+    connect(btnSuspected_, &QToolButton::clicked, this, &TfrmUnitInfo::btnSuspectedClick);
+    auto* faction_bar = new QHBoxLayout;
+    faction_bar->addWidget(btnFaction_);
+    faction_bar->addWidget(lblFactionName_, 1);
+    faction_bar->addWidget(btnSuspected_);
+
+    edOrders_ = MakeEditor("edOrders", false);
+    edNotes_ = MakeEditor("edNotes", false);
+    edDescription_ = MakeEditor("edDescription", true);
+    edEvents_ = MakeEditor("edEvents", true);
+    pgUnit_ = new QTabWidget;
+    pgUnit_->setObjectName(QStringLiteral("pgUnit"));
+    pgUnit_->addTab(edOrders_, QStringLiteral("Orders"));
+    pgUnit_->addTab(edNotes_, QStringLiteral("Notes"));
+    pgUnit_->addTab(edDescription_, QStringLiteral("Description"));
+    pgUnit_->addTab(edEvents_, QStringLiteral("Events"));
+    // What happened to the unit last turn is what the player reads first.
+    pgUnit_->setCurrentIndex(kEventsPage);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(faction_bar);
+    left->addWidget(pgUnit_, 1);
+    auto* layout = new QHBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(left, 1);
+    layout->addWidget(BuildFlagsAndPlaces());
+    return part;
+}
+
+QWidget* TfrmUnitInfo::BuildFlagsAndPlaces() {
+    auto* part = new QWidget;
+    part->setFixedWidth(191);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (size_t i = 0; i < kFlagMarks.size(); ++i) {
+        auto* mark = new QCheckBox(QString::fromLatin1(kFlagMarks[i].Caption), part);
+        mark->setObjectName(QString::fromLatin1(kFlagMarks[i].Name));
+        // The flags come from the report; the player changes them with orders, not here.
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->setFocusPolicy(Qt::NoFocus);
+        NameAfterCaption(mark, mark->text());
+        layout->addWidget(mark);
+        chkFlags_[i] = mark;
+    }
+    layout->addSpacing(6);
+
+    btnPosition_ = MakeButton(QString(), "btnPosition", QStringLiteral("View hex details"), part);
+    btnPosition_->setAutoRaise(true);
+    btnPosition_->setCursor(Qt::PointingHandCursor);
+    NameAfterCaption(btnPosition_, QStringLiteral("Position"));
+    btnInside_ = MakeButton(QStringLiteral("(Inside)"), "btnInside", QStringLiteral("View structure details"), part);
+    btnLastPosition_ = MakeButton(QString(), "btnLastPosition", QStringLiteral("View hex details"), part);
+    btnLastPosition_->setAutoRaise(true);
+    btnLastPosition_->setCursor(Qt::PointingHandCursor);
+    NameAfterCaption(btnLastPosition_, QStringLiteral("Last Turn"));
+    btnHistory_ = MakeButton(QStringLiteral("(History)"), "btnHistory", QStringLiteral("View position history"), part);
+    connect(btnPosition_, &QToolButton::clicked, this, &TfrmUnitInfo::btnPositionClick);
+    connect(btnInside_, &QToolButton::clicked, this, &TfrmUnitInfo::btnInsideClick);
+    connect(btnLastPosition_, &QToolButton::clicked, this, &TfrmUnitInfo::btnLastPositionClick);
+    connect(btnHistory_, &QToolButton::clicked, this, &TfrmUnitInfo::btnHistoryClick);
+
+    auto* places = new QGridLayout;
+    places->setContentsMargins(0, 0, 0, 0);
+    places->addWidget(new QLabel(QStringLiteral("Position")), 0, 0);
+    places->addWidget(btnPosition_, 0, 1);
+    places->addWidget(btnInside_, 0, 2);
+    places->addWidget(new QLabel(QStringLiteral("Last Turn")), 1, 0);
+    places->addWidget(btnLastPosition_, 1, 1);
+    places->addWidget(btnHistory_, 1, 2);
+    places->setColumnStretch(1, 1);
+    layout->addLayout(places);
+    layout->addStretch(1);
+    return part;
+}
+
+QWidget* TfrmUnitInfo::BuildMiddlePart() {
+    auto* part = new QWidget;
+    lblSilver_ = MakeValue(QStringLiteral("Silver"), "lblSilver");
+    lblStrength_ = MakeValue(QStringLiteral("Total Strength"), "lblStrength");
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(new QLabel(QStringLiteral("Silver")));
+    totals->addWidget(lblSilver_, 1);
+    totals->addWidget(new QLabel(QStringLiteral("Total Strength")));
+    totals->addWidget(lblStrength_, 1);
+
+    lstItems_ = MakeList({{QStringLiteral("Items carried"), 150, SortKind::Text},
+                          {QStringLiteral("Code"), 50, SortKind::Text},
+                          {QStringLiteral("Qty"), 50, SortKind::Number}},
+                         "lstItems");
+    lstTroops_ = MakeList({{QStringLiteral("Troops"), 100, SortKind::Text},
+                           {QStringLiteral("Code"), 50, SortKind::Text},
+                           {QStringLiteral("Size"), 50, SortKind::Number}},
+                          "lstTroops");
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(lstItems_, 5);
+    lists->addWidget(lstTroops_, 4);
+
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(totals);
+    layout->addLayout(lists, 1);
+    return part;
+}
+
+QWidget* TfrmUnitInfo::BuildBottomPart() {
+    auto* part = new QWidget;
+    lblCombatSpell_ = MakeValue(QStringLiteral("Combat spell"), "lblCombatSpell");
+    lblCombatSpell_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* spell = new QHBoxLayout;
+    spell->addWidget(new QLabel(QStringLiteral("Combat spell")));
+    spell->addWidget(lblCombatSpell_, 1);
+
+    lstSkills_ = MakeList({{QStringLiteral("Skill"), 150, SortKind::Text},
+                           {QStringLiteral("Code"), 50, SortKind::Text},
+                           {QStringLiteral("Level"), 50, SortKind::Ordered}},
+                          "lstSkills");
+    lstCanStudy_ = MakeList({{QStringLiteral("Can study"), 150, SortKind::Text}, {QStringLiteral("Code"), 50, SortKind::Text}},
+                            "lstCanStudy");
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(lstSkills_, 5);
+    lists->addWidget(lstCanStudy_, 4);
+
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 4, 0, 3);
+    layout->addLayout(spell);
+    layout->addLayout(lists, 1);
+    return part;
+}
+
+bool TfrmUnitInfo::Refill() {
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit == nullptr) return false;
+    const QString number_and_name = QStringLiteral("(%1) ").arg(unit->Number) + ToQString(unit->Name);
+    menu_caption_ = number_and_name;
+    setWindowTitle(number_and_name + QStringLiteral(" [Turn %1]").arg(unit->Turn));
+    FillFaction(*unit);
+
+    btnPosition_->setText(PlaceText(unit->X, unit->Y, unit->Overworld));
+    btnInside_->setVisible(unit->Inside > 0);
+    btnLastPosition_->setText(PlaceText(unit->LastX, unit->LastY, unit->LastOverworld));
+
+    filled_orders_ = ToEditorText(unit->Orders);
+    ShowText(*edOrders_, filled_orders_);
+    filled_orders_ = edOrders_->toPlainText();
+    filled_notes_ = ToEditorText(unit->Notes);
+    ShowText(*edNotes_, filled_notes_);
+    filled_notes_ = edNotes_->toPlainText();
+    ShowText(*edDescription_, ToEditorText(unit->Description));
+    ShowText(*edEvents_, ToEditorText(unit->Events));
+
+    for (size_t i = 0; i < kFlagMarks.size(); ++i) chkFlags_[i]->setChecked(unit->HasFlag(kFlagMarks[i].Flag));
+    lblSilver_->setText(QString::number(unit->Silver()));
+    lblStrength_->setText(QString::number(unit->Troops.Total()));
+    lblCombatSpell_->setText(unit->IsMage() ? ToQString(unit->CombatSpell) : QStringLiteral("---"));
+    FillLists(*unit);
+    return true;
+}
+
+void TfrmUnitInfo::FillFaction(const TVelUnit& unit) {
+    const TVelFaction* faction = Main().Factions.FindByNumber(unit.Faction);
+    btnFaction_->setText(faction != nullptr ? QStringLiteral("[%1]").arg(faction->Number) : QStringLiteral("???"));
+    lblFactionName_->setText(faction != nullptr ? ToQString(faction->Name) : QStringLiteral("<Unknown>"));
+    lblFactionName_->setToolTip(lblFactionName_->text());
+    btnSuspected_->setVisible(!unit.FactionConfirmed);
+}
+
+void TfrmUnitInfo::FillLists(const TVelUnit& unit) {
+    std::vector<ListRow> items;
+    for (const TVelItem* item : unit.Items) {
+        if (item == nullptr) continue;
+        items.push_back({{}, {TextCell(ToQString(unit.Items.DisplayName(*item))), TextCell(ToQString(item->Code)),
+                              NumberCell(item->Count)}, {}});
+    }
+    lstItems_->Fill(std::move(items), kAmountColumn);
+
+    std::vector<ListRow> troops;
+    for (const auto& troop : unit.Troops) {
+        if (troop == nullptr) continue;
+        troops.push_back({{}, {TextCell(ToQString(unit.Troops.DisplayName(*troop))), TextCell(ToQString(troop->Code)),
+                               NumberCell(troop->Count)}, {}});
+    }
+    lstTroops_->Fill(std::move(troops), kAmountColumn);
+
+    lstSkills_->Fill(SkillRows(unit.Skills, true), kCodeColumn);
+    lstCanStudy_->Fill(SkillRows(unit.CanStudy, false), kCodeColumn);
+}
+
+void TfrmUnitInfo::WriteBack() {
+    const QString orders = edOrders_->toPlainText();
+    const QString notes = edNotes_->toPlainText();
+    if (orders == filled_orders_ && notes == filled_notes_) return;
+    TVelUnit* unit = key_.Find(Main());
+    if (unit == nullptr) return;
+    if (orders != filled_orders_) {
+        unit->Orders = FromEditorText(orders);
+        filled_orders_ = orders;
+    }
+    if (notes != filled_notes_) {
+        unit->Notes = FromEditorText(notes);
+        filled_notes_ = notes;
+    }
+}
+
+void TfrmUnitInfo::btnFactionClick() {
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit != nullptr && unit->Faction > 0) Windows().ShowFaction(FactionKey{unit->Faction}, this);
+}
+
+// The player's guess at the faction becomes the unit's faction number; the unit stays unconfirmed,
+// so the next report that names its faction corrects the guess.
+void TfrmUnitInfo::btnSuspectedClick() {
+    const std::optional<FactionKey> chosen = TfrmFactionList::SelectFaction(Windows(), this);
+    if (!chosen || chosen->Number <= 0) return;
+    // Unit rows, faction windows and the map's faction colours all change with it.
+    Windows().Notice().Change(RecordChange::UnitEdited, [&] {
+        if (TVelUnit* unit = key_.Find(Main())) unit->Faction = chosen->Number;
+    });
+}
+
+void TfrmUnitInfo::btnInsideClick() {
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit == nullptr || unit->Inside <= 0) return;
+    Windows().ShowStructure(StructureKey{HexKey{unit->X, unit->Y, LevelOf(unit->Overworld)}, unit->Inside}, this);
+}
+
+void TfrmUnitInfo::btnPositionClick() {
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit != nullptr && unit->IsOnMap()) Windows().ShowHex(HexKey{unit->X, unit->Y, LevelOf(unit->Overworld)}, this);
+}
+
+void TfrmUnitInfo::btnLastPositionClick() {
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit == nullptr || unit->LastX < 0 || unit->LastY < 0) return;
+    Windows().ShowHex(HexKey{unit->LastX, unit->LastY, LevelOf(unit->LastOverworld)}, nullptr);
+}
+
+void TfrmUnitInfo::btnHistoryClick() { TfrmPosHistory::Execute(Windows(), key_, this); }
+
+}  // namespace hexwarden

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "model/record_keys.h"
+#include "windows/record_window.h"
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QToolButton;
+
+namespace hexwarden {
+
+class TTreeList;
+class TVelUnit;
+
+// One unit: identity and faction, where it stands and stood, its flags, goods, men and skills, and
+// the orders and notes the player types for it.
+class TfrmUnitInfo : public TfrmRecordWindow {
+    Q_OBJECT
+public:
+    TfrmUnitInfo(InformationWindows& windows, const UnitKey& key);
+
+    const UnitKey& RecordKey() const { return key_; }
+    bool Refill() override;
+    void WriteBack() override;
+    QString MenuCaption() const override { return menu_caption_; }
+
+    QPlainTextEdit& edOrders() const { return *edOrders_; }
+    QPlainTextEdit& edNotes() const { return *edNotes_; }
+    TTreeList& lstItems() const { return *lstItems_; }
+    TTreeList& lstTroops() const { return *lstTroops_; }
+    TTreeList& lstSkills() const { return *lstSkills_; }
+    TTreeList& lstCanStudy() const { return *lstCanStudy_; }
+
+    void btnFactionClick();
+    void btnSuspectedClick();
+    void btnInsideClick();
+    void btnPositionClick();
+    void btnLastPositionClick();
+    void btnHistoryClick();
+
+private:
+    QWidget* BuildTopPart();
+    QWidget* BuildFlagsAndPlaces();
+    QWidget* BuildMiddlePart();
+    QWidget* BuildBottomPart();
+    void FillFaction(const TVelUnit& unit);
+    void FillLists(const TVelUnit& unit);
+
+    UnitKey key_;
+    QString menu_caption_;
+    // The editors' texts as filled or last written, so that only what the user changed goes back.
+    QString filled_orders_;
+    QString filled_notes_;
+
+    QToolButton* btnFaction_ = nullptr;
+    QLabel* lblFactionName_ = nullptr;
+    QToolButton* btnSuspected_ = nullptr;
+    QTabWidget* pgUnit_ = nullptr;
+    QPlainTextEdit* edOrders_ = nullptr;
+    QPlainTextEdit* edNotes_ = nullptr;
+    QPlainTextEdit* edDescription_ = nullptr;
+    QPlainTextEdit* edEvents_ = nullptr;
+    std::array<QCheckBox*, 8> chkFlags_{};
+    QToolButton* btnPosition_ = nullptr;
+    QToolButton* btnInside_ = nullptr;
+    QToolButton* btnLastPosition_ = nullptr;
+    QToolButton* btnHistory_ = nullptr;
+    QLabel* lblSilver_ = nullptr;
+    QLabel* lblStrength_ = nullptr;
+    QLabel* lblCombatSpell_ = nullptr;
+    TTreeList* lstItems_ = nullptr;
+    TTreeList* lstTroops_ = nullptr;
+    TTreeList* lstSkills_ = nullptr;
+    TTreeList* lstCanStudy_ = nullptr;
+};
+
+}  // namespace hexwarden
