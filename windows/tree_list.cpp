@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <unordered_map>
 
 #include "qt_surface/qt_drawing_surface.h"
 
@@ -55,24 +56,155 @@ void TListModel::SetRows(std::vector<ListRow> rows) {
         SortRows(rows_, sort_column_, columns_[static_cast<size_t>(sort_column_)].Sort,
                  sort_order_ == Qt::DescendingOrder);
     }
+    ApplyFilter(false);
     endResetModel();
 }
 
 const ListRow* TListModel::RowAt(const QModelIndex& index) const {
-    if (!index.isValid()) return nullptr;
-    const auto row = static_cast<size_t>(index.row());
-    if (index.internalId() == kTopLevel) return row < rows_.size() ? &rows_[row] : nullptr;
-    const auto parent_row = static_cast<size_t>(index.internalId() - 1);
-    if (parent_row >= rows_.size()) return nullptr;
-    const std::vector<ListRow>& children = rows_[parent_row].Children;
-    return row < children.size() ? &children[row] : nullptr;
+    if (!index.isValid() || index.model() != this) return nullptr;
+    const int row = index.row();
+    const int shown = rowCount();
+    if (index.internalId() == kTopLevel) return row < shown ? &rows_[SourceRow(row)] : nullptr;
+    const auto parent_row = static_cast<int>(index.internalId() - 1);
+    if (parent_row >= shown) return nullptr;
+    const std::vector<ListRow>& children = rows_[SourceRow(parent_row)].Children;
+    return static_cast<size_t>(row) < children.size() ? &children[static_cast<size_t>(row)] : nullptr;
+}
+
+QModelIndex TListModel::IndexOf(const RowKey& key) const {
+    if (std::holds_alternative<std::monostate>(key)) return {};
+    for (size_t source = 0; source < rows_.size(); ++source) {
+        if (rows_[source].Key != key) continue;
+        const int shown = ShownRow(source);
+        if (shown >= 0) return index(shown, 0);
+    }
+    return {};
+}
+
+int TListModel::ShownRow(size_t source) const {
+    if (!filtered_) return source < rows_.size() ? static_cast<int>(source) : -1;
+    const auto found = std::lower_bound(shown_.begin(), shown_.end(), source);
+    return found != shown_.end() && *found == source ? static_cast<int>(found - shown_.begin()) : -1;
+}
+
+void TListModel::SetFilterColumns(std::vector<int> columns) {
+    beginResetModel();
+    filter_columns_ = std::move(columns);
+    ApplyFilter(false);
+    endResetModel();
+}
+
+namespace {
+
+char16_t Folded(QChar c) {
+    const char16_t unit = c.unicode();
+    if (unit < 0x80) return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
+    return c.toCaseFolded().unicode();
+}
+
+// Whether the text holds the case-folded needle, ignoring letter case: a plain scan, since cell
+// texts are short and QString's own search prepares itself anew on every call.
+bool HoldsFolded(const QString& text, const std::u16string& needle) {
+    const qsizetype last = text.size() - static_cast<qsizetype>(needle.size());
+    for (qsizetype start = 0; start <= last; ++start) {
+        size_t matched = 0;
+        while (matched < needle.size() && Folded(text[start + static_cast<qsizetype>(matched)]) == needle[matched]) {
+            ++matched;
+        }
+        if (matched == needle.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool TListModel::Matches(const ListRow& row, const std::u16string& needle) const {
+    const auto holds = [&row, &needle](size_t column) {
+        if (column >= row.Cells.size()) return false;
+        const ListCell& cell = row.Cells[column];
+        return HoldsFolded(cell.Text, needle) || (cell.Hint && HoldsFolded(*cell.Hint, needle));
+    };
+    if (filter_columns_.empty()) {
+        for (size_t column = 0; column < columns_.size(); ++column) {
+            if (holds(column)) return true;
+        }
+        return false;
+    }
+    return std::any_of(filter_columns_.begin(), filter_columns_.end(),
+                       [&holds](int column) { return column >= 0 && holds(static_cast<size_t>(column)); });
+}
+
+void TListModel::ApplyFilter(bool narrowing) {
+    if (filter_.isEmpty()) {
+        filtered_ = false;
+        shown_ = {};
+        return;
+    }
+    std::u16string needle;
+    for (const QChar c : filter_) needle.push_back(Folded(c));
+    std::vector<size_t> shown;
+    const auto try_row = [&](size_t source) {
+        // Sorted rows lie in memory in another order than their cells: ask for those ahead.
+        if (source + 8 < rows_.size()) __builtin_prefetch(rows_[source + 8].Cells.data());
+        if (Matches(rows_[source], needle)) shown.push_back(source);
+    };
+    if (narrowing && filtered_) {
+        for (size_t source : shown_) try_row(source);
+    } else {
+        for (size_t source = 0; source < rows_.size(); ++source) try_row(source);
+    }
+    shown_ = std::move(shown);
+    filtered_ = true;
+}
+
+void TListModel::SetFilter(const QString& text) {
+    if (text == filter_) return;
+    emit layoutAboutToBeChanged();
+    const std::vector<PersistentPlace> places = PersistentPlaces();
+    // A longer text that holds the old one can only hide more rows: try the shown ones alone.
+    const bool narrowing = !filter_.isEmpty() && text.contains(filter_, Qt::CaseInsensitive);
+    filter_ = text;
+    ApplyFilter(narrowing);
+    MovePersistent(places, [](size_t source) { return source; }, [](size_t, int child) { return child; });
+    emit layoutChanged();
+}
+
+std::vector<TListModel::PersistentPlace> TListModel::PersistentPlaces() const {
+    std::vector<PersistentPlace> places;
+    for (const QModelIndex& index : persistentIndexList()) {
+        if (index.internalId() == kTopLevel) {
+            places.push_back({SourceRow(index.row()), -1, index.column()});
+        } else {
+            places.push_back({SourceRow(static_cast<int>(index.internalId() - 1)), index.row(), index.column()});
+        }
+    }
+    return places;
+}
+
+void TListModel::MovePersistent(const std::vector<PersistentPlace>& places,
+                                const std::function<size_t(size_t)>& row_moved,
+                                const std::function<int(size_t, int)>& child_moved) {
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const PersistentPlace& place : places) {
+        const size_t source = row_moved(place.Source);
+        const int shown = ShownRow(source);
+        if (shown < 0) {
+            after.push_back({});
+        } else if (place.Child < 0) {
+            after.push_back(createIndex(shown, place.Column, kTopLevel));
+        } else {
+            const int child = child_moved(source, place.Child);
+            after.push_back(createIndex(child, place.Column, static_cast<quintptr>(shown) + 1));
+        }
+    }
+    changePersistentIndexList(before, after);
 }
 
 QModelIndex TListModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column < 0 || column >= columnCount()) return {};
-    if (!parent.isValid()) {
-        return static_cast<size_t>(row) < rows_.size() ? createIndex(row, column, kTopLevel) : QModelIndex();
-    }
+    if (!parent.isValid()) return row < rowCount() ? createIndex(row, column, kTopLevel) : QModelIndex();
     if (parent.internalId() != kTopLevel) return {};
     const ListRow* parent_row = RowAt(parent);
     if (parent_row == nullptr || static_cast<size_t>(row) >= parent_row->Children.size()) return {};
@@ -85,7 +217,7 @@ QModelIndex TListModel::parent(const QModelIndex& child) const {
 }
 
 int TListModel::rowCount(const QModelIndex& parent) const {
-    if (!parent.isValid()) return static_cast<int>(rows_.size());
+    if (!parent.isValid()) return static_cast<int>(filtered_ ? shown_.size() : rows_.size());
     if (parent.internalId() != kTopLevel || parent.column() != 0) return 0;
     const ListRow* row = RowAt(parent);
     return row != nullptr ? static_cast<int>(row->Children.size()) : 0;
@@ -126,33 +258,38 @@ QVariant TListModel::headerData(int section, Qt::Orientation orientation, int ro
 
 void TListModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= columnCount()) return;
-    emit layoutAboutToBeChanged();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const std::vector<PersistentPlace> places = PersistentPlaces();
     sort_column_ = column;
     sort_order_ = order;
     const SortKind kind = columns_[static_cast<size_t>(column)].Sort;
     const bool descending = order == Qt::DescendingOrder;
-    // New positions of the rows and of each row's children, by their old positions, so that
-    // persistent indexes (the selection) follow their rows.
-    const std::vector<size_t> top_moves = SortRowsTracked(rows_, column, kind, descending);
-    std::vector<std::vector<size_t>> child_moves(rows_.size());
+    const std::vector<size_t> row_moves = SortRowsTracked(rows_, column, kind, descending);
+    // Where the children went matters only under rows that a persistent index points into.
+    std::unordered_map<size_t, std::vector<size_t>> child_moves;
+    for (const PersistentPlace& place : places) {
+        if (place.Child >= 0) child_moves.try_emplace(row_moves[place.Source]);
+    }
     for (size_t i = 0; i < rows_.size(); ++i) {
-        child_moves[i] = SortRowsTracked(rows_[i].Children, column, kind, descending);
-    }
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before) {
-        if (index.internalId() == kTopLevel) {
-            after.push_back(createIndex(static_cast<int>(top_moves[static_cast<size_t>(index.row())]), index.column(),
-                                        kTopLevel));
-            continue;
+        std::vector<ListRow>& children = rows_[i].Children;
+        if (children.size() < 2) continue;
+        if (const auto tracked = child_moves.find(i); tracked != child_moves.end()) {
+            tracked->second = SortRowsTracked(children, column, kind, descending);
+        } else {
+            SortRows(children, column, kind, descending);
         }
-        const size_t new_parent = top_moves[static_cast<size_t>(index.internalId() - 1)];
-        const size_t new_row = child_moves[new_parent][static_cast<size_t>(index.row())];
-        after.push_back(createIndex(static_cast<int>(new_row), index.column(), static_cast<quintptr>(new_parent) + 1));
     }
-    changePersistentIndexList(before, after);
-    emit layoutChanged();
+    if (filtered_) {
+        for (size_t& source : shown_) source = row_moves[source];
+        std::sort(shown_.begin(), shown_.end());
+    }
+    MovePersistent(
+        places, [&row_moves](size_t source) { return row_moves[source]; },
+        [&child_moves](size_t source, int child) {
+            const std::vector<size_t>& moves = child_moves[source];
+            return moves.empty() ? child : static_cast<int>(moves[static_cast<size_t>(child)]);
+        });
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
@@ -182,8 +319,10 @@ TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
     headings->setSectionsMovable(false);
     headings->setStretchLastSection(false);
     headings->setSortIndicatorShown(true);
+    // A column narrower than its bold heading with the sort arrow beside it would cut the heading
+    // once sorted on ("Factio" and the arrow): such a column gets the width of both.
     for (int i = 0; i < model_->columnCount(); ++i) {
-        setColumnWidth(i, model_->Columns()[static_cast<size_t>(i)].Width);
+        setColumnWidth(i, std::max(model_->Columns()[static_cast<size_t>(i)].Width, headings->sectionSizeHint(i)));
     }
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit RowChosen();
@@ -193,22 +332,17 @@ TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
 void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
     const ListRow* current = CurrentRow();
     const RowKey selected = current != nullptr ? current->Key : RowKey();
-    bool has_children = false;
-    for (const ListRow& row : rows) has_children = has_children || !row.Children.empty();
+    const bool has_children =
+        std::any_of(rows.begin(), rows.end(), [](const ListRow& row) { return !row.Children.empty(); });
     setRootIsDecorated(has_children);
+    // Rows of one height let the view lay out long lists without asking each row its size; troop
+    // rows are lower than the rows above them.
+    setUniformRowHeights(!has_children);
     model_->SetRows(std::move(rows));
     if (!filled_) sortByColumn(sort_column, Qt::AscendingOrder);
     filled_ = true;
-    // A refill keeps the selected record selected, where it still is.
-    setCurrentIndex({});
-    if (std::holds_alternative<std::monostate>(selected)) return;
-    const std::vector<ListRow>& shown = model_->Rows();
-    for (size_t row = 0; row < shown.size(); ++row) {
-        if (shown[row].Key == selected) {
-            setCurrentIndex(model_->index(static_cast<int>(row), 0));
-            return;
-        }
-    }
+    // A refill keeps the selected record selected, where it is still shown.
+    setCurrentIndex(model_->IndexOf(selected));
 }
 
 void TTreeList::SetTreeColumn(int column) { setTreePosition(column); }

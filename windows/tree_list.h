@@ -2,7 +2,9 @@
 
 #include <QAbstractItemModel>
 #include <QTreeView>
+#include <functional>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -11,7 +13,8 @@
 namespace hexwarden {
 
 // Rows of shown values and record keys, one level of children under each row. Filled whole; the
-// rows are copies, so nothing here reads the database.
+// rows are copies, so nothing here reads the database. A filter may hide rows: Rows() holds them
+// all in sorted order, the model's rows are the ones shown.
 class TListModel : public QAbstractItemModel {
     Q_OBJECT
 public:
@@ -22,6 +25,15 @@ public:
     const std::vector<ListColumn>& Columns() const { return columns_; }
     // The row an index points at (a child row for an index under a row), or null.
     const ListRow* RowAt(const QModelIndex& index) const;
+    // The shown top-level row of that key, or an invalid index.
+    QModelIndex IndexOf(const RowKey& key) const;
+
+    // Shows only the rows with a cell of the filter columns holding the text, ignoring letter
+    // case, in its shown text or its hint; an empty text shows every row. Refills keep it.
+    void SetFilter(const QString& text);
+    const QString& Filter() const { return filter_; }
+    // Every column when not set.
+    void SetFilterColumns(std::vector<int> columns);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -32,8 +44,32 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
 private:
+    // Position in rows_ of a shown row, and back (-1 when that row is hidden).
+    size_t SourceRow(int shown) const {
+        return filtered_ ? shown_[static_cast<size_t>(shown)] : static_cast<size_t>(shown);
+    }
+    int ShownRow(size_t source) const;
+    bool Matches(const ListRow& row, const std::u16string& folded_text) const;
+    // Recomputes shown_; with `narrowing` only the rows shown now are tried.
+    void ApplyFilter(bool narrowing);
+    // Moves the persistent indexes (selection, current row) after rows_ or shown_ changed: where a
+    // row that was at a source position went, and where a row's children went, by new position.
+    struct PersistentPlace {
+        size_t Source;
+        int Child;  // -1 for the row itself
+        int Column;
+    };
+    std::vector<PersistentPlace> PersistentPlaces() const;
+    void MovePersistent(const std::vector<PersistentPlace>& places, const std::function<size_t(size_t)>& row_moved,
+                        const std::function<int(size_t, int)>& child_moved);
+
     std::vector<ListColumn> columns_;
     std::vector<ListRow> rows_;
+    // While a filter is set, the positions in rows_ of the rows shown, ascending.
+    std::vector<size_t> shown_;
+    bool filtered_ = false;
+    QString filter_;
+    std::vector<int> filter_columns_;
     int sort_column_ = -1;
     Qt::SortOrder sort_order_ = Qt::AscendingOrder;
 };
