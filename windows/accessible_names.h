@@ -10,4 +10,8 @@ namespace hexwarden {
 // by the text of its label; the access-key "&" is dropped.
 void NameAfterCaption(QWidget* control, const QString& caption);
 
+// Shows a value in a label or button named after its caption. Screen readers read such a control
+// by its name alone, so the name carries both: "Peasants: 27745 Nomads".
+void ShowValue(QWidget* control, const QString& value);
+
 }  // namespace hexwarden

@@ -84,7 +84,7 @@ bool TfrmFaction::Refill() {
     edEmail_->setText(filled_email_);
     filled_colour_ = faction->Colour;
     swatch_->SetColour(filled_colour_);
-    lblAttitude_->setText(AttitudeText(Main(), faction->Attitude));
+    ShowValue(lblAttitude_, AttitudeText(Main(), faction->Attitude));
 
     const int32_t number = faction->Number;
     RunWithBusyCursor(this, [this, number] {

@@ -127,8 +127,12 @@ QWidget* TfrmHexInfo::BuildUpperPanel() {
     edNotes_->setAccessibleName(QStringLiteral("edNotes"));
     edNotes_->setPlaceholderText(QStringLiteral("Notes"));
 
+    // The values stay together at the top however tall the panel is.
+    auto* values_column = new QVBoxLayout;
+    values_column->addLayout(values);
+    values_column->addStretch(1);
     auto* top = new QHBoxLayout;
-    top->addLayout(values, 3);
+    top->addLayout(values_column, 3);
     top->addWidget(grpGate_);
     top->addWidget(edNotes_, 2);
 
@@ -204,19 +208,19 @@ bool TfrmHexInfo::Refill() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setWindowTitle(HexWindowCaption(*hex));
     menu_caption_ = HexMenuCaption(*hex);
-    lblLastReport_->setText(hex->Turn > 0 ? QStringLiteral("Turn %1").arg(hex->Turn) : QStringLiteral("--"));
+    ShowValue(lblLastReport_, hex->Turn > 0 ? QStringLiteral("Turn %1").arg(hex->Turn) : QStringLiteral("--"));
     const TVelItem* first_peasants = hex->Peasants.Count() > 0 ? hex->Peasants.Get(0) : nullptr;
-    lblPeasants_->setText(first_peasants != nullptr ? QString::number(first_peasants->Count) + QLatin1Char(' ') +
+    ShowValue(lblPeasants_, first_peasants != nullptr ? QString::number(first_peasants->Count) + QLatin1Char(' ') +
                                                           ToQString(hex->Peasants.DisplayName(*first_peasants))
                                                     : QStringLiteral("None"));
-    lblTaxBase_->setText(QString::number(hex->TaxBase));
-    lblWages_->setText(QString::number(hex->Wages));
-    lblMaxWages_->setText(QString::number(hex->MaxWages));
-    lblEntertainment_->setText(QString::number(hex->Entertainment));
+    ShowValue(lblTaxBase_, QString::number(hex->TaxBase));
+    ShowValue(lblWages_, QString::number(hex->Wages));
+    ShowValue(lblMaxWages_, QString::number(hex->MaxWages));
+    ShowValue(lblEntertainment_, QString::number(hex->Entertainment));
     filled_notes_ = ToEditorText(hex->Notes);
     edNotes_->setPlainText(filled_notes_);
     grpGate_->setVisible(hex->Gate >= 0);
-    lblGate_->setText(QString::number(hex->Gate));
+    ShowValue(lblGate_, QString::number(hex->Gate));
     lstWanted_->Fill(MarketRows(hex->Wanted, true), kQtyColumn);
     lstForSale_->Fill(MarketRows(hex->ForSale, true), kQtyColumn);
     lstProducts_->Fill(MarketRows(hex->Products, false), kQtyColumn);

@@ -104,25 +104,25 @@ bool TfrmStructure::Refill() {
 
     owner_ = building->OwnerFaction();
     if (owner_ < 0) {
-        btnOwner_->setText(QStringLiteral("---"));
-        lblOwner_->setText(QStringLiteral("No Owner"));
+        ShowValue(btnOwner_, QStringLiteral("---"));
+        ShowValue(lblOwner_, QStringLiteral("No Owner"));
     } else if (owner_ == 0) {
-        btnOwner_->setText(QStringLiteral("???"));
-        lblOwner_->setText(QStringLiteral("<Unknown Faction>"));
+        ShowValue(btnOwner_, QStringLiteral("???"));
+        ShowValue(lblOwner_, QStringLiteral("<Unknown Faction>"));
     } else {
-        btnOwner_->setText(QString::number(owner_));
+        ShowValue(btnOwner_, QString::number(owner_));
         const TVelFaction* faction = Main().Factions.FindByNumber(owner_);
-        lblOwner_->setText(faction != nullptr ? ToQString(faction->Name) : QStringLiteral("<Unknown Faction>"));
+        ShowValue(lblOwner_, faction != nullptr ? ToQString(faction->Name) : QStringLiteral("<Unknown Faction>"));
     }
     // Only a known owner can be opened; the button says so by taking no focus otherwise.
     btnOwner_->setFocusPolicy(owner_ >= 1 ? Qt::StrongFocus : Qt::NoFocus);
 
-    lblType_->setText(ToQString(building->Kind));
+    ShowValue(lblType_, ToQString(building->Kind));
     edDescription_->setPlainText(ToQString(building->Description));
     const bool needs = building->Needs >= 1;
     lblNeedsCaption_->setVisible(needs);
     lblNeeds_->setVisible(needs);
-    lblNeeds_->setText(needs ? QString::number(building->Needs) : QString());
+    ShowValue(lblNeeds_, needs ? QString::number(building->Needs) : QString());
     FillUnits();
     return true;
 }

@@ -48,8 +48,9 @@ protected:
     }
 
     static QString Label(const QWidget* window, const QString& name) {
+        // Value labels are named after their caption and carry the value: "Peasants: None".
         for (const QLabel* label : window->findChildren<QLabel*>()) {
-            if (label->accessibleName() == name) return label->text();
+            if (label->accessibleName() == name + ": " + label->text()) return label->text();
         }
         return "(none)";
     }
