@@ -6,18 +6,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <vector>
 
 #include "map/map_view_options.h"
 #include "model/database.h"
 #include "platform/number_text.h"
 #include "windows/centre_form.h"
-#include "windows/plain_unit_list.h"
 #include "qt_surface/qt_text.h"
 
 namespace hexwarden {
-
-TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(owner), main_(main) {
+TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main, UnitPicker pick_unit)
+    : QDialog(owner), main_(main), pick_unit_(std::move(pick_unit)) {
     setWindowTitle(QStringLiteral("Track Unit"));
     lblUnit = new QLabel(this);
     lblUnit->setAccessibleName(QStringLiteral("Unit"));
@@ -63,6 +61,7 @@ TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main) : QDialog(own
     layout->addLayout(turns_row);
     layout->addLayout(button_row);
 
+    btnSelectUnit->setEnabled(static_cast<bool>(pick_unit_));
     connect(btnSelectUnit, &QPushButton::clicked, this, &TfrmTrackUnit::btnSelectUnitClick);
     connect(chkAllTurns, &QCheckBox::toggled, this, &TfrmTrackUnit::UpdateTurnsEnabled);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -97,13 +96,13 @@ void TfrmTrackUnit::UpdateTurnsEnabled() {
 }
 
 void TfrmTrackUnit::btnSelectUnitClick() {
-    const int32_t number = ChooseUnit(this, QStringLiteral("Select Unit"), UnitsOf(main_.Units));
-    if (number != 0) ShowUnit(number);
+    if (!pick_unit_) return;
+    if (const std::optional<int32_t> unit = pick_unit_(this)) ShowUnit(*unit);
 }
 
 bool TfrmTrackUnit::Execute(QWidget* owner, const TVelMain& main, MapViewOptions& options,
-                            std::optional<int32_t> unit) {
-    TfrmTrackUnit dialog(owner, main);
+                            std::optional<int32_t> unit, UnitPicker pick_unit) {
+    TfrmTrackUnit dialog(owner, main, std::move(pick_unit));
     dialog.ShowTrack(options);
     if (unit) dialog.ShowUnit(*unit);
     CentreForm(&dialog, owner);
