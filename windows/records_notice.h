@@ -14,6 +14,7 @@ enum class RecordChange {
     MapDataImported,  // hexes and structures merged
     FactionsImported, // faction names and numbers
     MarkersChanged,   // a marker added or removed
+    WedgesChanged,    // what a wedge tests or its colour
     UnitEdited,       // the player gave a unit the faction he suspects
 };
 

@@ -1,0 +1,144 @@
+#include "windows/marker_list.h"
+
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <memory>
+
+#include "model/database.h"
+#include "qt_surface/qt_text.h"
+#include "windows/accessible_names.h"
+#include "windows/centre_form.h"
+#include "windows/marker_dialog.h"
+#include "windows/message_boxes.h"
+#include "windows/records_notice.h"
+
+namespace hexwarden {
+namespace {
+
+enum MarkerColumn { kName, kHex };
+
+constexpr int kListWidth = 255;
+
+class CentredDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignCenter;
+    }
+};
+
+// The name column sorts by its text alone, so its order value is free to carry the marker's
+// position in the database's list: rows hold no marker key of their own.
+ListRow MarkerRow(const TVelMapMarker& marker, int32_t position) {
+    ListCell name = TextCell(ToQString(marker.Text));
+    name.Order = {position, 0};
+    // Overworld before underworld, then x, then y.
+    const int64_t level_and_x = (marker.Overworld ? 0 : int64_t{1} << 33) + marker.X;
+    return {std::monostate{}, {name, OrderedCell(ToQString(marker.FormatPosition(true)), level_and_x, marker.Y)}, {}};
+}
+
+int32_t PositionOf(const ListRow& row) { return static_cast<int32_t>(row.Cells[kName].Order[0]); }
+
+}  // namespace
+
+TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* parent, bool overworld,
+                               bool underworld)
+    : TfrmTBasicList(parent, {{QStringLiteral("Marker Name"), 165, SortKind::Text},
+                              {QStringLiteral("Hex"), 50, SortKind::Ordered}}),
+      main_(main),
+      notice_(notice),
+      overworld_(overworld),
+      underworld_(underworld) {
+    setWindowTitle(QStringLiteral("Markers"));
+    setMinimumWidth(kListWidth);
+    setMaximumWidth(kListWidth);
+    resize(kListWidth, height());
+    NameAfterCaption(&treeList(), QStringLiteral("Markers"));
+    treeList().setItemDelegateForColumn(kHex, new CentredDelegate(&treeList()));
+
+    QPushButton* go_to = AddButton(QStringLiteral("&Go To"), "btnGoTo");
+    QPushButton* add = AddButton(QStringLiteral("&Add"), "btnNew");
+    QPushButton* remove = AddButton(QStringLiteral("&Remove"), "btnRemove");
+    QPushButton* close = AddButton(QStringLiteral("&Close"), "btnClose");
+    connect(go_to, &QPushButton::clicked, this, &TfrmMarkerList::btnGoToClick);
+    connect(add, &QPushButton::clicked, this, &TfrmMarkerList::btnNewClick);
+    connect(remove, &QPushButton::clicked, this, &TfrmMarkerList::btnRemoveClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&treeList(), &TTreeList::RowChosen, this, &TfrmMarkerList::btnGoToClick);
+    connect(&notice_, &TRecordsNotice::RecordsChanged, this, [this] {
+        // A change made elsewhere keeps the selection on the same line of the view.
+        Refill(select_after_change_, fallback_row_ >= 0 ? fallback_row_ : treeList().currentIndex().row());
+        select_after_change_.reset();
+        fallback_row_ = -1;
+    });
+    Refill(std::nullopt, 0);
+}
+
+std::optional<int32_t> TfrmMarkerList::Execute(TVelMain& main, TRecordsNotice& notice, QWidget* parent,
+                                               bool overworld, bool underworld) {
+    TfrmMarkerList list(main, notice, parent, overworld, underworld);
+    CentreForm(&list, parent);
+    if (list.exec() != QDialog::Accepted) return std::nullopt;
+    return list.Selected();
+}
+
+void TfrmMarkerList::Refill(std::optional<int32_t> select, int fallback_row) {
+    std::vector<ListRow> rows;
+    for (int32_t i = 0; i < main_.Markers.Count(); ++i) {
+        const TVelMapMarker* marker = main_.Markers.Get(i);
+        if (marker != nullptr && Shows(marker->Overworld)) rows.push_back(MarkerRow(*marker, i));
+    }
+    treeList().Fill(std::move(rows), kName);
+
+    const std::vector<ListRow>& shown = treeList().Model().Rows();
+    int row = -1;
+    for (size_t i = 0; select && i < shown.size(); ++i) {
+        if (PositionOf(shown[i]) == *select) row = static_cast<int>(i);
+    }
+    if (row < 0 && !shown.empty()) row = std::clamp(fallback_row, 0, static_cast<int>(shown.size()) - 1);
+    if (row >= 0) treeList().setCurrentIndex(treeList().Model().index(row, kName));
+}
+
+std::optional<int32_t> TfrmMarkerList::Selected() const {
+    const ListRow* row = treeList().CurrentRow();
+    if (row == nullptr || row->Cells.empty()) return std::nullopt;
+    const int32_t position = PositionOf(*row);
+    const TVelMapMarker* marker = main_.Markers.Get(position);
+    if (marker == nullptr || !Shows(marker->Overworld)) return std::nullopt;
+    return position;
+}
+
+void TfrmMarkerList::btnGoToClick() {
+    if (Selected()) accept();
+}
+
+void TfrmMarkerList::btnNewClick() {
+    std::unique_ptr<TVelMapMarker> marker = NewMarker(this);
+    if (!marker) return;
+    // A marker of a level not shown is stored all the same; the selection stays where it was.
+    const bool shown = Shows(marker->Overworld);
+    select_after_change_ = Selected();
+    fallback_row_ = treeList().currentIndex().row();
+    notice_.Change(RecordChange::MarkersChanged, [&] {
+        const int32_t position = main_.Markers.Add(std::move(marker));
+        if (shown) select_after_change_ = position;
+    });
+}
+
+void TfrmMarkerList::btnRemoveClick() {
+    if (!Selected()) return;
+    if (Prompts().Confirm(this, QStringLiteral("Delete this marker?"), false) != Answer::Yes) return;
+    // Looked up again after the question: nothing is held across it.
+    const std::optional<int32_t> position = Selected();
+    if (!position) return;
+    // The row below takes the removed one's place in the selection.
+    select_after_change_.reset();
+    fallback_row_ = treeList().currentIndex().row();
+    notice_.Change(RecordChange::MarkersChanged, [&] { main_.Markers.Remove(main_.Markers.Get(*position)); });
+}
+
+}  // namespace hexwarden
