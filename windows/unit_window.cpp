@@ -9,16 +9,21 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "model/database.h"
+#include "orders/order_checker.h"
+#include "orders/orders_database.h"
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
 #include "windows/editor_text.h"
 #include "windows/faction_list.h"
 #include "windows/information_windows.h"
+#include "windows/orders_highlighter.h"
 #include "windows/position_history.h"
 #include "windows/tree_list.h"
 
@@ -44,6 +49,7 @@ constexpr std::array<FlagMark, 8> kFlagMarks = {{
 
 constexpr int kAmountColumn = 2;
 constexpr int kCodeColumn = 1;
+constexpr int kOrdersPage = 0;
 constexpr int kEventsPage = 3;
 
 QToolButton* MakeButton(const QString& caption, const char* name, const QString& hint, QWidget* parent) {
@@ -152,6 +158,7 @@ QWidget* TfrmUnitInfo::BuildTopPart() {
 
     edOrders_ = MakeEditor("edOrders", false);
     edNotes_ = MakeEditor("edNotes", false);
+    orders_marks_ = new TOrdersHighlighter(*edOrders_, [this](const std::string& text) { return CheckOrders(text); });
     edDescription_ = MakeEditor("edDescription", true);
     edEvents_ = MakeEditor("edEvents", true);
     pgUnit_ = new QTabWidget;
@@ -282,13 +289,16 @@ bool TfrmUnitInfo::Refill() {
     setWindowTitle(number_and_name + QStringLiteral(" [Turn %1]").arg(unit->Turn));
     FillFaction(*unit);
 
-    btnPosition_->setText(PlaceText(unit->X, unit->Y, unit->Overworld));
+    ShowValue(btnPosition_, PlaceText(unit->X, unit->Y, unit->Overworld));
     btnInside_->setVisible(unit->Inside > 0);
-    btnLastPosition_->setText(PlaceText(unit->LastX, unit->LastY, unit->LastOverworld));
+    ShowValue(btnLastPosition_, PlaceText(unit->LastX, unit->LastY, unit->LastOverworld));
 
     filled_orders_ = ToEditorText(unit->Orders);
     ShowText(*edOrders_, filled_orders_);
     filled_orders_ = edOrders_->toPlainText();
+    rules_ = RuleSetOf(Main());
+    // What the unit has and where it stands may have changed under the same orders.
+    orders_marks_->CheckNow();
     filled_notes_ = ToEditorText(unit->Notes);
     ShowText(*edNotes_, filled_notes_);
     filled_notes_ = edNotes_->toPlainText();
@@ -296,17 +306,17 @@ bool TfrmUnitInfo::Refill() {
     ShowText(*edEvents_, ToEditorText(unit->Events));
 
     for (size_t i = 0; i < kFlagMarks.size(); ++i) chkFlags_[i]->setChecked(unit->HasFlag(kFlagMarks[i].Flag));
-    lblSilver_->setText(QString::number(unit->Silver()));
-    lblStrength_->setText(QString::number(unit->Troops.Total()));
-    lblCombatSpell_->setText(unit->IsMage() ? ToQString(unit->CombatSpell) : QStringLiteral("---"));
+    ShowValue(lblSilver_, QString::number(unit->Silver()));
+    ShowValue(lblStrength_, QString::number(unit->Troops.Total()));
+    ShowValue(lblCombatSpell_, unit->IsMage() ? ToQString(unit->CombatSpell) : QStringLiteral("---"));
     FillLists(*unit);
     return true;
 }
 
 void TfrmUnitInfo::FillFaction(const TVelUnit& unit) {
     const TVelFaction* faction = Main().Factions.FindByNumber(unit.Faction);
-    btnFaction_->setText(faction != nullptr ? QStringLiteral("[%1]").arg(faction->Number) : QStringLiteral("???"));
-    lblFactionName_->setText(faction != nullptr ? ToQString(faction->Name) : QStringLiteral("<Unknown>"));
+    ShowValue(btnFaction_, faction != nullptr ? QStringLiteral("[%1]").arg(faction->Number) : QStringLiteral("???"));
+    ShowValue(lblFactionName_, faction != nullptr ? ToQString(faction->Name) : QStringLiteral("<Unknown>"));
     lblFactionName_->setToolTip(lblFactionName_->text());
     btnSuspected_->setVisible(!unit.FactionConfirmed);
 }
@@ -346,6 +356,26 @@ void TfrmUnitInfo::WriteBack() {
         unit->Notes = FromEditorText(notes);
         filled_notes_ = notes;
     }
+}
+
+std::optional<std::vector<Problem>> TfrmUnitInfo::CheckOrders(const std::string& text) const {
+    // Mid-change the database may hold freed records; the refill after it checks again.
+    if (Windows().Notice().Changing()) return std::nullopt;
+    CheckOptions options;
+    options.rules = rules_;
+    options.line_ends = LineEnds::Stored;
+    return CheckUnitOrders(text, key_.Number, options, &Main());
+}
+
+void TfrmUnitInfo::ShowOrdersLine(int line) {
+    pgUnit_->setCurrentIndex(kOrdersPage);
+    const QTextBlock block = edOrders_->document()->findBlockByNumber(std::max(line, 1) - 1);
+    if (block.isValid()) {
+        QTextCursor cursor(block);
+        edOrders_->setTextCursor(cursor);
+        edOrders_->ensureCursorVisible();
+    }
+    edOrders_->setFocus();
 }
 
 void TfrmUnitInfo::btnFactionClick() {

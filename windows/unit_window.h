@@ -2,8 +2,12 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "model/record_keys.h"
+#include "orders/rule_set.h"
 #include "windows/record_window.h"
 
 class QCheckBox;
@@ -14,6 +18,8 @@ class QToolButton;
 
 namespace hexwarden {
 
+class TOrdersHighlighter;
+struct Problem;
 class TTreeList;
 class TVelUnit;
 
@@ -31,10 +37,14 @@ public:
 
     QPlainTextEdit& edOrders() const { return *edOrders_; }
     QPlainTextEdit& edNotes() const { return *edNotes_; }
+    TOrdersHighlighter& OrdersMarks() const { return *orders_marks_; }
     TTreeList& lstItems() const { return *lstItems_; }
     TTreeList& lstTroops() const { return *lstTroops_; }
     TTreeList& lstSkills() const { return *lstSkills_; }
     TTreeList& lstCanStudy() const { return *lstCanStudy_; }
+
+    // Shows the orders with the cursor at the start of that 1-based line, ready for typing.
+    void ShowOrdersLine(int line);
 
     void btnFactionClick();
     void btnSuspectedClick();
@@ -50,18 +60,23 @@ private:
     QWidget* BuildBottomPart();
     void FillFaction(const TVelUnit& unit);
     void FillLists(const TVelUnit& unit);
+    // The editor's orders checked against the database; nothing while the records change.
+    std::optional<std::vector<Problem>> CheckOrders(const std::string& text) const;
 
     UnitKey key_;
     QString menu_caption_;
     // The editors' texts as filled or last written, so that only what the user changed goes back.
     QString filled_orders_;
     QString filled_notes_;
+    // The rule set of the reports, found again at every refill.
+    RuleSet rules_ = RuleSet::Standard;
 
     QToolButton* btnFaction_ = nullptr;
     QLabel* lblFactionName_ = nullptr;
     QToolButton* btnSuspected_ = nullptr;
     QTabWidget* pgUnit_ = nullptr;
     QPlainTextEdit* edOrders_ = nullptr;
+    TOrdersHighlighter* orders_marks_ = nullptr;
     QPlainTextEdit* edNotes_ = nullptr;
     QPlainTextEdit* edDescription_ = nullptr;
     QPlainTextEdit* edEvents_ = nullptr;
