@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabBar>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "app/place_list.h"
@@ -34,16 +36,23 @@
 #include "windows/about_box.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
+#include "windows/export_data_dialog.h"
+#include "windows/faction_list.h"
 #include "windows/import_options_dialog.h"
+#include "windows/index_list.h"
 #include "windows/information_windows.h"
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
+#include "windows/mages_report.h"
 #include "windows/map_window.h"
 #include "windows/marker_dialog.h"
+#include "windows/marker_list.h"
 #include "windows/message_boxes.h"
+#include "windows/orders_report.h"
 #include "windows/parse_status_window.h"
-#include "windows/plain_unit_list.h"
 #include "windows/records_notice.h"
+#include "windows/turn_events_report.h"
+#include "windows/unit_list.h"
 #include "qt_surface/qt_text.h"
 
 namespace hexwarden {
@@ -171,35 +180,57 @@ void TfrmMain::CreateMenus() {
     AddDisabled(import, QStringLiteral("&Gate List"), "mnuImportGates");
 
     QMenu* exporting = menuBar()->addMenu(QStringLiteral("&Export"));
-    AddDisabled(exporting, QStringLiteral("&Map Data"), "mnuExportMapData");
+    connect(AddItem(exporting, QStringLiteral("&Map Data"), "mnuExportMapData"), &QAction::triggered, this,
+            [this] { TfrmExportData::Execute(database_, this); });
     AddDisabled(exporting, QStringLiteral("&Gate List"), "mnuExportGates");
 
     QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
-    AddDisabled(general, QStringLiteral("&Factions"), "mnuDataFactions");
+    connect(AddItem(general, QStringLiteral("&Factions"), "mnuDataFactions"), &QAction::triggered, this,
+            [this] { TfrmFactionList::ShowFactions(*windows_, this); });
     AddDisabled(general, QStringLiteral("&Alliances"), "Alliances1");
     general->addSeparator();
-    AddDisabled(general, QStringLiteral("&Terrain"), "mnuDataTerrain");
-    AddDisabled(general, QStringLiteral("&Provinces"), "mnuDataProvinces");
-    AddDisabled(general, QStringLiteral("&Races"), "mnuDataRaces");
-    AddDisabled(general, QStringLiteral("&Items"), "mnuDataItems");
-    AddDisabled(general, QStringLiteral("&Skills"), "mnuDataSkills");
+    const std::tuple<const char*, const char*, const char*, IndexTableOf> index_tables[] = {
+        {"&Terrain", "mnuDataTerrain", "Terrain", &TVelMain::Terrains},
+        {"&Provinces", "mnuDataProvinces", "Provinces", &TVelMain::Provinces},
+        {"&Races", "mnuDataRaces", "Races", &TVelMain::Races},
+        {"&Items", "mnuDataItems", "Items", &TVelMain::ItemTypes},
+        {"&Skills", "mnuDataSkills", "Skills", &TVelMain::SkillTypes}};
+    for (const auto& [caption, name, title, table] : index_tables) {
+        connect(AddItem(general, QString::fromLatin1(caption), name), &QAction::triggered, this,
+                [this, title = QString::fromLatin1(title), table = table] {
+                    TfrmTIndexList::ShowIndexList(*windows_, this, table, title);
+                });
+    }
 
     QMenu* units = menuBar()->addMenu(QStringLiteral("&Units"));
-    AddDisabled(units, QStringLiteral("All &Own Units"), "mnuUnitsAllOwn");
-    mnuUnitsNew_ = AddItem(units, QStringLiteral("Units &Created this Turn"), "mnuUnitsNew");
-    connect(mnuUnitsNew_, &QAction::triggered, this, [this] {
-        ShowUnitList(this, QStringLiteral("New Units created this Turn"), UnitsOf(database_.NewUnits));
+    // Each item lists the units as they are when it is chosen.
+    const auto unit_list = [this, units](const QString& caption, const char* name, const QString& title,
+                                         auto keys) {
+        QAction* action = AddItem(units, caption, name);
+        connect(action, &QAction::triggered, this,
+                [this, title, keys] { TfrmUnitList::ShowUnits(*windows_, this, title, keys()); });
+        return action;
+    };
+    unit_list(QStringLiteral("All &Own Units"), "mnuUnitsAllOwn", QStringLiteral("All Own Units"), [this] {
+        TVelUnitList own(database_);
+        database_.UnitsOfFaction(database_.FactionNumber, own);
+        return UnitKeysOf(own);
     });
-    mnuUnitsLost_ = AddItem(units, QStringLiteral("Units &Lost this Turn"), "mnuUnitsLost");
-    connect(mnuUnitsLost_, &QAction::triggered, this, [this] {
-        ShowUnitList(this, QStringLiteral("Units Lost or Disbanded this Turn"), UnitsOf(database_.LostUnits));
-    });
+    mnuUnitsNew_ = unit_list(QStringLiteral("Units &Created this Turn"), "mnuUnitsNew",
+                             QStringLiteral("New Units created this Turn"),
+                             [this] { return UnitKeysOf(database_.NewUnits); });
+    mnuUnitsLost_ = unit_list(QStringLiteral("Units &Lost this Turn"), "mnuUnitsLost",
+                              QStringLiteral("Units Lost or Disbanded this Turn"),
+                              [this] { return UnitKeysOf(database_.LostUnits); });
     units->addSeparator();
-    AddDisabled(units, QStringLiteral("All &Veldoria Units"), "mnuUnitsAllVeldoria");
+    unit_list(QStringLiteral("All &Veldoria Units"), "mnuUnitsAllVeldoria", QStringLiteral("All Known Veldoria Units"),
+              [this] { return UnitKeysOf(database_.Units); });
     units->addSeparator();
     AddDisabled(units, QStringLiteral("&Issue Orders"), "Orders1");
     connect(AddItem(units, QStringLiteral("&Generate Order File"), "mnuUnitsGenerateOrders"), &QAction::triggered,
             this, &TfrmMain::GenerateOrders);
+    connect(AddItem(units, QStringLiteral("C&heck Orders"), "mnuUnitsCheckOrders"), &QAction::triggered, this,
+            [this] { TfrmOrdersReport::ShowReport(*windows_, this); });
     UpdateUnitMenus();
 
     QMenu* maps = menuBar()->addMenu(QStringLiteral("&Maps"));
@@ -210,6 +241,33 @@ void TfrmMain::CreateMenus() {
     mnuMapOverview_ = AddItem(maps, QStringLiteral("Over&view"), "mnuMapOverview");
     mnuMapOverview_->setCheckable(true);
     connect(mnuMapOverview_, &QAction::triggered, this, &TfrmMain::SetOverviewShown);
+    // Both work on the active map window, so they wait for one to be open.
+    QAction* locate_marker = AddItem(maps, QStringLiteral("&Locate Marker"), "mnuLocateMarker");
+    QAction* wedges = AddItem(maps, QStringLiteral("&Wedges"), "mnuMapWedges");
+    const auto active_map = [this]() -> TfrmMap* {
+        if (auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow())) return map;
+        const std::vector<TfrmMap*> open = MapWindows();
+        return open.empty() ? nullptr : open.front();
+    };
+    connect(locate_marker, &QAction::triggered, this, [this, active_map] {
+        const QPointer<TfrmMap> map = active_map();
+        if (map == nullptr) return;
+        const bool overworld = map->IsOverworld();
+        const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, overworld, !overworld);
+        const TVelMapMarker* marker = chosen ? database_.Markers.Get(*chosen) : nullptr;
+        if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->X, marker->Y, marker->Overworld, true);
+    });
+    connect(wedges, &QAction::triggered, this, [this, active_map] {
+        if (TfrmMap* map = active_map()) map->DefineWedges(*windows_);
+    });
+    const auto enable_map_commands = [this, locate_marker, wedges] {
+        const bool open = !MapWindows().empty();
+        locate_marker->setEnabled(open);
+        wedges->setEnabled(open);
+    };
+    enable_map_commands();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, enable_map_commands);
+    connect(maps, &QMenu::aboutToShow, this, enable_map_commands);
     maps->addSeparator();
     connect(AddItem(maps, QStringLiteral("&Tile"), "mnuMapTile"), &QAction::triggered, this, &TfrmMain::TileMaps);
     connect(AddItem(maps, QStringLiteral("Tile &Horizontally"), "mnuMapTileHorz"), &QAction::triggered, this,
@@ -251,10 +309,12 @@ void TfrmMain::CreateMenus() {
     windows_->TrackUnit = [this](int32_t unit, QWidget*) { TrackUnitOnMap(unit); };
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
-    AddDisabled(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents");
+    connect(AddItem(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents"), &QAction::triggered, this,
+            [this] { TfrmRepTurnEvents::ShowTurnEvents(*windows_, this); });
     reports->addSeparator();
     AddDisabled(reports, QStringLiteral("&Executive Report"), "mnuRepExecutive");
-    AddDisabled(reports, QStringLiteral("&Mages"), "mnuRepMages");
+    connect(AddItem(reports, QStringLiteral("&Mages"), "mnuRepMages"), &QAction::triggered, this,
+            [this] { TfrmReportMages::ShowMages(*windows_, this); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -344,6 +404,12 @@ TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
     mdi_->addSubWindow(map);
     map->SetOverworld(overworld);
     connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::ShowMarkers);
+    connect(map, &TfrmMap::WedgesRequested, this, [this, map] { map->DefineWedges(*windows_); });
+    map->PickUnit = [this](QWidget* parent) -> std::optional<int32_t> {
+        const std::optional<UnitKey> unit =
+            TfrmUnitList::SelectUnit(*windows_, parent, QStringLiteral("Select Unit"), std::nullopt);
+        return unit ? std::optional<int32_t>(unit->Number) : std::nullopt;
+    };
     connect(map, &TfrmMap::HexDetailsRequested, this, [this, map](int32_t x, int32_t y, bool on_overworld) {
         windows_->ShowHex({x, y, LevelOf(on_overworld)}, map);
     });
@@ -542,8 +608,23 @@ void TfrmMain::ImportMapData() {
 void TfrmMain::GenerateOrders() {
     // Orders typed in open unit windows go into the file.
     notice_->CommitEdits();
+    // Warnings only guess at the turn; errors are orders the server will refuse.
+    std::vector<Problem> problems;
+    for (UnitProblem& found : CheckOwnOrders(database_)) problems.push_back(std::move(found.Found));
+    if (const int errors = CountOf(problems, Severity::Error); errors > 0) {
+        const QString count = errors == 1 ? QStringLiteral("1 error") : QStringLiteral("%1 errors").arg(errors);
+        const Answer answer = Prompts().Confirm(
+            this, QStringLiteral("The orders hold %1. Show them before writing the order file?").arg(count), true);
+        if (answer == Answer::Cancel) return;
+        if (answer == Answer::Yes) {
+            TfrmOrdersReport::ShowReport(*windows_, this);
+            return;
+        }
+    }
     const std::vector<const TVelUnit*> without_orders = UnitsWithoutOrders(database_.OwnUnits);
-    if (!without_orders.empty()) ShowUnitList(this, QStringLiteral("Units without Orders"), without_orders);
+    if (!without_orders.empty()) {
+        TfrmUnitList::ShowUnits(*windows_, this, QStringLiteral("Units without Orders"), UnitKeysOf(without_orders));
+    }
     const QString file = Prompts().SaveFileName(this, QStringLiteral("Generate Orders"), ToQString(Presets.Orders),
                                                 kTextFilter, QStringLiteral("txt"));
     if (file.isEmpty()) return;
@@ -607,7 +688,7 @@ void TfrmMain::AddMarker() {
 void TfrmMain::ShowMarkers() { notice_->Announce(RecordChange::MarkersChanged); }
 
 void TfrmMain::RecordsChanged(RecordChange kind) {
-    if (kind == RecordChange::MarkersChanged) {
+    if (kind == RecordChange::MarkersChanged || kind == RecordChange::WedgesChanged) {
         FillMarkersPage();
         RepaintMaps();
         return;

@@ -28,6 +28,7 @@
 #include "windows/message_boxes.h"
 #include "qt_surface/qt_text.h"
 #include "windows/track_unit_dialog.h"
+#include "windows/wedge_window.h"
 
 namespace hexwarden {
 namespace {
@@ -181,7 +182,9 @@ void TfrmMap::BuildControls(QWidget* content) {
         "This options has been disabled because it is not entirely complete yet.  It will be available soon."));
 
     btnWedges = SmallButton(pnlControls, "btnWedges", QStringLiteral("Wedges..."), QStringLiteral("Define wedges"));
-    btnWedges->setEnabled(false);
+    // The wedge window chooses factions from the main window's lists and tells its notice, so the
+    // main window opens it.
+    connect(btnWedges, &QToolButton::clicked, this, &TfrmMap::WedgesRequested);
     panel->addWidget(btnWedges);
     panel->addSpacing(8);
 
@@ -466,7 +469,12 @@ void TfrmMap::mnuCentreOnHexClick() {
 void TfrmMap::mnuTrackUnitClick() { TrackUnit(std::nullopt); }
 
 void TfrmMap::TrackUnit(std::optional<int32_t> unit) {
-    if (TfrmTrackUnit::Execute(this, main_, options_, unit)) RepaintMap();
+    if (TfrmTrackUnit::Execute(this, main_, options_, unit, PickUnit)) RepaintMap();
+}
+
+void TfrmMap::DefineWedges(InformationWindows& windows) {
+    TfrmWedges::Execute(windows, this, options_.WedgeSlots);
+    RepaintMap();
 }
 
 void TfrmMap::mnuExportMapImageClick() {

@@ -13,6 +13,7 @@
 #include "map/map_view_options.h"
 #include "model/coordinates.h"
 #include "windows/map_status.h"
+#include "windows/track_unit_dialog.h"
 
 class QAction;
 class QCheckBox;
@@ -26,6 +27,7 @@ class QToolButton;
 namespace hexwarden {
 
 class HexMapWidget;
+class InformationWindows;
 class ProfileFile;
 class TVelMain;
 class TfrmMapOverview;
@@ -56,6 +58,10 @@ public:
     void RepaintMap();
     // The track unit dialog, proposing that unit when given.
     void TrackUnit(std::optional<int32_t> unit);
+    // How the track unit dialog's "..." picks a unit; set by the main window, which owns the lists.
+    UnitPicker PickUnit;
+    // The wedge window on the database's wedges and this window's wedge slots.
+    void DefineWedges(InformationWindows& windows);
 
     int32_t Zoom() const { return map_.Zoom(); }
     void ZoomIn();
@@ -74,6 +80,8 @@ signals:
     void MarkersChanged();
     // The user asked for the details of a hex that the database holds.
     void HexDetailsRequested(int32_t x, int32_t y, bool overworld);
+    // The user asked for the wedge window ("Wedges...").
+    void WedgesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
