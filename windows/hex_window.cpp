@@ -169,8 +169,8 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     lstUnits_->SetTreeColumn(2);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 3);
-    layout->addWidget(lstStructures_, 270);
-    layout->addWidget(lstUnits_, 370);
+    layout->addWidget(lstStructures_, 255);
+    layout->addWidget(lstUnits_, 395);
 
     QMenu* pmUnits = AddUnitListMenu(*lstUnits_, Windows(), this);
     pmUnits->addSeparator();

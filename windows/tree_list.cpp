@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <unordered_map>
@@ -343,6 +344,25 @@ void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
     filled_ = true;
     // A refill keeps the selected record selected, where it is still shown.
     setCurrentIndex(model_->IndexOf(selected));
+    WidenToContents();
+}
+
+void TTreeList::WidenToContents() {
+    // Measuring every cell of a long list would cost more than the cut text; those keep the widths
+    // they were given, and each cell's hint shows its whole text.
+    constexpr int kMostRowsMeasured = 500;
+    if (model_->rowCount() > kMostRowsMeasured) return;
+    const QFontMetrics metrics(font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        // The tree column holds the expand buttons too.
+        const int indent = column == treePosition() && rootIsDecorated() ? indentation() : 0;
+        int widest = 0;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            widest = std::max(widest, metrics.horizontalAdvance(model_->index(row, column).data().toString()));
+        }
+        if (widest + padding + indent > columnWidth(column)) setColumnWidth(column, widest + padding + indent);
+    }
 }
 
 void TTreeList::SetTreeColumn(int column) { setTreePosition(column); }

@@ -112,6 +112,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Short lists never cut a cell: a column widens to its widest text.
+    void WidenToContents();
+
     TListModel* model_;
     bool filled_ = false;
 };
