@@ -25,6 +25,7 @@ struct ListColumn {
     QString Heading;
     int Width = 50;
     SortKind Sort = SortKind::Text;
+    bool Centred = false;
 };
 
 // One cell as shown, with what it sorts by.

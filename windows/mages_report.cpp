@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QToolTip>
 #include <algorithm>
 #include <numeric>
@@ -55,21 +54,10 @@ std::vector<ListColumn> ColumnsFor(const TVelMain& main) {
                                        {QStringLiteral("Code"), kCodeWidth, SortKind::Text}};
     const std::vector<const TVelUnit*> mages = MagesOf(main);
     for (size_t i = 0; i < std::max(kMageColumns, mages.size()); ++i) {
-        columns.push_back({i < mages.size() ? MageTitle(*mages[i]) : QString(), kMageWidth, SortKind::Ordered});
+        columns.push_back({i < mages.size() ? MageTitle(*mages[i]) : QString(), kMageWidth, SortKind::Ordered, true});
     }
     return columns;
 }
-
-class CentredDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignCenter;
-    }
-};
 
 }  // namespace
 
@@ -188,11 +176,9 @@ TfrmReportMages::TfrmReportMages(InformationWindows& windows, QWidget* parent)
     NameAfterCaption(&list, QStringLiteral("Report: Mages"));
     list.setHeader(headings_);
     list.setSortingEnabled(true);
-    auto* centred = new CentredDelegate(&list);
     const int columns = list.Model().columnCount();
     for (int column = 0; column < columns; ++column) {
         list.setColumnWidth(column, list.Model().Columns()[static_cast<size_t>(column)].Width);
-        if (column >= kFirstMage) list.setItemDelegateForColumn(column, centred);
     }
 
     // The faction's magic points and mages, above the list.

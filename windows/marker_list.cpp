@@ -1,7 +1,6 @@
 #include "windows/marker_list.h"
 
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <memory>
 
@@ -20,17 +19,6 @@ enum MarkerColumn { kName, kHex };
 
 constexpr int kListWidth = 255;
 
-class CentredDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignCenter;
-    }
-};
-
 // The name column sorts by its text alone, so its order value is free to carry the marker's
 // position in the database's list: rows hold no marker key of their own.
 ListRow MarkerRow(const TVelMapMarker& marker, int32_t position) {
@@ -48,7 +36,7 @@ int32_t PositionOf(const ListRow& row) { return static_cast<int32_t>(row.Cells[k
 TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* parent, bool overworld,
                                bool underworld)
     : TfrmTBasicList(parent, {{QStringLiteral("Marker Name"), 165, SortKind::Text},
-                              {QStringLiteral("Hex"), 50, SortKind::Ordered}}),
+                              {QStringLiteral("Hex"), 50, SortKind::Ordered, true}}),
       main_(main),
       notice_(notice),
       overworld_(overworld),
@@ -58,7 +46,6 @@ TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* 
     setMaximumWidth(kListWidth);
     resize(kListWidth, height());
     NameAfterCaption(&treeList(), QStringLiteral("Markers"));
-    treeList().setItemDelegateForColumn(kHex, new CentredDelegate(&treeList()));
 
     QPushButton* go_to = AddButton(QStringLiteral("&Go To"), "btnGoTo");
     QPushButton* add = AddButton(QStringLiteral("&Add"), "btnNew");

@@ -233,6 +233,9 @@ QVariant TListModel::data(const QModelIndex& index, int role) const {
     const bool child = index.internalId() != kTopLevel;
     if (child && role == Qt::FontRole) return QFont(QStringLiteral("Arial"), 7);
     if (child && role == Qt::SizeHintRole) return QSize(-1, kChildRowHeight);
+    if (role == Qt::TextAlignmentRole && column < columns_.size() && columns_[column].Centred) {
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    }
     if (column >= row->Cells.size()) return {};
     const ListCell& cell = row->Cells[column];
     switch (role) {
