@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -85,7 +86,7 @@ TfrmHexInfo::TfrmHexInfo(InformationWindows& windows, const HexKey& key) : TfrmR
     splitter->addWidget(BuildLowerPanel());
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(pnlTTop());
-    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setContentsMargins(2, 4, 2, 0);
     layout->addWidget(splitter);
     connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
     setFixedWidth(665);
@@ -120,7 +121,7 @@ QWidget* TfrmHexInfo::BuildUpperPanel() {
     lblGate_->setAlignment(Qt::AlignCenter);
     NameAfterCaption(lblGate_, QStringLiteral("Gate"));
     (new QVBoxLayout(grpGate_))->addWidget(lblGate_);
-    grpGate_->setFixedWidth(60);
+    grpGate_->setFixedSize(60, 50);
 
     edNotes_ = new QPlainTextEdit;
     edNotes_->setObjectName(QStringLiteral("edNotes"));
@@ -133,7 +134,7 @@ QWidget* TfrmHexInfo::BuildUpperPanel() {
     values_column->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addLayout(values_column, 3);
-    top->addWidget(grpGate_);
+    top->addWidget(grpGate_, 0, Qt::AlignTop);
     top->addWidget(edNotes_, 2);
 
     lstWanted_ = MakeMarketList(QStringLiteral("Items Wanted"), 105, true, "lstWanted");
@@ -169,8 +170,11 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     lstUnits_->SetTreeColumn(2);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 3);
-    layout->addWidget(lstStructures_, 255);
-    layout->addWidget(lstUnits_, 395);
+    layout->setSpacing(4);
+    // The structures list takes what its columns need; the units list, with more columns, the rest.
+    lstStructures_->setMinimumWidth(lstStructures_->header()->length() + 2 * lstStructures_->frameWidth());
+    layout->addWidget(lstStructures_);
+    layout->addWidget(lstUnits_, 1);
 
     QMenu* pmUnits = AddUnitListMenu(*lstUnits_, Windows(), this);
     pmUnits->addSeparator();
