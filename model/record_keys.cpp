@@ -22,4 +22,6 @@ TVelBuilding* StructureKey::Find(const TVelMain& main) const {
     return hex == nullptr ? nullptr : hex->Structures.FindByNumber(Number);
 }
 
+TVelMapMarker* MarkerKey::Find(const TVelMain& main) const { return main.Markers.Get(Position); }
+
 }  // namespace hexwarden

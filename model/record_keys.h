@@ -8,6 +8,7 @@ class TVelBuilding;
 class TVelFaction;
 class TVelHex;
 class TVelMain;
+class TVelMapMarker;
 class TVelUnit;
 
 enum class Level { Overworld, Underworld };
@@ -53,6 +54,15 @@ struct StructureKey {
 
     TVelBuilding* Find(const TVelMain& main) const;
     friend bool operator==(const StructureKey&, const StructureKey&) = default;
+};
+
+// A marker: its position in the database's marker list, which changes only through the records
+// notice, after which lists holding such keys refill.
+struct MarkerKey {
+    int32_t Position = 0;
+
+    TVelMapMarker* Find(const TVelMain& main) const;
+    friend bool operator==(const MarkerKey&, const MarkerKey&) = default;
 };
 
 }  // namespace hexwarden

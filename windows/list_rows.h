@@ -45,7 +45,7 @@ ListCell OrderedCell(const QString& text, int64_t first, int64_t second);
 ListCell SwatchCell(uint32_t colour);
 
 // The record a row stands for; troop rows stand for none (their parent's record is meant).
-using RowKey = std::variant<std::monostate, HexKey, UnitKey, FactionKey, StructureKey>;
+using RowKey = std::variant<std::monostate, HexKey, UnitKey, FactionKey, StructureKey, MarkerKey>;
 
 struct ListRow {
     RowKey Key;

@@ -19,17 +19,19 @@ enum MarkerColumn { kName, kHex };
 
 constexpr int kListWidth = 255;
 
-// The name column sorts by its text alone, so its order value is free to carry the marker's
-// position in the database's list: rows hold no marker key of their own.
 ListRow MarkerRow(const TVelMapMarker& marker, int32_t position) {
-    ListCell name = TextCell(ToQString(marker.Text));
-    name.Order = {position, 0};
     // Overworld before underworld, then x, then y.
     const int64_t level_and_x = (marker.Overworld ? 0 : int64_t{1} << 33) + marker.X;
-    return {std::monostate{}, {name, OrderedCell(ToQString(marker.FormatPosition(true)), level_and_x, marker.Y)}, {}};
+    return {MarkerKey{position},
+            {TextCell(ToQString(marker.Text)),
+             OrderedCell(ToQString(marker.FormatPosition(true)), level_and_x, marker.Y)},
+            {}};
 }
 
-int32_t PositionOf(const ListRow& row) { return static_cast<int32_t>(row.Cells[kName].Order[0]); }
+int32_t PositionOf(const ListRow& row) {
+    const auto* key = std::get_if<MarkerKey>(&row.Key);
+    return key != nullptr ? key->Position : -1;
+}
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -49,6 +50,8 @@ TfrmStructure::TfrmStructure(InformationWindows& windows, const StructureKey& ke
     edDescription_->setObjectName(QStringLiteral("edDescription"));
     lstUnits_->setObjectName(QStringLiteral("lstUnits"));
     lstUnits_->SetTreeColumn(kUnitName);
+    // The window's width is fixed: the names take what the other columns leave.
+    lstUnits_->header()->setSectionResizeMode(kUnitName, QHeaderView::Stretch);
 
     btnOwner_->setFlat(true);
     btnOwner_->setAutoDefault(false);
