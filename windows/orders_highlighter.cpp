@@ -57,6 +57,7 @@ TOrdersHighlighter::TOrdersHighlighter(QPlainTextEdit& editor, Check check)
     });
     setDocument(editor.document());
     editor.viewport()->installEventFilter(this);
+    viewport_ = editor.viewport();
 }
 
 void TOrdersHighlighter::CheckNow() {
@@ -118,7 +119,9 @@ QString TOrdersHighlighter::HintAt(int position) const {
 }
 
 bool TOrdersHighlighter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != editor_.viewport() || event->type() != QEvent::ToolTip) return false;
+    // The viewport's last events come while the editor is being destroyed: only the event type may
+    // be looked at before it is known to be a hint request.
+    if (event->type() != QEvent::ToolTip || watched != viewport_) return false;
     const auto* help = static_cast<QHelpEvent*>(event);
     // The cursor goes to the nearest gap between characters; the character under the mouse is the
     // one after the gap when the mouse is right of it.

@@ -54,6 +54,7 @@ private:
     static std::vector<Mark> MarksOf(const QString& text, const std::vector<Problem>& problems);
 
     QPlainTextEdit& editor_;
+    const QObject* viewport_ = nullptr;
     Check check_;
     QTimer delay_;
     std::vector<Mark> marks_;
