@@ -609,9 +609,10 @@ void TfrmMain::GenerateOrders() {
     // Orders typed in open unit windows go into the file.
     notice_->CommitEdits();
     // Warnings only guess at the turn; errors are orders the server will refuse.
-    std::vector<Problem> problems;
-    for (UnitProblem& found : CheckOwnOrders(database_)) problems.push_back(std::move(found.Found));
-    if (const int errors = CountOf(problems, Severity::Error); errors > 0) {
+    const std::vector<UnitProblem> problems = CheckOwnOrders(database_);
+    const auto errors = std::count_if(problems.begin(), problems.end(),
+                                      [](const UnitProblem& found) { return found.Found.severity == Severity::Error; });
+    if (errors > 0) {
         const QString count = errors == 1 ? QStringLiteral("1 error") : QStringLiteral("%1 errors").arg(errors);
         const Answer answer = Prompts().Confirm(
             this, QStringLiteral("The orders hold %1. Show them before writing the order file?").arg(count), true);

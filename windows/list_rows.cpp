@@ -169,6 +169,10 @@ void SortRows(std::vector<ListRow>& rows, int column, SortKind kind, bool descen
     }
 }
 
+QString NumberedName(int32_t number, const std::string& name) {
+    return QStringLiteral("(%1) ").arg(number) + ToQString(name);
+}
+
 ListCell UnitPlaceCell(const TVelUnit& unit) {
     const int64_t level_and_grid = (unit.Overworld ? 0 : 2) + (unit.IsOnMap() ? 1 : 0);
     // x in the high half, y moved to unsigned in the low half: one value orders by x, then y.

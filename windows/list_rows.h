@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -58,6 +59,9 @@ struct ListRow {
 void SortRows(std::vector<ListRow>& rows, int column, SortKind kind, bool descending);
 // Sorts the rows alone (not their children); the result gives each old position's new one.
 std::vector<size_t> SortRowsTracked(std::vector<ListRow>& rows, int column, SortKind kind, bool descending);
+
+// "(12) Scouts": how the Windows menu, the lists and the unit window name a unit or a structure.
+QString NumberedName(int32_t number, const std::string& name);
 
 // The "Hex" column of unit lists: overworld before underworld, off the level's grid before on it,
 // then x, then y.

@@ -71,7 +71,7 @@ void TfrmOrdersReport::Refill() {
         const int32_t number = problem.Unit.Number;
         const int32_t line = problem.Found.line;
         rows.push_back({problem.Unit,
-                        {OrderedCell(QStringLiteral("(%1) ").arg(number) + ToQString(problem.Name), number, line),
+                        {OrderedCell(NumberedName(number, problem.Name), number, line),
                          NumberCell(line), TextCell(QString::fromLatin1(SeverityWord(problem.Found.severity))),
                          TextCell(ToQString(problem.Found.message))},
                         {}});

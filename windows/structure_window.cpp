@@ -100,10 +100,8 @@ TfrmStructure::TfrmStructure(InformationWindows& windows, const StructureKey& ke
 bool TfrmStructure::Refill() {
     const TVelBuilding* building = key_.Find(Main());
     if (building == nullptr) return false;
-    const QString number = QString::number(building->Number);
-    const QString name = ToQString(building->Name);
-    caption_ = QStringLiteral("(") + number + QStringLiteral(") ") + name;
-    setWindowTitle(QStringLiteral("[") + number + QStringLiteral("]  ") + name);
+    caption_ = NumberedName(building->Number, building->Name);
+    setWindowTitle(QStringLiteral("[%1]  ").arg(building->Number) + ToQString(building->Name));
 
     owner_ = building->OwnerFaction();
     if (owner_ < 0) {

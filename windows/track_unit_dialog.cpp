@@ -11,6 +11,7 @@
 #include "model/database.h"
 #include "platform/number_text.h"
 #include "windows/centre_form.h"
+#include "windows/list_rows.h"
 #include "qt_surface/qt_text.h"
 
 namespace hexwarden {
@@ -72,7 +73,7 @@ TfrmTrackUnit::TfrmTrackUnit(QWidget* owner, const TVelMain& main, UnitPicker pi
 void TfrmTrackUnit::ShowUnit(int32_t number) {
     const TVelUnit* unit = number == 0 ? nullptr : main_.Units.FindByNumber(number);
     unit_number_ = unit ? unit->Number : 0;
-    lblUnit->setText(unit ? QStringLiteral("(%1) ").arg(unit->Number) + ToQString(unit->Name) : QString());
+    lblUnit->setText(unit ? NumberedName(unit->Number, unit->Name) : QString());
 }
 
 void TfrmTrackUnit::ShowTrack(const MapViewOptions& options) {

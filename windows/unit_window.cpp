@@ -23,6 +23,7 @@
 #include "windows/editor_text.h"
 #include "windows/faction_list.h"
 #include "windows/information_windows.h"
+#include "windows/list_rows.h"
 #include "windows/orders_highlighter.h"
 #include "windows/position_history.h"
 #include "windows/tree_list.h"
@@ -284,7 +285,7 @@ QWidget* TfrmUnitInfo::BuildBottomPart() {
 bool TfrmUnitInfo::Refill() {
     const TVelUnit* unit = key_.Find(Main());
     if (unit == nullptr) return false;
-    const QString number_and_name = QStringLiteral("(%1) ").arg(unit->Number) + ToQString(unit->Name);
+    const QString number_and_name = NumberedName(unit->Number, unit->Name);
     menu_caption_ = number_and_name;
     setWindowTitle(number_and_name + QStringLiteral(" [Turn %1]").arg(unit->Turn));
     FillFaction(*unit);
