@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/level.h"
+
 namespace hexwarden {
 
 class TVelBuilding;
@@ -11,10 +13,8 @@ class TVelMain;
 class TVelMapMarker;
 class TVelUnit;
 
-enum class Level { Overworld, Underworld };
-
-constexpr Level LevelOf(bool overworld) { return overworld ? Level::Overworld : Level::Underworld; }
-constexpr bool IsOverworld(Level level) { return level == Level::Overworld; }
+constexpr Level LevelOf(bool overworld) { return overworld ? Level::Surface : Level::Underworld; }
+constexpr bool IsOverworld(Level level) { return level == Level::Surface; }
 
 // Keys name a record so that it can be found again after the database has changed: an import
 // replaces hexes and units, and New and Open free everything. Windows, list rows and menu entries
@@ -24,7 +24,7 @@ constexpr bool IsOverworld(Level level) { return level == Level::Overworld; }
 struct HexKey {
     int32_t X = 0;
     int32_t Y = 0;
-    Level Where = Level::Overworld;
+    Level Where = Level::Surface;
 
     static HexKey Of(const TVelHex& hex);
     TVelHex* Find(const TVelMain& main) const;

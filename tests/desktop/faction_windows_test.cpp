@@ -25,7 +25,7 @@ namespace {
 using testing::MakeHex;
 using testing::MakeUnit;
 
-constexpr HexKey kTowerHex{4, 6, Level::Overworld};
+constexpr HexKey kTowerHex{4, 6, Level::Surface};
 
 class FactionWindowsTest : public ::testing::Test {
 protected:

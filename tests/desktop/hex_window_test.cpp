@@ -42,7 +42,7 @@ protected:
         return *stored;
     }
 
-    TfrmHexInfo* Open(int32_t x, int32_t y, Level level = Level::Overworld) {
+    TfrmHexInfo* Open(int32_t x, int32_t y, Level level = Level::Surface) {
         windows.ShowHex({x, y, level}, nullptr);
         return windows.Hexes.FindForm({x, y, level});
     }
@@ -75,7 +75,7 @@ TEST_F(HexWindowTest, CaptionsNameTheLevelSettlementAndConfirmation) {
     EXPECT_EQ(Open(4, 6)->windowTitle(), "[4, 6] Plain in ");
     EXPECT_EQ(Open(4, 6, Level::Underworld)->windowTitle(), "[Underworld 4, 6] Plain in  (Unconfirmed): Dun [Town]");
     EXPECT_EQ(hex_menu.actions().at(1)->text(), "4, 6* Dun [Town]");
-    windows.ShowHex({9, 9, Level::Overworld}, nullptr);
+    windows.ShowHex({9, 9, Level::Surface}, nullptr);
     EXPECT_EQ(hex_menu.actions().size(), 2) << "no hex, no window";
 }
 
@@ -147,7 +147,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     window->close();
     QApplication::processEvents();
     EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "at close");
-    EXPECT_EQ(windows.Hexes.FindForm({4, 6, Level::Overworld}), nullptr);
+    EXPECT_EQ(windows.Hexes.FindForm({4, 6, Level::Surface}), nullptr);
 }
 
 TEST_F(HexWindowTest, RegistryKeepsOneWindowPerHexAndItsMenuInOpeningOrder) {
@@ -161,7 +161,7 @@ TEST_F(HexWindowTest, RegistryKeepsOneWindowPerHexAndItsMenuInOpeningOrder) {
     EXPECT_EQ(first->edNotes().toPlainText(), "typed") << "asking again does not refill";
     ASSERT_EQ(hex_menu.actions().size(), 3);
 
-    delete windows.Hexes.FindForm({2, 2, Level::Overworld});
+    delete windows.Hexes.FindForm({2, 2, Level::Surface});
     QStringList entries;
     for (QAction* entry : hex_menu.actions()) entries << entry->text();
     EXPECT_EQ(entries, QStringList({"4, 6 Plain in ", "6, 6 Plain in "}));

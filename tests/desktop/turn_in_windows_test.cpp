@@ -51,7 +51,7 @@ TEST(TurnInWindowsTest, WindowsOpenAcrossAnImportFollowTheNewRecordsAndKeepWhatW
     ASSERT_TRUE(prompts.Shown.isEmpty()) << prompts.Shown.join('\n').toStdString();
 
     InformationWindows& windows = main.InfoWindows();
-    const HexKey mine{10, 12, Level::Overworld};
+    const HexKey mine{10, 12, Level::Surface};
     TfrmMap* map = main.OpenMapWindow(true, true);
     map->TrackUnit(203);
     ASSERT_EQ(map->ViewOptions().TrackedUnit, 203);

@@ -167,9 +167,9 @@ TEST_F(UnitWindowTest, PlaceButtonsOpenOnlyKnownPlaces) {
     EXPECT_EQ(Text(window, "btnLastPosition"), "2,0");
     EXPECT_FALSE(Shown(window, "btnInside"));
     Click(window, "btnLastPosition");
-    EXPECT_NE(windows.Hexes.FindForm(HexKey{2, 0, Level::Overworld}), nullptr);
+    EXPECT_NE(windows.Hexes.FindForm(HexKey{2, 0, Level::Surface}), nullptr);
     Click(window, "btnPosition");
-    EXPECT_NE(windows.Hexes.FindForm(HexKey{4, 6, Level::Overworld}), nullptr);
+    EXPECT_NE(windows.Hexes.FindForm(HexKey{4, 6, Level::Surface}), nullptr);
 
     // Inside a structure, then standing nowhere known.
     notice.Change(RecordChange::TurnImported, [&] {
@@ -186,7 +186,7 @@ TEST_F(UnitWindowTest, PlaceButtonsOpenOnlyKnownPlaces) {
     EXPECT_EQ(windows.Hexes.Forms().size(), 2u);
     notice.Change(RecordChange::TurnImported, [&] { unit.X = 4; });
     Click(window, "btnInside");
-    EXPECT_NE(windows.Structures.FindForm(StructureKey{HexKey{4, 6, Level::Overworld}, 3}), nullptr);
+    EXPECT_NE(windows.Structures.FindForm(StructureKey{HexKey{4, 6, Level::Surface}, 3}), nullptr);
 }
 
 TEST_F(UnitWindowTest, TypedOrdersAndNotesReachTheUnit) {
