@@ -46,6 +46,17 @@ private:
     std::set<int32_t> anywhere_;
 };
 
+// What a later UNIT block for the same unit drops; its lists of goods to give, buy and sell stay.
+bool DroppedByALaterBlock(Keyword keyword, RuleSet rules) {
+    switch (keyword) {
+        case Keyword::Cast: case Keyword::Attack: case Keyword::Steal: case Keyword::Assassinate: case Keyword::Enter:
+        case Keyword::Promote: case Keyword::Tax: case Keyword::Pillage:
+            return true;
+        default:
+            return IsMonthLong(keyword, rules);
+    }
+}
+
 // Where a line stands relative to the faction blocks.
 enum class Block {
     Outside,     // before the first header or after #end: the server's own checker still reads the words
@@ -126,6 +137,8 @@ public:
         context_.unit = &*unit_;
         context_.delayed = in_turn_;
         CheckOrderArguments(context_);
+        // A real run stores TURN blocks unread.
+        if (unit_->number != 0 && !in_turn_ && DroppedByALaterBlock(*keyword, options_.rules)) dropped_later_.insert(unit_->number);
     }
 
     void Finish() {
@@ -229,6 +242,11 @@ private:
         unit_ = MakeUnit(*number);
         if (database_ && (unit_->record == nullptr || !database_->IsOwn(*unit_->record)))
             Warning(word.column, std::string(word.text) + " is not your unit.");
+        if (dropped_later_.erase(*number) != 0) {
+            Warning(word.column, "Unit " + std::to_string(*number) +
+                                     " had a block before: the server drops its month-long, CAST, ATTACK, STEAL, "
+                                     "ASSASSINATE, ENTER, PROMOTE, TAX and PILLAGE orders.");
+        }
     }
 
     void Deselect() {
@@ -293,6 +311,7 @@ private:
     std::vector<OrderToken> tokens_;
     std::vector<AliasUse> alias_uses_;
     FormedAliases formed_;
+    std::set<int32_t> dropped_later_;  // units with orders that another block for them would drop
     std::string_view line_text_;
     int32_t line_ = 0;
     int32_t last_line_ = 0;

@@ -101,9 +101,11 @@ TEST_F(DatabaseWarnings, StudyNeedsWhatTheReportsRequire) {
     ten.Skills.AddOrReplace(std::make_unique<TVelSkill>("FIRE", 1, 30));
     db.SkillTypes.AddOrUpdate("Fire", "A mage ... This skill requires force [FORC] 1 to begin to study.", 0, "FIRE");
     // Listed, a foundation, a further level of FORC: fine. FIRE 2 needs FORC 2; FARS is not listed.
-    EXPECT_THAT(Check("study MHEA\nunit 10\nstudy PATT\nunit 10\nstudy FORC\nunit 10\nstudy FIRE\nunit 10\nstudy FARS\n"),
-                ElementsAre("7:7: warning: STUDY: Doesn't have the pre-requisite skills to study that.",
-                            "9:7: warning: STUDY: Doesn't have the pre-requisite skills to study that."));
+    for (std::string_view fine : {"study MHEA\n", "study PATT\n", "study FORC\n"}) EXPECT_THAT(Check(fine), IsEmpty()) << fine;
+    for (std::string_view blocked : {"study FIRE\n", "study FARS\n"}) {
+        EXPECT_THAT(Check(blocked), ElementsAre("1:7: warning: STUDY: Doesn't have the pre-requisite skills to study that."))
+            << blocked;
+    }
     ten.Skills.AddOrReplace(std::make_unique<TVelSkill>("FORC", 2, 90));
     EXPECT_THAT(Check("study FIRE\n"), IsEmpty());
 }

@@ -266,8 +266,10 @@ TEST(MonthLongOrders, LaterReplacesEarlierUnlessTheyChain) {
     EXPECT_THAT(FileProblems("work\nstudy nothing\nproduce x\nbuild Lair\nteach\n"),
                 ElementsAre("2:7: error: STUDY: Unknown skill 'nothing'.", "3:9: error: PRODUCE: Invalid item.",
                             "4:7: error: BUILD: Can't build that.", "5:6: error: TEACH: No students given."));
-    // A new UNIT block for the same unit starts its month again.
-    EXPECT_THAT(FileProblems("work\nunit 10\nwork\n"), IsEmpty());
+    // A new UNIT block for the same unit starts its month again, dropping the earlier block's.
+    EXPECT_THAT(FileProblems("work\nunit 10\ngive 12 1 SWOR\nunit 10\n"),
+                ElementsAre("2:6: warning: Unit 10 had a block before: the server drops its month-long, CAST, ATTACK, "
+                            "STEAL, ASSASSINATE, ENTER, PROMOTE, TAX and PILLAGE orders."));
 }
 
 TEST(MonthLongOrders, TaxAndPillage) {
