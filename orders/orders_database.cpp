@@ -11,6 +11,10 @@
 
 namespace hexwarden {
 
+bool SameRegion(const UnitPlace& a, const UnitPlace& b) {
+    return a.x == b.x && a.y == b.y && a.overworld == b.overworld;
+}
+
 UnitPlace Neighbour(const UnitPlace& place, Compass direction) {
     UnitPlace next = place;
     next.structure = 0;

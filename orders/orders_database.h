@@ -23,6 +23,9 @@ struct UnitPlace {
     friend bool operator==(const UnitPlace&, const UnitPlace&) = default;
 };
 
+// The same hex on the same level, whatever structure each is in.
+bool SameRegion(const UnitPlace& a, const UnitPlace& b);
+
 enum class Compass { North, Northeast, Southeast, South, Southwest, Northwest };
 
 // The next hex in that direction, in the game's coordinates.
