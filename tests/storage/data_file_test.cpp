@@ -17,6 +17,7 @@
 namespace hexwarden {
 namespace {
 
+using testing::DatabaseBytes;
 using testing::MakeHex;
 using testing::MakeUnit;
 using testing::PlaceInHex;
@@ -28,12 +29,6 @@ public:
     void ShowError(const std::string& message) override { Errors.push_back(message); }
     std::vector<std::string> Errors;
 };
-
-std::string Saved(const TVelMain& db) {
-    TVelFileStream stream;
-    db.SaveToStream(stream);
-    return stream.Bytes();
-}
 
 template <typename Part>
 std::size_t SavedSize(const Part& part) {
@@ -298,13 +293,13 @@ TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
 
     TVelMain db;
     PopulateOneOfEach(db);
-    EXPECT_EQ(Saved(db), expected.str());
+    EXPECT_EQ(DatabaseBytes(db), expected.str());
 
     // The writer is held to the hand-written bytes, so reading them back to the same bytes puts
     // every value into its own field and re-links the unit references.
     TVelMain reopened;
     Load(reopened, expected.str());
-    EXPECT_EQ(Saved(reopened), expected.str());
+    EXPECT_EQ(DatabaseBytes(reopened), expected.str());
 }
 
 TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
@@ -348,7 +343,7 @@ TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
 TEST(DataFile, EmptyDatabaseIsExactly1091BytesStartingWithVersion101) {
     TVelMain db;
     db.Clear();
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     ASSERT_EQ(bytes.size(), 1091u);
     EXPECT_EQ(bytes.substr(0, 10), std::string("\xAE\x47\xE1\x7A\x14\xAE\x47\x81\xFF\x3F", 10));
     EXPECT_EQ(SavedSize(db.Terrains), 226u);
@@ -375,7 +370,7 @@ TEST(DataFile, SaveOpenSaveGivesTheSameBytesAndRelinksEveryReference) {
     reopened.Turn = 99;
     ASSERT_TRUE(LoadFromFile(reopened, dir / "game.hwd", messages));
     EXPECT_TRUE(messages.Errors.empty());
-    EXPECT_EQ(Saved(reopened), Saved(db));
+    EXPECT_EQ(DatabaseBytes(reopened), DatabaseBytes(db));
     EXPECT_EQ(reopened.FileVersion, kFileVersion101);
 
     TVelUnit* leader = reopened.Units.FindByNumber(100);
@@ -431,14 +426,14 @@ TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
     // A hex naming a unit that Units does not hold (a lost unit) loses it on reading.
     db.FindHex(4, 2, true)->Units.AddUnique(db.LostUnits.Get(0));
     TVelMain reopened;
-    Load(reopened, Saved(db));
+    Load(reopened, DatabaseBytes(db));
     EXPECT_EQ(reopened.FindHex(4, 2, true)->Units.Count(), 1);
     EXPECT_EQ(reopened.LostUnits.Count(), 1);
 
     // Two records of one code read back as one, the later one filling in blanks only.
     TVelMain empty;
     empty.Clear();
-    const std::string bytes = Saved(empty);
+    const std::string bytes = DatabaseBytes(empty);
     const std::size_t items_at = 36 + 226 + 635;
     TVelFileStream items;
     items.WriteInt32(2);
@@ -456,7 +451,7 @@ TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
 TEST(DataFile, AFileCutShortKeepsWhatWasReadBeforeTheCut) {
     TVelMain db;
     Populate(db);
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     const std::size_t tail = SavedSize(db.UnderworldHexes) + SavedSize(db.NewUnits) + SavedSize(db.LostUnits) +
                              SavedSize(db.Markers) + SavedSize(db.Wedges);
     TVelMain cut;
@@ -482,18 +477,18 @@ TEST(DataFile, AFileCutShortKeepsWhatWasReadBeforeTheCut) {
 TEST(DataFile, EveryPrefixOfAFileLoadsFullyOrFailsWithAReadError) {
     TVelMain db;
     Populate(db);
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     TVelMain target;
     for (std::size_t length = 0; length < bytes.size(); ++length)
         EXPECT_THROW(Load(target, bytes.substr(0, length)), StreamReadError) << "length " << length;
     Load(target, bytes);
-    EXPECT_EQ(Saved(target), bytes);
+    EXPECT_EQ(DatabaseBytes(target), bytes);
 }
 
 TEST(DataFile, AbsurdCountsAndLengthsAreReadErrorsNotAllocations) {
     TVelMain db;
     db.Clear();
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     const auto with_int_at = [&bytes](std::size_t offset, int32_t value) {
         return bytes.substr(0, offset) + Int32Bytes(value) + bytes.substr(offset + 4);
     };
@@ -510,7 +505,7 @@ TEST(DataFile, AbsurdCountsAndLengthsAreReadErrorsNotAllocations) {
 TEST(DataFile, ArbitraryBytesNeverCrash) {
     TVelMain db;
     Populate(db);
-    const std::string valid = Saved(db);
+    const std::string valid = DatabaseBytes(db);
     std::mt19937 random(7);
     TVelMain target;
     for (int round = 0; round < 300; ++round) {
@@ -529,12 +524,12 @@ TEST(DataFile, FilesThatCannotBeOpenedOrCreatedAreReportedAndChangeNothing) {
     CollectedMessages messages;
     TVelMain db;
     Populate(db);
-    const std::string before = Saved(db);
+    const std::string before = DatabaseBytes(db);
 
     EXPECT_FALSE(LoadFromFile(db, dir / "missing.hwd", messages));
     std::filesystem::create_directory(dir / "folder");
     EXPECT_FALSE(LoadFromFile(db, dir / "folder", messages));
-    EXPECT_EQ(Saved(db), before);
+    EXPECT_EQ(DatabaseBytes(db), before);
 
     std::filesystem::create_directory(dir / "folder" / "inside");
     EXPECT_FALSE(SaveToFile(db, dir / "folder", messages));
