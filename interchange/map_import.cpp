@@ -66,9 +66,10 @@ void CheckIsMapData(std::string_view bytes) {
 void CheckLastLineEnded(std::string_view bytes, const ProfileFile& file) {
     const bool line_feeds = bytes.find('\n') != std::string_view::npos;
     if (bytes.back() == '\n' || (bytes.back() == '\r' && !line_feeds)) return;
+    // The number of the last line: one more than the line ends with something after them.
     size_t line = 1;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n')) ++line;
     }
     const std::vector<std::string> names = file.SectionNames();
     Refuse("The file ends inside line " + IntToStr(static_cast<int64_t>(line)) + ", in section " + SectionText(names.back()) +
@@ -164,7 +165,9 @@ std::optional<MapDataHex> LocatedHex(std::string_view section_name, const Sectio
 }
 
 void ReadHexValues(MapDataHex& hex, const SectionReader& section) {
-    hex.Turn = StrToIntDef(section.Value("Turn"), 0);
+    // An empty turn reads as 0, never newer than a known hex; a malformed one is refused like
+    // every other number, rather than read as 0 and reported as a hex kept.
+    hex.Turn = section.Number("Turn").value_or(0);
     hex.Confirmed = EqualsIgnoringCase(section.Value("Confirmed"), "True");
     hex.Terrain = section.Value("Terrain");
     hex.Province = section.Value("Province");

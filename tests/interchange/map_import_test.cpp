@@ -40,7 +40,7 @@ TEST_F(MapImportTest, OnlyANewerTurnRefreshesAndAConfirmedHexNeedsAConfirmedSect
                      HexSection("Hex 0,0,Overworld", "Turn=20\nConfirmed=False\nGate=2") +
                      HexSection("Hex 2,0,Overworld", "Turn=20\nConfirmed=False\nGate=3") +
                      HexSection("Hex 4,0,Overworld", "Turn=\nConfirmed=True\nGate=4") +
-                     HexSection("Hex 6,0,Overworld", "Turn=soon\nGate=5")),
+                     HexSection("Hex 6,0,Overworld", "Gate=5")),
               "Import completed. Hexes added: 1; replaced: 1; kept because they were not older: 2; kept because they were "
               "confirmed and the file's were not: 1.");
     EXPECT_EQ(Hex(0, 0)->Gate, -1);
@@ -153,9 +153,13 @@ TEST_F(MapImportTest, AFaultAnywhereImportsNothingAndSaysWhereAndWhy) {
          "Line 22, section [Hex 4,4,Overworld], Tax Base=12x4: '12x4' is not a valid integer value. Nothing was imported."},
         {good + HexSection("Hex 4,4,Overworld", "Turn=5\nProducts=WOOD,3;IRON,x"),
          "Line 20, section [Hex 4,4,Overworld], Products=WOOD,3;IRON,x: 'x' is not a valid integer value. Nothing was imported."},
+        {good + HexSection("Hex 4,4,Overworld", "Turn=soon"),
+         "Line 19, section [Hex 4,4,Overworld], Turn=soon: 'soon' is not a valid integer value. Nothing was imported."},
         {good + HexSection("Hex x,4,Overworld", "Turn=5"),
          "Line 18, section [Hex x,4,Overworld]: 'x' is not a valid integer value. Nothing was imported."},
         {good + "[Hex 4,4,Overworld]\r\nTurn=5\r\nTerrain=\r\nConfirmed=True\r\nTax Base=12",
+         "The file ends inside line 22, in section [Hex 4,4,Overworld]: " + cut},
+        {good + "[Hex 4,4,Overworld]\r\nTurn=5\r\nTerrain=\r\nConfirmed=True\r\nTax Base=124\r",
          "The file ends inside line 22, in section [Hex 4,4,Overworld]: " + cut},
         {good + "[Hex 4,4,Overworld]\r\nTurn=5\r\n", "Section [Hex 4,4,Overworld] on line 18 has no Terrain line: " + cut},
         {good + HexSection("Hex 4,4,Overworld", "Wages=12"), "Section [Hex 4,4,Overworld] on line 18 has no Max Wages line: " + cut},
