@@ -9,6 +9,7 @@
 #include "windows/centre_form.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
@@ -32,6 +33,10 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
     QPushButton* view = AddButton(QStringLiteral("&View"), "btnView");
     select->setVisible(mode_ == Mode::Selecting);
     view->setVisible(mode_ == Mode::Viewing);
+    // Picking returns one faction.
+    if (mode_ == Mode::Selecting) treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+    EnableWhileSelected(treeList(), view);
+    EnableWhileSelected(treeList(), select);
     connect(select, &QPushButton::clicked, this, &TfrmFactionList::AcceptSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(view, &QPushButton::clicked, this, &TfrmFactionList::ViewSelected);
@@ -77,7 +82,8 @@ void TfrmFactionList::changeEvent(QEvent* event) {
 }
 
 void TfrmFactionList::ViewSelected() {
-    if (const auto key = Selected()) windows_.ShowFaction(*key, this);
+    OpenSelectedRecords<FactionKey>(treeList(), this,
+                                    [this](const FactionKey& key) { windows_.ShowFaction(key, this); });
 }
 
 void TfrmFactionList::AcceptSelected() {

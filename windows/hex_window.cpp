@@ -127,6 +127,7 @@ QWidget* TfrmHexInfo::BuildUpperPanel() {
     edNotes_->setObjectName(QStringLiteral("edNotes"));
     edNotes_->setAccessibleName(QStringLiteral("edNotes"));
     edNotes_->setPlaceholderText(QStringLiteral("Notes"));
+    edNotes_->setTabChangesFocus(true);
 
     // The values stay together at the top however tall the panel is.
     auto* values_column = new QVBoxLayout;

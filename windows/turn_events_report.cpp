@@ -96,6 +96,7 @@ TfrmRepTurnEvents::TfrmRepTurnEvents(InformationWindows& windows, QWidget* paren
     NameAfterCaption(&list, QStringLiteral("Turn Events"));
     list.SetTreeColumn(kEvents);
     list.setItemDelegateForColumn(kEvents, new EventsDelegate(&list));
+    list.SetCopiedParentColumns({kUnitId, kFaction});
 
     QToolButton* expand = MakeTreeButton(true, QStringLiteral("Expand all"), "btnExpandAll", pnlTBottom());
     QToolButton* collapse = MakeTreeButton(false, QStringLiteral("Collapse all"), "btnCollapseAll", pnlTBottom());

@@ -15,6 +15,7 @@
 #include "windows/centre_form.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
@@ -79,6 +80,10 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
     QPushButton* view = AddButton(QStringLiteral("&View"), "btnView");
     QPushButton* select = AddButton(QStringLiteral("&Select"), "btnSelect");
     select->setVisible(mode_ == Mode::Selecting);
+    // Picking returns one unit.
+    if (mode_ == Mode::Selecting) treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+    EnableWhileSelected(treeList(), view);
+    EnableWhileSelected(treeList(), select);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(view, &QPushButton::clicked, this, &TfrmUnitList::ViewSelected);
     connect(select, &QPushButton::clicked, this, &TfrmUnitList::AcceptSelected);
@@ -90,9 +95,9 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
     QAction* view_unit = pmUnits_->addAction(QStringLiteral("&View Unit"));
     view_unit->setObjectName(QStringLiteral("mnuViewUnit"));
     connect(view_unit, &QAction::triggered, this, &TfrmUnitList::ViewSelected);
+    EnableWhileSelected(treeList(), view_unit);
     treeList().setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&treeList(), &QWidget::customContextMenuRequested, this, [this, view_unit](const QPoint& at) {
-        view_unit->setEnabled(treeList().currentIndex().isValid());
+    connect(&treeList(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pmUnits_->popup(treeList().viewport()->mapToGlobal(at));
     });
 
@@ -142,7 +147,7 @@ void TfrmUnitList::Refill() {
 std::optional<UnitKey> TfrmUnitList::Selected() const { return treeList().SelectedKey<UnitKey>(); }
 
 void TfrmUnitList::ViewSelected() {
-    if (const auto key = Selected()) windows_.ShowUnit(*key, this);
+    OpenSelectedRecords<UnitKey>(treeList(), this, [this](const UnitKey& key) { windows_.ShowUnit(key, this); });
 }
 
 void TfrmUnitList::AcceptSelected() {

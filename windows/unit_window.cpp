@@ -74,6 +74,8 @@ QPlainTextEdit* MakeEditor(const char* name, bool read_only) {
     editor->setObjectName(QString::fromLatin1(name));
     editor->setAccessibleName(QString::fromLatin1(name));
     editor->setReadOnly(read_only);
+    // Orders hold no tabs; Tab leaves the editor, as keyboard users expect.
+    editor->setTabChangesFocus(true);
     editor->setVerticalScrollBarPolicy(read_only ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     return editor;
 }
