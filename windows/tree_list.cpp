@@ -387,6 +387,16 @@ void TTreeList::WidenToContents() {
 
 void TTreeList::SetTreeColumn(int column) { setTreePosition(column); }
 
+void TTreeList::FitColumnsToWidth(int elastic) {
+    header()->setSectionResizeMode(elastic, QHeaderView::Stretch);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int TTreeList::HeightForRows(int rows) const {
+    const int row_height = std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_SmallIconSize)) + 2;
+    return header()->height() + rows * row_height + 2 * frameWidth();
+}
+
 const ListRow* TTreeList::CurrentRow() const {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || !selectionModel()->isSelected(current)) return nullptr;

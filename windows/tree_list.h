@@ -88,6 +88,11 @@ public:
     void Fill(std::vector<ListRow> rows, int sort_column);
     // The tree lines and expand buttons go in this column.
     void SetTreeColumn(int column);
+    // The columns fill the list's width and no more: `elastic` takes what the others leave and cuts
+    // its texts with an ellipsis (their hints show them whole), so the list never scrolls sideways.
+    void FitColumnsToWidth(int elastic);
+    // The height that shows that many rows under the headings without scrolling.
+    int HeightForRows(int rows) const;
 
     // The current row when it is selected: the one row that commands on a single record act on.
     const ListRow* CurrentRow() const;
