@@ -25,7 +25,6 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
       windows_(windows),
       mode_(mode) {
     setWindowTitle(QStringLiteral("Factions"));
-    resize(286, height());
     NameAfterCaption(&treeList(), QStringLiteral("Factions"));
 
     QPushButton* select = AddButton(QStringLiteral("&Select"), "btnSelect");
@@ -47,6 +46,7 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
     // The rows hold copies and keys only, so nothing needs letting go before a change.
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmFactionList::Refill);
     Refill();
+    FitWidthToColumns(286);
 }
 
 void TfrmFactionList::ShowFactions(InformationWindows& windows, QWidget* parent) {

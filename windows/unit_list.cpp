@@ -1,11 +1,9 @@
 #include "windows/unit_list.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,8 +19,6 @@ namespace hexwarden {
 namespace {
 
 enum UnitColumn { kUnitId, kFaction, kUnitName, kSize, kHex };
-// The margins around the list inside the window.
-constexpr int kListMargin = 6;
 
 std::vector<ListColumn> UnitColumns() {
     return {{QStringLiteral("Unit ID"), 50, SortKind::Number},
@@ -50,11 +46,6 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
       edFilter_(new QLineEdit(this)),
       pmUnits_(new QMenu(this)) {
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Unit List") : caption);
-    // Columns widened to fit their headings must not run past the window's edge either.
-    const TTreeList& list = treeList();
-    const int columns = list.header()->length() + 2 * list.frameWidth() + 2 * kListMargin +
-                        list.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(std::max(450, columns), height());
     NameAfterCaption(&treeList(), QStringLiteral("Units"));
     treeList().SetTreeColumn(kUnitName);
 
@@ -104,6 +95,7 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
     // The rows hold copies and keys only, so nothing needs letting go before a change.
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmUnitList::Refill);
     Refill();
+    FitWidthToColumns(450);
 }
 
 void TfrmUnitList::ShowUnits(InformationWindows& windows, QWidget* parent, const QString& caption,
