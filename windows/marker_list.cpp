@@ -49,6 +49,8 @@ TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* 
     setMaximumWidth(kListWidth);
     resize(kListWidth, height());
     NameAfterCaption(&treeList(), QStringLiteral("Markers"));
+    // The window keeps its width: a long name is cut, and the Hex column stays in view.
+    treeList().FitColumnsToWidth(kName);
 
     QPushButton* go_to = AddButton(QStringLiteral("&Go To"), "btnGoTo");
     QPushButton* add = AddButton(QStringLiteral("&Add"), "btnNew");
