@@ -25,7 +25,11 @@ void ShowValue(QWidget* control, const QString& value) {
         button->setText(value);
     }
     const QString caption = control->property(kCaptionProperty).toString();
-    control->setAccessibleName(caption.isEmpty() ? value : caption + QStringLiteral(": ") + value);
+    if (caption.isEmpty() || value.isEmpty()) {
+        control->setAccessibleName(caption.isEmpty() ? value : caption);
+    } else {
+        control->setAccessibleName(caption + QStringLiteral(": ") + value);
+    }
 }
 
 }  // namespace hexwarden

@@ -1,8 +1,12 @@
 #include "windows/basic_window.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hexwarden {
 
@@ -43,6 +47,15 @@ TfrmTBasicList::TfrmTBasicList(QWidget* parent, std::vector<ListColumn> columns)
     auto* top_layout = new QVBoxLayout(pnlTTop());
     top_layout->setContentsMargins(0, 0, 0, 0);
     top_layout->addWidget(pnlTTree);
+}
+
+void TfrmTBasicList::FitWidthToColumns(int least_width) {
+    constexpr int kListMargins = 2 * 6;
+    const int columns = treeList_->header()->length() + 2 * treeList_->frameWidth() + kListMargins +
+                        treeList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // Very long texts do not make the window wider than the screen; their hints show them whole.
+    const int screen_width = screen() != nullptr ? screen()->availableGeometry().width() : columns;
+    resize(std::max(least_width, std::min(columns, screen_width)), height());
 }
 
 }  // namespace hexwarden

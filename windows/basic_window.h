@@ -38,6 +38,10 @@ public:
 
     TTreeList& treeList() const { return *treeList_; }
 
+protected:
+    // At least that wide, and wide enough for every column of the list without scrolling sideways.
+    void FitWidthToColumns(int least_width);
+
 private:
     TTreeList* treeList_;
 };

@@ -1,6 +1,7 @@
 #include "windows/centre_form.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -28,6 +29,9 @@ void CentreForm(QWidget* window, QWidget* parent) {
         // The client area of the parent, in screen coordinates.
         parent_rect = QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size());
     }
+    // The layout grows a window that was sized smaller than its contents only when it is shown:
+    // grown now, it is centred at the size it will have.
+    if (window->layout() != nullptr) window->layout()->activate();
     window->move(CentredPlace(parent_rect, window->frameGeometry().size(), screen_size));
 }
 

@@ -9,6 +9,7 @@
 #include "windows/centre_form.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
@@ -24,7 +25,6 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
       windows_(windows),
       mode_(mode) {
     setWindowTitle(QStringLiteral("Factions"));
-    resize(286, height());
     NameAfterCaption(&treeList(), QStringLiteral("Factions"));
 
     QPushButton* select = AddButton(QStringLiteral("&Select"), "btnSelect");
@@ -32,6 +32,10 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
     QPushButton* view = AddButton(QStringLiteral("&View"), "btnView");
     select->setVisible(mode_ == Mode::Selecting);
     view->setVisible(mode_ == Mode::Viewing);
+    // Picking returns one faction.
+    if (mode_ == Mode::Selecting) treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+    EnableWhileSelected(treeList(), view);
+    EnableWhileSelected(treeList(), select);
     connect(select, &QPushButton::clicked, this, &TfrmFactionList::AcceptSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(view, &QPushButton::clicked, this, &TfrmFactionList::ViewSelected);
@@ -42,6 +46,7 @@ TfrmFactionList::TfrmFactionList(InformationWindows& windows, QWidget* parent, M
     // The rows hold copies and keys only, so nothing needs letting go before a change.
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmFactionList::Refill);
     Refill();
+    FitWidthToColumns(286);
 }
 
 void TfrmFactionList::ShowFactions(InformationWindows& windows, QWidget* parent) {
@@ -77,7 +82,8 @@ void TfrmFactionList::changeEvent(QEvent* event) {
 }
 
 void TfrmFactionList::ViewSelected() {
-    if (const auto key = Selected()) windows_.ShowFaction(*key, this);
+    OpenSelectedRecords<FactionKey>(treeList(), this,
+                                    [this](const FactionKey& key) { windows_.ShowFaction(key, this); });
 }
 
 void TfrmFactionList::AcceptSelected() {

@@ -58,6 +58,7 @@ TTreeList* MakeMarketList(const QString& heading, int width, bool with_price, co
     auto* list = new TTreeList(std::move(columns));
     list->setObjectName(QString::fromLatin1(name));
     NameAfterCaption(list, heading);
+    list->FitColumnsToWidth(0);
     return list;
 }
 
@@ -82,7 +83,8 @@ TfrmHexInfo::TfrmHexInfo(InformationWindows& windows, const HexKey& key) : TfrmR
     setObjectName(QStringLiteral("frmHexInfo"));
     auto* splitter = new QSplitter(Qt::Vertical, pnlTTop());
     splitter->setChildrenCollapsible(false);
-    splitter->addWidget(BuildUpperPanel());
+    QWidget* upper = BuildUpperPanel();
+    splitter->addWidget(upper);
     splitter->addWidget(BuildLowerPanel());
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(pnlTTop());
@@ -92,6 +94,11 @@ TfrmHexInfo::TfrmHexInfo(InformationWindows& windows, const HexKey& key) : TfrmR
     setFixedWidth(665);
     setMinimumHeight(250);
     resize(665, 460);
+    // The upper panel takes what its values and a few market rows need; the units get the rest.
+    constexpr int kMarketRowsShown = 5;
+    const int upper_height = upper->layout()->itemAt(0)->sizeHint().height() + upper->layout()->spacing() +
+                             lstWanted_->HeightForRows(kMarketRowsShown);
+    splitter->setSizes({upper_height, height() - upper_height});
 }
 
 QWidget* TfrmHexInfo::BuildUpperPanel() {
@@ -127,6 +134,9 @@ QWidget* TfrmHexInfo::BuildUpperPanel() {
     edNotes_->setObjectName(QStringLiteral("edNotes"));
     edNotes_->setAccessibleName(QStringLiteral("edNotes"));
     edNotes_->setPlaceholderText(QStringLiteral("Notes"));
+    edNotes_->setTabChangesFocus(true);
+    // As tall as the values beside it: the room below them goes to the lists.
+    edNotes_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
 
     // The values stay together at the top however tall the panel is.
     auto* values_column = new QVBoxLayout;
@@ -161,6 +171,7 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     lstStructures_->setObjectName(QStringLiteral("lstStructures"));
     lstStructures_->setAccessibleName(QStringLiteral("Structures"));
     lstStructures_->SetTreeColumn(1);
+    lstStructures_->FitColumnsToWidth(1);
     lstUnits_ = new TTreeList({{QStringLiteral("Unit ID"), 50, SortKind::Number},
                                {QStringLiteral("Faction"), 50, SortKind::Number},
                                {QStringLiteral("Unit Name"), 200, SortKind::Text},
@@ -168,13 +179,13 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     lstUnits_->setObjectName(QStringLiteral("lstUnits"));
     lstUnits_->setAccessibleName(QStringLiteral("Units"));
     lstUnits_->SetTreeColumn(2);
+    lstUnits_->FitColumnsToWidth(2);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 3);
     layout->setSpacing(4);
-    // The structures list takes what its columns need; the units list, with more columns, the rest.
-    lstStructures_->setMinimumWidth(lstStructures_->header()->length() + 2 * lstStructures_->frameWidth());
-    layout->addWidget(lstStructures_);
-    layout->addWidget(lstUnits_, 1);
+    // Both lists cut long names rather than scroll sideways; the units list has more columns.
+    layout->addWidget(lstStructures_, 2);
+    layout->addWidget(lstUnits_, 3);
 
     QMenu* pmUnits = AddUnitListMenu(*lstUnits_, Windows(), this);
     pmUnits->addSeparator();

@@ -24,12 +24,12 @@ TfrmTIndexList::TfrmTIndexList(InformationWindows& windows, QWidget* parent, Ind
       windows_(windows),
       table_(table) {
     setWindowTitle(caption);
-    resize(286, height());
     NameAfterCaption(&treeList(), caption);
     QPushButton* close = AddButton(QStringLiteral("&Close"), "btnClose");
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmTIndexList::Refill);
     Refill();
+    FitWidthToColumns(286);
 }
 
 void TfrmTIndexList::ShowIndexList(InformationWindows& windows, QWidget* parent, IndexTableOf table,

@@ -17,6 +17,7 @@
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
 #include "windows/centre_form.h"
+#include "windows/frozen_columns.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
 #include "windows/message_boxes.h"
@@ -29,6 +30,8 @@ enum MageColumn { kName, kCode, kFirstMage };
 constexpr int kNameWidth = 100;
 constexpr int kCodeWidth = 50;
 constexpr int kMageWidth = 75;
+// A longer mage name wraps onto a second heading line rather than widening its column further.
+constexpr int kWidestMage = 150;
 // The columns the report always has room for; more mages get more columns.
 constexpr size_t kMageColumns = 7;
 constexpr int kHeadingRowHeight = 20;
@@ -36,6 +39,20 @@ constexpr int kHeadingRowHeight = 20;
 constexpr int64_t kNoLevel = int64_t{1} << 40;
 
 const QString kSpells = QStringLiteral("Spells");
+
+// The words that fit the width on the first line, the rest on the second, cut there if need be.
+QString InTwoLines(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const QStringList words = text.split(QLatin1Char(' '));
+    QString first = words.front();
+    qsizetype next = 1;
+    while (next < words.size() && metrics.horizontalAdvance(first + QLatin1Char(' ') + words[next]) <= width) {
+        first += QLatin1Char(' ') + words[next++];
+    }
+    const QString rest = words.mid(next).join(QLatin1Char(' '));
+    return metrics.elidedText(first, Qt::ElideRight, width) + QLatin1Char('\n') +
+           metrics.elidedText(rest, Qt::ElideRight, width);
+}
 
 std::vector<const TVelUnit*> MagesOf(const TVelMain& main) {
     std::vector<const TVelUnit*> mages;
@@ -71,10 +88,18 @@ public:
         setStretchLastSection(false);
         setSortIndicatorShown(true);
         setHighlightSections(false);
-        setFixedHeight(2 * kHeadingRowHeight);
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);
+        setFixedHeight(kHeadingRowHeight + NameRowHeight());
+    }
+
+    // The lower row holds a mage's name on up to two lines.
+    int NameRowHeight() const { return 2 * QFontMetrics(font()).height() + 4; }
+
+    // A mage column as wide as its name on one line, up to the widest a column gets.
+    int MageColumnWidth(const QString& name) const {
+        return std::clamp(QFontMetrics(font()).horizontalAdvance(name) + 12, kMageWidth, kWidestMage);
     }
 
     void SetMageTexts(std::vector<std::pair<QString, QString>> texts) {
@@ -101,7 +126,7 @@ protected:
         const QRect bottom(rect.left(), rect.top() + kHeadingRowHeight, rect.width(),
                            rect.height() - kHeadingRowHeight);
         if (section >= kFirstMage) PaintCell(painter, top, section, Top(section), false);
-        PaintCell(painter, bottom, section, Bottom(section), true);
+        PaintCell(painter, bottom, section, Bottom(section), true, section >= kFirstMage);
     }
 
     void paintEvent(QPaintEvent* event) override {
@@ -133,14 +158,17 @@ protected:
     }
 
 private:
-    void PaintCell(QPainter* painter, const QRect& rect, int section, const QString& text, bool with_sort) const {
+    void PaintCell(QPainter* painter, const QRect& rect, int section, const QString& text, bool with_sort,
+                   bool wrapped = false) const {
         painter->save();
         painter->setFont(font());
         QStyleOptionHeader option;
         initStyleOption(&option);
         option.rect = rect;
         option.section = section;
-        option.text = painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width() - 4);
+        const QFontMetrics metrics = painter->fontMetrics();
+        option.text = wrapped ? InTwoLines(text, metrics, rect.width() - 4)
+                              : metrics.elidedText(text, Qt::ElideRight, rect.width() - 4);
         option.textAlignment = Qt::AlignCenter;
         option.position = QStyleOptionHeader::Middle;
         option.sortIndicator = QStyleOptionHeader::None;
@@ -178,8 +206,12 @@ TfrmReportMages::TfrmReportMages(InformationWindows& windows, QWidget* parent)
     list.setSortingEnabled(true);
     const int columns = list.Model().columnCount();
     for (int column = 0; column < columns; ++column) {
-        list.setColumnWidth(column, list.Model().Columns()[static_cast<size_t>(column)].Width);
+        const ListColumn& shown = list.Model().Columns()[static_cast<size_t>(column)];
+        list.setColumnWidth(column, column >= kFirstMage ? headings_->MageColumnWidth(shown.Heading.section(QLatin1Char(' '), 1))
+                                                     : shown.Width);
     }
+    // The skill's name and code stay in view while the mages scroll by.
+    new TFrozenColumns(list, kFirstMage, new MageHeadings(nullptr));
 
     // The faction's magic points and mages, above the list.
     auto* pnlHeader = new QWidget(pnlTTop());

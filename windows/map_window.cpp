@@ -21,6 +21,7 @@
 #include "model/database.h"
 #include "platform/profile_file.h"
 #include "qt_surface/level_image.h"
+#include "windows/accessible_names.h"
 #include "windows/busy_cursor.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
@@ -71,7 +72,8 @@ QLabel* StatusPanel(QWidget* parent, const char* name, int width, const char* hi
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedWidth(width);
     panel->setToolTip(QString::fromLatin1(hint));
-    panel->setAccessibleName(QString::fromLatin1(hint));
+    // Screen readers and scripts read the hex under the pointer from the names.
+    NameAfterCaption(panel, QString::fromLatin1(hint));
     return panel;
 }
 
@@ -86,8 +88,10 @@ bool FrameMaximised(const QMdiSubWindow& window) {
 
 constexpr const char* kCityHint = "Population Centre";
 
-// The text cut to the panel's width with an ellipsis; the whole of a cut text is the tooltip.
+// The text cut to the panel's width with an ellipsis; the whole of a cut text is the tooltip and
+// is in the accessible name.
 void SetFittedText(QLabel* panel, const QString& text, const QString& hint) {
+    ShowValue(panel, text);
     // A framed label without an indent of its own keeps half an "x" from the frame.
     int indent = panel->indent();
     if (indent < 0 && panel->frameWidth() > 0) indent = panel->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
@@ -425,15 +429,15 @@ void TfrmMap::MapMouseMove(QPoint pixel) {
     const GridCell cell = map_.MouseHex();
     switch (status_.PointerAt(cell, map_.IsValidHex(cell))) {
         case MapStatusTracker::Change::None: return;
-        case MapStatusTracker::Change::ClearCoord: pnlCoord->clear(); return;
+        case MapStatusTracker::Change::ClearCoord: ShowValue(pnlCoord, QString()); return;
         case MapStatusTracker::Change::Rewrite: break;
     }
     const GamePoint at = GridToGame(cell.Column, cell.Row);
     const MapStatusTexts texts = HexStatusTexts(at, main_.HexesOf(IsOverworld()).Find(at));
-    pnlCoord->setText(ToQString(texts.Coord));
-    pnlTerrain->setText(ToQString(texts.Terrain));
+    ShowValue(pnlCoord, ToQString(texts.Coord));
+    ShowValue(pnlTerrain, ToQString(texts.Terrain));
     SetFittedText(pnlCity, ToQString(texts.City), QString::fromLatin1(kCityHint));
-    pnlTaxBase->setText(ToQString(texts.TaxBase));
+    ShowValue(pnlTaxBase, ToQString(texts.TaxBase));
 }
 
 void TfrmMap::ShowPopup(QPoint pixel, QPoint global) {

@@ -11,6 +11,7 @@
 #include "windows/marker_dialog.h"
 #include "windows/message_boxes.h"
 #include "windows/records_notice.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
@@ -48,11 +49,17 @@ TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* 
     setMaximumWidth(kListWidth);
     resize(kListWidth, height());
     NameAfterCaption(&treeList(), QStringLiteral("Markers"));
+    // The window keeps its width: a long name is cut, and the Hex column stays in view.
+    treeList().FitColumnsToWidth(kName);
 
     QPushButton* go_to = AddButton(QStringLiteral("&Go To"), "btnGoTo");
     QPushButton* add = AddButton(QStringLiteral("&Add"), "btnNew");
     QPushButton* remove = AddButton(QStringLiteral("&Remove"), "btnRemove");
     QPushButton* close = AddButton(QStringLiteral("&Close"), "btnClose");
+    // Going to, or removing, one marker at a time.
+    treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+    EnableWhileSelected(treeList(), go_to);
+    EnableWhileSelected(treeList(), remove);
     connect(go_to, &QPushButton::clicked, this, &TfrmMarkerList::btnGoToClick);
     connect(add, &QPushButton::clicked, this, &TfrmMarkerList::btnNewClick);
     connect(remove, &QPushButton::clicked, this, &TfrmMarkerList::btnRemoveClick);

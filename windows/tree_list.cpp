@@ -300,7 +300,8 @@ TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
     : QTreeView(parent), model_(new TListModel(std::move(columns), this)) {
     setModel(model_);
     setItemDelegate(new SwatchDelegate(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift, Ctrl and Ctrl+A pick several rows, so that Ctrl+C copies a filtered list or all of it.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
@@ -331,11 +332,19 @@ TTreeList::TTreeList(std::vector<ListColumn> columns, QWidget* parent)
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit RowChosen();
     });
+    // A refill or a filter may drop selected rows without a selection signal of its own.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { emit SelectionChanged(HasSelection()); });
+    connect(model_, &QAbstractItemModel::layoutChanged, this, [this] { emit SelectionChanged(HasSelection()); });
 }
 
 void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
     const ListRow* current = CurrentRow();
-    const RowKey selected = current != nullptr ? current->Key : RowKey();
+    const RowKey current_key = current != nullptr ? current->Key : RowKey();
+    std::vector<RowKey> selected;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        if (const ListRow* row = model_->RowAt(index); row != nullptr && !index.parent().isValid())
+            selected.push_back(row->Key);
+    }
     const bool has_children =
         std::any_of(rows.begin(), rows.end(), [](const ListRow& row) { return !row.Children.empty(); });
     setRootIsDecorated(has_children);
@@ -345,8 +354,16 @@ void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
     model_->SetRows(std::move(rows));
     if (!filled_) sortByColumn(sort_column, Qt::AscendingOrder);
     filled_ = true;
-    // A refill keeps the selected record selected, where it is still shown.
-    setCurrentIndex(model_->IndexOf(selected));
+    // A refill keeps the selected records selected, where they are still shown.
+    setCurrentIndex(model_->IndexOf(current_key));
+    QItemSelection still_shown;
+    for (const RowKey& key : selected) {
+        const QModelIndex index = model_->IndexOf(key);
+        if (index.isValid()) still_shown.select(index, index);
+    }
+    if (!still_shown.isEmpty()) {
+        selectionModel()->select(still_shown, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
     WidenToContents();
 }
 
@@ -370,22 +387,58 @@ void TTreeList::WidenToContents() {
 
 void TTreeList::SetTreeColumn(int column) { setTreePosition(column); }
 
-const ListRow* TTreeList::CurrentRow() const { return model_->RowAt(currentIndex()); }
+void TTreeList::FitColumnsToWidth(int elastic) {
+    header()->setSectionResizeMode(elastic, QHeaderView::Stretch);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int TTreeList::HeightForRows(int rows) const {
+    const int row_height = std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_SmallIconSize)) + 2;
+    return header()->height() + rows * row_height + 2 * frameWidth();
+}
+
+const ListRow* TTreeList::CurrentRow() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current)) return nullptr;
+    return model_->RowAt(current);
+}
+
+bool TTreeList::HasSelection() const { return selectionModel()->hasSelection(); }
+
+void TTreeList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    emit SelectionChanged(HasSelection());
+}
+
+QModelIndexList TTreeList::SelectedRowsInOrder() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    // The model holds the rows in the order shown: a parent's place, then the child's under it.
+    const auto place = [](const QModelIndex& index) {
+        return index.parent().isValid() ? std::pair(index.parent().row(), index.row()) : std::pair(index.row(), -1);
+    };
+    std::sort(rows.begin(), rows.end(),
+              [&place](const QModelIndex& a, const QModelIndex& b) { return place(a) < place(b); });
+    return rows;
+}
 
 QString TTreeList::SelectedRowsText() const {
     QStringList lines;
     QStringList headings;
     for (const ListColumn& column : model_->Columns()) headings << column.Heading;
     lines << headings.join(QLatin1Char('\t'));
-    QModelIndexList rows = selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(), [this](const QModelIndex& a, const QModelIndex& b) {
-        return visualRect(a).top() < visualRect(b).top();
-    });
-    for (const QModelIndex& index : rows) {
+    for (const QModelIndex& index : SelectedRowsInOrder()) {
         const ListRow* row = model_->RowAt(index);
         if (row == nullptr) continue;
+        const ListRow* parent = model_->RowAt(index.parent());
         QStringList cells;
-        for (const ListCell& cell : row->Cells) cells << cell.Text;
+        for (size_t column = 0; column < row->Cells.size(); ++column) {
+            QString text = row->Cells[column].Text;
+            const bool from_parent = std::find(copied_parent_columns_.begin(), copied_parent_columns_.end(),
+                                               static_cast<int>(column)) != copied_parent_columns_.end();
+            if (text.isEmpty() && from_parent && parent != nullptr && column < parent->Cells.size())
+                text = parent->Cells[column].Text;
+            cells << text;
+        }
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -396,7 +449,7 @@ void TTreeList::keyPressEvent(QKeyEvent* event) {
         QGuiApplication::clipboard()->setText(SelectedRowsText());
         return;
     }
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && HasSelection()) {
         emit RowChosen();
         return;
     }

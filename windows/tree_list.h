@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QTreeView>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -87,36 +88,66 @@ public:
     void Fill(std::vector<ListRow> rows, int sort_column);
     // The tree lines and expand buttons go in this column.
     void SetTreeColumn(int column);
+    // The columns fill the list's width and no more: `elastic` takes what the others leave and cuts
+    // its texts with an ellipsis (their hints show them whole), so the list never scrolls sideways.
+    void FitColumnsToWidth(int elastic);
+    // The height that shows that many rows under the headings without scrolling.
+    int HeightForRows(int rows) const;
 
+    // The current row when it is selected: the one row that commands on a single record act on.
     const ListRow* CurrentRow() const;
+    bool HasSelection() const;
     // The selected rows as tab-separated text under the headings, in the order shown (Ctrl+C).
     QString SelectedRowsText() const;
-    // The key of the selected row when it is of that kind, else its parent row's.
+    // A copied child row takes its parent's text in these columns where its own is empty, so each
+    // copied line says whose it is.
+    void SetCopiedParentColumns(std::vector<int> columns) { copied_parent_columns_ = std::move(columns); }
+    // The key of the current row when it is of that kind, else its parent row's.
     template <typename Key>
     std::optional<Key> SelectedKey() const {
-        const QModelIndex current = currentIndex();
-        for (QModelIndex index = current; index.isValid(); index = index.parent()) {
+        return CurrentRow() != nullptr ? KeyOf<Key>(currentIndex()) : std::nullopt;
+    }
+    // The keys of every selected row (a child row standing for its parent's), each once, in the
+    // order shown.
+    template <typename Key>
+    std::vector<Key> SelectedKeys() const {
+        std::vector<Key> keys;
+        for (const QModelIndex& index : SelectedRowsInOrder()) {
+            const std::optional<Key> key = KeyOf<Key>(index);
+            if (key && std::find(keys.begin(), keys.end(), *key) == keys.end()) keys.push_back(*key);
+        }
+        return keys;
+    }
+    // A child row is the current, selected row.
+    bool ChildSelected() const { return CurrentRow() != nullptr && currentIndex().parent().isValid(); }
+
+signals:
+    // A row was double-clicked or Enter pressed on it.
+    void RowChosen();
+    // Rows were selected or let go; `any` tells whether one is selected now.
+    void SelectionChanged(bool any);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+
+private:
+    template <typename Key>
+    std::optional<Key> KeyOf(QModelIndex index) const {
+        for (; index.isValid(); index = index.parent()) {
             const ListRow* row = model_->RowAt(index);
             if (row != nullptr && std::holds_alternative<Key>(row->Key)) return std::get<Key>(row->Key);
         }
         return std::nullopt;
     }
-    // A child row is selected.
-    bool ChildSelected() const { return currentIndex().isValid() && currentIndex().parent().isValid(); }
-
-signals:
-    // A row was double-clicked or Enter pressed on it.
-    void RowChosen();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
+    // Column-0 indexes of the selected rows, in the order shown (children after their parent).
+    QModelIndexList SelectedRowsInOrder() const;
     // Short lists never cut a cell: a column widens to its widest text.
     void WidenToContents();
 
     TListModel* model_;
     bool filled_ = false;
+    std::vector<int> copied_parent_columns_;
 };
 
 }  // namespace hexwarden

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -26,7 +27,7 @@ namespace {
 enum EventsColumn { kUnitId, kFaction, kEvents };
 
 // Unit names in bold; event lines in the list's own font, not the small one of troop rows, since
-// they are what the report is read for.
+// they are what the report is read for. A line longer than the column wraps onto more lines.
 class EventsDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -34,10 +35,13 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem shown = option;
         initStyleOption(&shown, index);
-        const QWidget* view = shown.widget;
-        QStyle* style = view != nullptr ? view->style() : nullptr;
-        return style != nullptr ? style->sizeFromContents(QStyle::CT_ItemViewItem, &shown, QSize(), view)
-                                : QStyledItemDelegate::sizeHint(option, index);
+        const auto* view = qobject_cast<const QTreeView*>(shown.widget);
+        if (view == nullptr) return QStyledItemDelegate::sizeHint(option, index);
+        // The text's room: the column less the indentation of its level.
+        const int depth = index.parent().isValid() ? 2 : 1;
+        shown.rect = QRect(0, 0, std::max(1, view->columnWidth(index.column()) - depth * view->indentation()), 1);
+        shown.features |= QStyleOptionViewItem::WrapText;
+        return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &shown, QSize(), view);
     }
 
 protected:
@@ -96,6 +100,13 @@ TfrmRepTurnEvents::TfrmRepTurnEvents(InformationWindows& windows, QWidget* paren
     NameAfterCaption(&list, QStringLiteral("Turn Events"));
     list.SetTreeColumn(kEvents);
     list.setItemDelegateForColumn(kEvents, new EventsDelegate(&list));
+    list.FitColumnsToWidth(kEvents);
+    list.setWordWrap(true);
+    // Wrapped lines take another height when the column's width changes.
+    connect(list.header(), &QHeaderView::sectionResized, &list, [&list](int column) {
+        if (column == kEvents) list.doItemsLayout();
+    });
+    list.SetCopiedParentColumns({kUnitId, kFaction});
 
     QToolButton* expand = MakeTreeButton(true, QStringLiteral("Expand all"), "btnExpandAll", pnlTBottom());
     QToolButton* collapse = MakeTreeButton(false, QStringLiteral("Collapse all"), "btnCollapseAll", pnlTBottom());

@@ -1,11 +1,9 @@
 #include "windows/unit_list.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -15,13 +13,12 @@
 #include "windows/centre_form.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
 
 enum UnitColumn { kUnitId, kFaction, kUnitName, kSize, kHex };
-// The margins around the list inside the window.
-constexpr int kListMargin = 6;
 
 std::vector<ListColumn> UnitColumns() {
     return {{QStringLiteral("Unit ID"), 50, SortKind::Number},
@@ -49,11 +46,6 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
       edFilter_(new QLineEdit(this)),
       pmUnits_(new QMenu(this)) {
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Unit List") : caption);
-    // Columns widened to fit their headings must not run past the window's edge either.
-    const TTreeList& list = treeList();
-    const int columns = list.header()->length() + 2 * list.frameWidth() + 2 * kListMargin +
-                        list.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(std::max(450, columns), height());
     NameAfterCaption(&treeList(), QStringLiteral("Units"));
     treeList().SetTreeColumn(kUnitName);
 
@@ -79,6 +71,10 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
     QPushButton* view = AddButton(QStringLiteral("&View"), "btnView");
     QPushButton* select = AddButton(QStringLiteral("&Select"), "btnSelect");
     select->setVisible(mode_ == Mode::Selecting);
+    // Picking returns one unit.
+    if (mode_ == Mode::Selecting) treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+    EnableWhileSelected(treeList(), view);
+    EnableWhileSelected(treeList(), select);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(view, &QPushButton::clicked, this, &TfrmUnitList::ViewSelected);
     connect(select, &QPushButton::clicked, this, &TfrmUnitList::AcceptSelected);
@@ -90,15 +86,16 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
     QAction* view_unit = pmUnits_->addAction(QStringLiteral("&View Unit"));
     view_unit->setObjectName(QStringLiteral("mnuViewUnit"));
     connect(view_unit, &QAction::triggered, this, &TfrmUnitList::ViewSelected);
+    EnableWhileSelected(treeList(), view_unit);
     treeList().setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&treeList(), &QWidget::customContextMenuRequested, this, [this, view_unit](const QPoint& at) {
-        view_unit->setEnabled(treeList().currentIndex().isValid());
+    connect(&treeList(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pmUnits_->popup(treeList().viewport()->mapToGlobal(at));
     });
 
     // The rows hold copies and keys only, so nothing needs letting go before a change.
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmUnitList::Refill);
     Refill();
+    FitWidthToColumns(450);
 }
 
 void TfrmUnitList::ShowUnits(InformationWindows& windows, QWidget* parent, const QString& caption,
@@ -142,7 +139,7 @@ void TfrmUnitList::Refill() {
 std::optional<UnitKey> TfrmUnitList::Selected() const { return treeList().SelectedKey<UnitKey>(); }
 
 void TfrmUnitList::ViewSelected() {
-    if (const auto key = Selected()) windows_.ShowUnit(*key, this);
+    OpenSelectedRecords<UnitKey>(treeList(), this, [this](const UnitKey& key) { windows_.ShowUnit(key, this); });
 }
 
 void TfrmUnitList::AcceptSelected() {

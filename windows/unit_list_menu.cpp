@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "windows/information_windows.h"
+#include "windows/selected_records.h"
 #include "windows/tree_list.h"
 
 namespace hexwarden {
@@ -12,18 +13,14 @@ QMenu* AddUnitListMenu(TTreeList& list, InformationWindows& windows, QWidget* wi
     auto* menu = new QMenu(window);
     QAction* view = menu->addAction(QStringLiteral("&View Unit"));
     view->setObjectName(QStringLiteral("mnuViewUnit"));
-    view->setEnabled(false);
-    const auto update = [&list, view] { view->setEnabled(list.currentIndex().isValid()); };
+    EnableWhileSelected(list, view);
     const auto open = [&list, &windows, window] {
-        if (const auto key = list.SelectedKey<UnitKey>()) windows.ShowUnit(*key, window);
+        OpenSelectedRecords<UnitKey>(list, window, [&windows, window](const UnitKey& key) { windows.ShowUnit(key, window); });
     };
     QObject::connect(view, &QAction::triggered, window, open);
     QObject::connect(&list, &TTreeList::RowChosen, window, open);
-    QObject::connect(list.selectionModel(), &QItemSelectionModel::currentChanged, window, update);
-    QObject::connect(&list.Model(), &QAbstractItemModel::modelReset, window, update);
     list.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&list, &QWidget::customContextMenuRequested, window, [&list, menu, update](const QPoint& at) {
-        update();
+    QObject::connect(&list, &QWidget::customContextMenuRequested, window, [&list, menu](const QPoint& at) {
         menu->popup(list.viewport()->mapToGlobal(at));
     });
     return menu;

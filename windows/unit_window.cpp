@@ -74,6 +74,8 @@ QPlainTextEdit* MakeEditor(const char* name, bool read_only) {
     editor->setObjectName(QString::fromLatin1(name));
     editor->setAccessibleName(QString::fromLatin1(name));
     editor->setReadOnly(read_only);
+    // Orders hold no tabs; Tab leaves the editor, as keyboard users expect.
+    editor->setTabChangesFocus(true);
     editor->setVerticalScrollBarPolicy(read_only ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     return editor;
 }
@@ -84,8 +86,8 @@ TTreeList* MakeList(std::vector<ListColumn> columns, const char* name) {
     list->setObjectName(QString::fromLatin1(name));
     NameAfterCaption(list, heading);
     list->setRootIsDecorated(false);
-    // The last column takes the rest of the list, so a level with its extra days is not cut.
-    list->header()->setStretchLastSection(true);
+    // A long name is cut rather than pushing the code and the amount or level out of view.
+    list->FitColumnsToWidth(0);
     return list;
 }
 
@@ -128,8 +130,8 @@ TfrmUnitInfo::TfrmUnitInfo(InformationWindows& windows, const UnitKey& key) : Tf
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(upper);
     splitter->addWidget(BuildBottomPart());
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(pnlTTop());
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(splitter);
@@ -137,7 +139,11 @@ TfrmUnitInfo::TfrmUnitInfo(InformationWindows& windows, const UnitKey& key) : Tf
     connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
     setFixedWidth(516);
     setMinimumHeight(460);
-    resize(516, 600);
+    resize(516, 640);
+    // The skill lists show a mage's skills without scrolling; the editors and goods get the rest.
+    constexpr int kSkillRowsShown = 8;
+    const int lower_height = lblCombatSpell_->sizeHint().height() + lstSkills_->HeightForRows(kSkillRowsShown) + 12;
+    splitter->setSizes({height() - lower_height, lower_height});
 }
 
 QWidget* TfrmUnitInfo::BuildTopPart() {
@@ -216,12 +222,14 @@ QWidget* TfrmUnitInfo::BuildFlagsAndPlaces() {
 
     auto* places = new QGridLayout;
     places->setContentsMargins(0, 0, 0, 0);
+    // Each place has the whole width beside its caption ("<Unknown>" is wide); its button goes
+    // under it.
     places->addWidget(new QLabel(QStringLiteral("Position")), 0, 0);
-    places->addWidget(btnPosition_, 0, 1);
-    places->addWidget(btnInside_, 0, 2);
-    places->addWidget(new QLabel(QStringLiteral("Last Turn")), 1, 0);
-    places->addWidget(btnLastPosition_, 1, 1);
-    places->addWidget(btnHistory_, 1, 2);
+    places->addWidget(btnPosition_, 0, 1, Qt::AlignLeft);
+    places->addWidget(btnInside_, 1, 1, Qt::AlignLeft);
+    places->addWidget(new QLabel(QStringLiteral("Last Turn")), 2, 0);
+    places->addWidget(btnLastPosition_, 2, 1, Qt::AlignLeft);
+    places->addWidget(btnHistory_, 3, 1, Qt::AlignLeft);
     places->setColumnStretch(1, 1);
     layout->addLayout(places);
     layout->addStretch(1);

@@ -24,6 +24,7 @@
 #include "windows/faction_list.h"
 #include "windows/information_windows.h"
 #include "windows/records_notice.h"
+#include "windows/selected_records.h"
 
 namespace hexwarden {
 namespace {
@@ -109,6 +110,8 @@ public:
         treeList().setAccessibleName(title);
         QPushButton* select = AddButton(QStringLiteral("&Select"), "btnSelect");
         QPushButton* close = AddButton(QStringLiteral("&Close"), "btnClose");
+        treeList().setSelectionMode(QAbstractItemView::SingleSelection);
+        EnableWhileSelected(treeList(), select);
         connect(select, &QPushButton::clicked, this, &KeyChooser::AcceptSelected);
         connect(close, &QPushButton::clicked, this, &QDialog::reject);
         connect(&treeList(), &TTreeList::RowChosen, this, &KeyChooser::AcceptSelected);

@@ -158,6 +158,10 @@ TEST_F(MapWindowTest, StatusBarIsWrittenOncePerHexAndLeavingEmptiesOnlyTheCoordi
     MoveMouse(QPoint(centre.x, centre.y));
     EXPECT_EQ(Panel("pnlCoord"), "4, 6");
     EXPECT_EQ(Panel("pnlTaxBase"), "$0");
+    // Screen readers and scripts read the values from the names.
+    const auto name = [this](const char* panel) { return map->findChild<QLabel*>(panel)->accessibleName(); };
+    EXPECT_EQ(name("pnlCoord"), "Hex Coordinate: 4, 6");
+    EXPECT_EQ(name("pnlTaxBase"), "Tax Base: $0");
 
     map->findChild<QLabel*>("pnlTerrain")->setText("kept");
     MoveMouse(QPoint(centre.x + 1, centre.y));
@@ -165,6 +169,7 @@ TEST_F(MapWindowTest, StatusBarIsWrittenOncePerHexAndLeavingEmptiesOnlyTheCoordi
 
     MoveMouse(QPoint(map->Map().Width() + 5, centre.y));
     EXPECT_EQ(Panel("pnlCoord"), "");
+    EXPECT_EQ(name("pnlCoord"), "Hex Coordinate");
     EXPECT_EQ(Panel("pnlTerrain"), "kept");
     // Coming back to the same hex shows it again.
     MoveMouse(QPoint(centre.x, centre.y));

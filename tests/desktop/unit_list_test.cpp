@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -212,6 +213,66 @@ TEST_F(UnitListTest, AnOpenListViewsUnitsAndFollowsChangesOfTheRecords) {
 
     notice.Change(RecordChange::Cleared, [&] { db.Clear(); });
     EXPECT_EQ(list.treeList().Model().rowCount(), 0);
+}
+
+TEST_F(UnitListTest, SeveralRowsAreCopiedAndViewedAndViewWaitsForASelection) {
+    for (int32_t number = 1; number <= 12; ++number) AddUnit(number, 7, 2, 2, true, number % 2 ? "Odd" : "Even");
+    TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
+    TTreeList& rows = list.treeList();
+    QPushButton& view = Button(list, "btnView");
+    EXPECT_FALSE(view.isEnabled()) << "nothing selected yet";
+
+    // Ctrl+A and Ctrl+C take the filtered rows, all of them, in the order shown.
+    list.edFilter().setText("odd");
+    rows.sortByColumn(0, Qt::DescendingOrder);
+    const auto press = [&rows](QKeySequence::StandardKey key) {
+        const QKeyCombination keys = QKeySequence(key)[0];
+        QKeyEvent event(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+        QApplication::sendEvent(&rows, &event);
+    };
+    press(QKeySequence::SelectAll);
+    EXPECT_TRUE(view.isEnabled());
+    press(QKeySequence::Copy);
+    const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 7);
+    EXPECT_EQ(copied[0], "Unit ID\tFaction\tUnit Name\tSize\tHex");
+    EXPECT_EQ(copied[1], "11\t7\tOdd\t4\t2,2");
+    EXPECT_EQ(copied[6].section(QLatin1Char('\t'), 0, 0), "1");
+
+    // A refill keeps every selected row; more windows than a handful are asked about first.
+    notice.Change(RecordChange::TurnImported, [] {});
+    EXPECT_EQ(rows.SelectedKeys<UnitKey>().size(), 6u);
+    testing::ScriptedPrompts prompts;
+    list.edFilter().clear();
+    press(QKeySequence::SelectAll);
+    view.click();
+    EXPECT_EQ(prompts.Shown.size(), 1) << "answered No";
+    EXPECT_TRUE(windows.Units.Forms().empty());
+
+    list.edFilter().setText("odd");
+    press(QKeySequence::SelectAll);
+    view.click();
+    EXPECT_EQ(windows.Units.Forms().size(), 6u) << "one window for each selected unit, without asking";
+    rows.clearSelection();
+    EXPECT_FALSE(view.isEnabled());
+}
+
+TEST_F(UnitListTest, ASortKeepsTheSelectedRow) {
+    AddUnit(3, 7, 9, 9, true, "Alpha");
+    AddUnit(1, 7, 2, 2, true, "Gamma");
+    AddUnit(2, 7, 5, 5, true, "Beta");
+    TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
+    TTreeList& rows = list.treeList();
+    rows.setCurrentIndex(rows.Model().index(2, 0));
+    ASSERT_EQ(list.Selected()->Number, 3);
+    rows.sortByColumn(2, Qt::AscendingOrder);
+    EXPECT_EQ(Shown(rows), (std::vector<int32_t>{3, 2, 1}));
+    EXPECT_EQ(list.Selected()->Number, 3);
+    EXPECT_EQ(rows.currentIndex().row(), 0) << "the selection moved with its row";
+    EXPECT_EQ(rows.SelectedKeys<UnitKey>().size(), 1u);
+    rows.sortByColumn(0, Qt::DescendingOrder);
+    EXPECT_EQ(rows.currentIndex().row(), 0);
+    EXPECT_EQ(list.Selected()->Number, 3);
 }
 
 // The menus and the commands that open the list, through the main window.

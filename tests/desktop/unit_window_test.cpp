@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -187,6 +189,22 @@ TEST_F(UnitWindowTest, PlaceButtonsOpenOnlyKnownPlaces) {
     notice.Change(RecordChange::TurnImported, [&] { unit.X = 4; });
     Click(window, "btnInside");
     EXPECT_NE(windows.Structures.FindForm(StructureKey{HexKey{4, 6, Level::Surface}, 3}), nullptr);
+}
+
+TEST_F(UnitWindowTest, TabLeavesTheOrdersAndNotesEditors) {
+    AddUnit(5);
+    TfrmUnitInfo* window = Open(5);
+    window->activateWindow();
+    for (QPlainTextEdit* editor : {&window->edOrders(), &window->edNotes()}) {
+        window->findChild<QTabWidget*>("pgUnit")->setCurrentWidget(editor);
+        editor->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(editor->hasFocus()) << editor->objectName().toStdString();
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        QApplication::sendEvent(editor, &tab);
+        EXPECT_FALSE(editor->toPlainText().contains(QLatin1Char('\t'))) << editor->objectName().toStdString();
+        EXPECT_FALSE(editor->hasFocus()) << editor->objectName().toStdString();
+    }
 }
 
 TEST_F(UnitWindowTest, TypedOrdersAndNotesReachTheUnit) {
