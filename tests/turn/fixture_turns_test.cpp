@@ -1,0 +1,105 @@
+// The orders one faction of game A really sent, run over the report before them: every own unit
+// the preview calls certain must stand in the next report exactly as predicted.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "import/item_type_question.h"
+#include "import/parse_status_log.h"
+#include "import/turn_import.h"
+#include "model/database.h"
+#include "model/unit.h"
+#include "orders/orders_database.h"
+#include "tests/support/fixtures.h"
+#include "turn/record_level.h"
+#include "turn/turn_preview.h"
+
+namespace hexwarden {
+namespace {
+
+using ::hexwarden::testing::ReadFileBytes;
+
+std::string TwoDigits(int turn) {
+    return (turn < 10 ? "0" : "") + std::to_string(turn);
+}
+
+// The fields the next report shows of a unit, as text lines "field: value".
+std::map<std::string, std::string> Fields(const UnitState& unit) {
+    std::map<std::string, std::string> fields;
+    fields["place"] = std::to_string(unit.place.X) + "," + std::to_string(unit.place.Y) + "," + unit.place.Where.Label();
+    fields["structure"] = std::to_string(unit.structure);
+    for (const auto& [code, count] : unit.men) fields["men " + code] = std::to_string(count);
+    for (const auto& [code, count] : unit.items) fields["item " + code] = std::to_string(count);
+    for (const auto& [code, skill] : unit.skills)
+        fields["skill " + code] = std::to_string(skill.level) + " (" + std::to_string(skill.days) + ")";
+    return fields;
+}
+
+UnitState Reported(const TVelUnit& unit) {
+    UnitState state;
+    state.place = {unit.X, unit.Y, RecordLevel(unit)};
+    state.structure = unit.Inside;
+    for (const auto& section : unit.Troops) state.men.Add(section->Code, section->Count);
+    for (const auto& item : unit.Items)
+        if (!item->Illusion) state.items.Add(item->Code, item->Count);
+    for (const auto& skill : unit.Skills) state.SetSkill(skill->Code, {skill->Level, skill->Days});
+    return state;
+}
+
+TEST(FixtureTurns, CertainUnitsMatchTheNextReport) {
+    HEXWARDEN_REQUIRE_FIXTURES(fixtures);
+    const auto orders_dir = fixtures / "orders" / "game-a";
+    if (!std::filesystem::exists(orders_dir / "orders-01.txt")) GTEST_SKIP() << "orders fixtures not found in " << orders_dir;
+
+    TVelMain database;
+    database.Clear();
+    TSilentStatusLog log;
+    TFixedItemTypeAnswer items(ItemTypeAnswer::Item);
+    const auto import = [&](int turn) {
+        ImportTurnReport(database, fixtures / "reports" / "game-a" / ("turn-" + TwoDigits(turn) + ".txt"),
+                         OrdersMode::Preserve, log, items);
+    };
+    import(0);
+    int units = 0, certain = 0, fields = 0, mismatches = 0;
+    std::map<std::string, int> reasons;
+    for (int turn = 1; turn <= 13; ++turn) {
+        SCOPED_TRACE("orders-" + TwoDigits(turn));
+        TurnPreview preview(database, {RuleSetOf(database)});
+        preview.SetOrders(ReadFileBytes(orders_dir / ("orders-" + TwoDigits(turn) + ".txt")));
+        const TurnResult result = preview.Run();
+        import(turn);
+        for (const UnitState& predicted : result.units) {
+            if (predicted.number == 0) continue;  // the game picks its number
+            ++units;
+            for (const std::string& why : predicted.why_uncertain) ++reasons[why.substr(0, why.find(" in "))];
+            const TVelUnit* next = database.OwnUnits.FindByNumber(predicted.number);
+            if (predicted.certain) {
+                ++certain;
+                ASSERT_NE(next, nullptr) << "unit " << predicted.number << " is gone from turn " << turn;
+            }
+            if (next == nullptr) continue;
+            const auto expected = Fields(Reported(*next));
+            auto got = Fields(predicted);
+            for (const auto& [field, value] : expected) got.try_emplace(field, "none");
+            for (const auto& [field, value] : got) {
+                const auto found = expected.find(field);
+                const std::string reported = found == expected.end() ? "none" : found->second;
+                if (predicted.certain) {
+                    ++fields;
+                    EXPECT_EQ(value, reported) << "unit " << predicted.number << " " << field;
+                    mismatches += value != reported;
+                } else if (value != reported) {
+                    // Where chance or other factions decide, the difference is shown with its reasons.
+                    std::cout << "turn " << turn << " unit " << predicted.number << " " << field << ": predicted " << value
+                              << ", reported " << reported << " (uncertain: " << predicted.why_uncertain.front() << ")\n";
+                }
+            }
+        }
+    }
+    std::cout << "compared " << certain << " certain of " << units << " units, " << fields << " fields, "
+              << mismatches << " mismatches\n";
+    for (const auto& [why, count] : reasons) std::cout << "  uncertain " << count << "x: " << why << "\n";
+}
+
+}  // namespace
+}  // namespace hexwarden

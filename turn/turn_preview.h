@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "orders/order_line.h"
+#include "turn/turn_orders.h"
+#include "turn/turn_start.h"
+#include "turn/unit_state.h"
+
+namespace hexwarden {
+
+class TVelMain;
+
+// The month ahead: every own unit as the next report should show it, and the problems found.
+struct TurnResult {
+    RuleSet rules = RuleSet::Standard;
+    std::vector<UnitState> units;  // position order after the month; formed units carry their alias
+    std::vector<TurnProblem> problems;  // in line order
+};
+
+// Runs one month of the faction's orders over the database as the game does. The database must
+// outlive the preview and is never changed. Reading the orders and the month's run are apart, so a
+// window can replace one unit's orders as the player types and run the month again.
+class TurnPreview {
+public:
+    TurnPreview(const TVelMain& database, const TurnOptions& options);
+
+    // A whole orders file, read as the server reads it.
+    void SetOrders(std::string_view text, LineEnds line_ends = LineEnds::Server);
+    // One unit's orders as the unit window holds them (lines are those of that text).
+    void SetUnitOrders(int32_t unit, std::string_view text);
+
+    TurnResult Run() const;
+
+private:
+    TurnStart start_;
+    std::vector<UnitOrders> orders_;
+};
+
+}  // namespace hexwarden
