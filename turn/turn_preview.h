@@ -33,6 +33,7 @@ public:
     void SetUnitOrders(int32_t unit, std::string_view text);
 
     TurnResult Run() const;
+    const TurnStart& Start() const { return start_; }
 
 private:
     TurnStart start_;

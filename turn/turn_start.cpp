@@ -1,6 +1,7 @@
 #include "turn/turn_start.h"
 
 #include <algorithm>
+#include <cctype>
 #include <tuple>
 
 #include "model/database.h"
@@ -104,6 +105,8 @@ RegionState TurnStart::CopyRegion(const Place& place) const {
     if (hex == nullptr) return region;
     region.known = true;
     region.terrain = hex->TerrainName();
+    // Reports write terrains in lower case; the index tables keep them capitalised.
+    if (!region.terrain.empty()) region.terrain[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(region.terrain[0])));
     region.title = region.terrain + " (" + std::to_string(place.X) + "," + std::to_string(place.Y) +
                    (place.Where.IsSurface() ? "" : "," + place.Where.Label()) + ")";
     if (!hex->ProvinceName().empty()) region.title += " in " + hex->ProvinceName();
