@@ -174,7 +174,7 @@ Command PreviewCommand() {
         options.rules = rules;
         TurnPreview preview(database, options);
         preview.SetOrders(input.text);
-        TurnResult result = preview.Run();
+        TurnResult result = preview.Run();  // a copy: the server's verdicts are added
         AddRejectedOrders(result, CheckOrdersFile(input.text, {rules}, &database), ReadTurnOrders(input.text, rules));
 
         const auto errors = std::count_if(result.problems.begin(), result.problems.end(),

@@ -40,8 +40,8 @@ void MonthRun::Tax(bool month_long) {
         const RegionState& region = RegionFor(actor);
         const TurnOrder* order = month_long ? actor.month_long : nullptr;
         if (order == nullptr) {
-            const auto orders = OrdersOf(actor, {Keyword::Tax});
-            order = orders.empty() ? nullptr : orders.back();
+            const auto orders = OrdersOf(actor, Phase::Tax);
+            order = orders.empty() ? nullptr : orders.back().second;
         }
         if (region.peasants <= 0 || region.tax_pool <= 0) {
             Problem(actor, order, ProblemKind::Error, "TAX: No peasants to tax here.");
@@ -98,14 +98,13 @@ void MonthRun::Guard() {
 }
 
 void MonthRun::TradeIn(bool buying) {
-    const Keyword keyword = buying ? Keyword::Buy : Keyword::Sell;
     const std::string verb = buying ? "BUY: " : "SELL: ";
     std::vector<Trade> trades;
     for (int index : order_) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
         RegionState& region = RegionFor(actor);
         std::map<std::string, int64_t> offered;  // SELL ALL leaves what other SELLs of the unit offer
-        for (const TurnOrder* order : OrdersOf(actor, {keyword})) {
+        for (const auto& [phase, order] : OrdersOf(actor, buying ? Phase::Buy : Phase::Sell)) {
             if (order->words.size() < 2) continue;
             const bool all = SameName(order->words[0], "all");
             const auto number = all ? std::optional<int32_t>(0) : OrderNumber(order->words[0]);

@@ -7,26 +7,31 @@
 
 namespace hexwarden {
 
-MonthRun::MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders)
+MonthRun::MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders, const RunScope* scope)
     : start_(start),
       unit_orders_(orders),
       tables_(TokenTables::For(start.Rules())),
       rules_(start.Rules()),
       regions_(start.Regions()),
       region_index_(start.RegionIndex()),
-      unclaimed_(start.Unclaimed()) {
+      unclaimed_(scope ? scope->unclaimed : start.Unclaimed()),
+      claimed_(start.Units().size(), 0),
+      partial_(scope != nullptr) {
     actors_.reserve(start.Units().size() + orders.size());
     for (std::size_t i = 0; i < start.Units().size(); ++i) {
+        if (scope && !scope->units[i]) continue;
         Actor actor;
+        actor.start_index = static_cast<int>(i);
         actor.state = start.Units()[i];
         actor.record = start.Records()[i];
         actor.region = RegionOf(actor.state.place);
         actor.seq = next_seq_++;
+        by_number_.emplace(actor.state.number, static_cast<int>(actors_.size()));
         actors_.push_back(std::move(actor));
     }
 }
 
-TurnResult MonthRun::Run() {
+MonthOutcome MonthRun::Run() {
     ReadOrders();
     Reorder();
     EnterLeave();
@@ -43,17 +48,47 @@ TurnResult MonthRun::Run() {
     MonthLongWork();
     Maintenance();
 
-    TurnResult result;
-    result.rules = rules_;
+    MonthOutcome outcome;
+    outcome.result.rules = rules_;
     Reorder();
-    for (int index : order_) result.units.push_back(std::move(actors_[static_cast<std::size_t>(index)].state));
-    std::stable_sort(problems_.begin(), problems_.end(),
-                     [](const TurnProblem& a, const TurnProblem& b) { return a.line < b.line; });
-    result.problems = std::move(problems_);
-    return result;
+    for (int index : order_) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        outcome.result.units.push_back(std::move(actor.state));
+        outcome.unit_start.push_back(actor.start_index);
+    }
+    // Problems in line order, each with the start unit it belongs to.
+    std::vector<std::size_t> by_line(problems_.size());
+    for (std::size_t i = 0; i < by_line.size(); ++i) by_line[i] = i;
+    std::stable_sort(by_line.begin(), by_line.end(),
+                     [&](std::size_t a, std::size_t b) { return problems_[a].line < problems_[b].line; });
+    for (std::size_t i : by_line) {
+        outcome.result.problems.push_back(std::move(problems_[i]));
+        outcome.problem_start.push_back(problem_start_[i]);
+    }
+    outcome.claimed = std::move(claimed_);
+    outcome.pool_short = pool_short_;
+    return outcome;
 }
 
 // ---- Reading ----
+
+namespace {
+
+std::optional<Phase> PhaseOf(Keyword keyword) {
+    switch (keyword) {
+        case Keyword::Enter: case Keyword::Leave: return Phase::EnterLeave;
+        case Keyword::Give: case Keyword::Take: return Phase::GiveTake;
+        case Keyword::Exchange: return Phase::Exchange;
+        case Keyword::Tax: return Phase::Tax;
+        case Keyword::Sell: return Phase::Sell;
+        case Keyword::Buy: return Phase::Buy;
+        case Keyword::Forget: return Phase::Forget;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
 
 void MonthRun::ReadOrders() {
     int parent = -1;
@@ -63,11 +98,16 @@ void MonthRun::ReadOrders() {
                 FormUnit(orders, parent);
             continue;
         }
-        parent = start_.IndexOf(orders.number);
+        const auto found = by_number_.find(orders.number);
+        parent = found == by_number_.end() ? -1 : found->second;
         if (parent < 0) {
-            problems_.push_back({orders.line, orders.number, 0, ProblemKind::Warning,
-                                 "UNIT: " + std::to_string(orders.number) +
-                                     " is not one of your units in the last report; its orders are not run."});
+            // A run of part of the month leaves the other units out; the full run warned of strangers.
+            if (!partial_) {
+                problems_.push_back({orders.line, orders.number, 0, ProblemKind::Warning,
+                                     "UNIT: " + std::to_string(orders.number) +
+                                         " is not one of your units in the last report; its orders are not run."});
+                problem_start_.push_back(-1);
+            }
             continue;
         }
         Actor& actor = actors_[static_cast<std::size_t>(parent)];
@@ -91,6 +131,7 @@ void MonthRun::FormUnit(const UnitOrders& orders, int parent) {
     formed.state.settings.autotax = false;
     formed.state.settings.nocross = true;
     formed.region = former.region;
+    formed.start_index = former.start_index;
     formed.seq = next_seq_++;
     formed.orders = &orders;
     actors_.push_back(std::move(formed));
@@ -99,6 +140,7 @@ void MonthRun::FormUnit(const UnitOrders& orders, int parent) {
 
 void MonthRun::ReadUnitOrders(Actor& actor) {
     for (const TurnOrder& order : actor.orders->orders) {
+        if (const auto phase = PhaseOf(order.keyword)) actor.acts.emplace_back(*phase, &order);
         if (IsMonthLong(order.keyword, rules_)) {
             actor.month_long = &order;
             continue;
@@ -119,6 +161,7 @@ void MonthRun::ReadUnitOrders(Actor& actor) {
             default: break;
         }
     }
+    std::stable_sort(actor.acts.begin(), actor.acts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (actor.state.settings.autotax && rules_ == RuleSet::Standard) actor.taxing = true;
 }
 
@@ -146,12 +189,15 @@ void MonthRun::Setting(Actor& actor, const TurnOrder& order) {
 void MonthRun::Claim(Actor& actor, const TurnOrder& order) {
     const auto amount = order.words.empty() ? std::nullopt : OrderNumber(order.words[0]);
     if (!amount || *amount <= 0) return;  // the order checker reports a missing or negative amount
-    int64_t paid = *amount;
-    if (paid > unclaimed_) {
-        paid = unclaimed_;
-        Problem(actor, &order, ProblemKind::Error, "CLAIM: Don't have that much unclaimed silver.");
-    }
+    if (*amount > unclaimed_) Problem(actor, &order, ProblemKind::Error, "CLAIM: Don't have that much unclaimed silver.");
+    TakeUnclaimed(actor, *amount);
+}
+
+void MonthRun::TakeUnclaimed(Actor& actor, int64_t amount) {
+    if (amount > unclaimed_) pool_short_ = true;
+    const int64_t paid = std::min(amount, unclaimed_);
     unclaimed_ -= paid;
+    claimed_[static_cast<std::size_t>(actor.start_index)] += paid;
     actor.state.items.Add("SILV", paid);
 }
 
@@ -170,11 +216,15 @@ void MonthRun::Reorder() {
     std::sort(keys.begin(), keys.end());
     order_.clear();
     for (auto& units : by_region_) units.clear();
+    for (auto& units : sharers_) units.clear();
     by_region_.resize(regions_.size());
+    sharers_.resize(regions_.size());
     for (const auto& key : keys) {
         const int index = std::get<5>(key);
+        const Actor& actor = actors_[static_cast<std::size_t>(index)];
         order_.push_back(index);
-        by_region_[static_cast<std::size_t>(actors_[static_cast<std::size_t>(index)].region)].push_back(index);
+        by_region_[static_cast<std::size_t>(actor.region)].push_back(index);
+        if (actor.state.settings.sharing) sharers_[static_cast<std::size_t>(actor.region)].push_back(index);
     }
 }
 
@@ -213,27 +263,34 @@ int MonthRun::Target(const Actor& actor, const std::vector<std::string>& words, 
         ++next;
         number = *value;
     }
+    if (alias == 0) {
+        const auto found = number != 0 ? by_number_.find(number) : by_number_.end();
+        if (found == by_number_.end()) return -1;
+        const Actor& other = actors_[static_cast<std::size_t>(found->second)];
+        return other.removed || other.region != actor.region ? -1 : found->second;
+    }
     for (int index : UnitsIn(actor.region)) {
         const Actor& other = actors_[static_cast<std::size_t>(index)];
-        if (alias != 0 ? other.state.alias == alias && other.state.number == 0 && !other.moved
-                       : other.state.number == number && number != 0)
-            return index;
+        if (other.state.alias == alias && other.state.number == 0 && !other.moved) return index;
     }
     return -1;
 }
 
-std::vector<int> MonthRun::SharersOf(const Actor& actor) const {
-    std::vector<int> sharers;
-    for (int index : UnitsIn(actor.region)) {
-        const Actor& other = actors_[static_cast<std::size_t>(index)];
-        if (&other != &actor && other.state.settings.sharing) sharers.push_back(index);
+template <typename Visit>
+void MonthRun::ForEachSharer(const Actor& actor, Visit&& visit) {
+    if (static_cast<std::size_t>(actor.region) >= sharers_.size()) return;
+    for (int index : sharers_[static_cast<std::size_t>(actor.region)]) {
+        Actor& other = actors_[static_cast<std::size_t>(index)];
+        if (&other != &actor && !visit(other)) return;
     }
-    return sharers;
 }
 
-int64_t MonthRun::Available(const Actor& actor, std::string_view code) const {
+int64_t MonthRun::Available(const Actor& actor, std::string_view code) {
     int64_t total = actor.state.items.Count(code);
-    for (int index : SharersOf(actor)) total += actors_[static_cast<std::size_t>(index)].state.items.Count(code);
+    ForEachSharer(actor, [&](const Actor& sharer) {
+        total += sharer.state.items.Count(code);
+        return true;
+    });
     return total;
 }
 
@@ -244,16 +301,16 @@ void MonthRun::Spend(Actor& actor, std::string_view code, int64_t amount) {
 }
 
 void MonthRun::Borrow(Actor& actor, std::string_view code, int64_t amount) {
-    for (int index : SharersOf(actor)) {
-        if (amount <= 0) break;
-        Actor& sharer = actors_[static_cast<std::size_t>(index)];
+    ForEachSharer(actor, [&](Actor& sharer) {
         const int64_t part = std::min(amount, sharer.state.items.Count(code));
-        if (part == 0) continue;
-        sharer.state.items.Add(code, -part);
-        actor.state.items.Add(code, part);
-        Inherit(actor, sharer);
-        amount -= part;
-    }
+        if (part > 0) {
+            sharer.state.items.Add(code, -part);
+            actor.state.items.Add(code, part);
+            Inherit(actor, sharer);
+            amount -= part;
+        }
+        return amount > 0;
+    });
 }
 
 void MonthRun::Inherit(Actor& to, const Actor& from) {
@@ -264,6 +321,7 @@ void MonthRun::Inherit(Actor& to, const Actor& from) {
 void MonthRun::Problem(const Actor& actor, const TurnOrder* order, ProblemKind kind, std::string message) {
     const int32_t line = order ? order->line : (actor.orders ? actor.orders->line : 0);
     problems_.push_back({line, actor.state.number, actor.state.alias, kind, std::move(message)});
+    problem_start_.push_back(actor.start_index);
 }
 
 std::string MonthRun::Name(const Actor& actor) const {
@@ -277,12 +335,11 @@ std::string MonthRun::ItemText(const ItemToken* item, std::string_view code, int
     return text + "[" + std::string(code) + "]";
 }
 
-std::vector<const TurnOrder*> MonthRun::OrdersOf(const Actor& actor, std::initializer_list<Keyword> keywords) const {
-    std::vector<const TurnOrder*> found;
-    if (actor.orders == nullptr || actor.removed) return found;
-    for (const TurnOrder& order : actor.orders->orders)
-        if (std::find(keywords.begin(), keywords.end(), order.keyword) != keywords.end()) found.push_back(&order);
-    return found;
+std::span<const std::pair<Phase, const TurnOrder*>> MonthRun::OrdersOf(const Actor& actor, Phase phase) const {
+    if (actor.removed) return {};
+    const auto range = std::equal_range(actor.acts.begin(), actor.acts.end(), std::pair<Phase, const TurnOrder*>{phase, nullptr},
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+    return {range.first, range.second};
 }
 
 }  // namespace hexwarden

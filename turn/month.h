@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,11 +19,15 @@ namespace hexwarden {
 
 class TVelUnit;
 
+// The phases whose orders a unit carries out one by one, in file order.
+enum class Phase : uint8_t { EnterLeave, GiveTake, Exchange, Tax, Sell, Buy, Forget };
+
 // One own unit while the month runs.
 struct Actor {
     UnitState state;
     const TVelUnit* record = nullptr;  // null for a unit formed this month
     const UnitOrders* orders = nullptr;
+    std::vector<std::pair<Phase, const TurnOrder*>> acts;  // by phase, file order within one
     int region = -1;
     int64_t seq = 0;  // position within its region and structure; arrivals go last
     bool removed = false;
@@ -32,12 +37,28 @@ struct Actor {
     int64_t taught_days = 0;  // per man, this month
     bool moved = false;
     int64_t gather = 0;  // what its PRODUCE asks of the region's land resource
+    int start_index = -1;
+};
+
+// Which start units a run covers (all when empty) and the unclaimed silver it may use.
+struct RunScope {
+    std::vector<char> units;  // by start index
+    int64_t unclaimed = 0;
+};
+
+// A run's result with what a later run of part of the month needs to merge with it.
+struct MonthOutcome {
+    TurnResult result;
+    std::vector<int> unit_start;     // per result unit: its start unit (a formed unit: its former's)
+    std::vector<int> problem_start;  // per problem: the same, -1 for none
+    std::vector<int64_t> claimed;    // per start unit: unclaimed silver it took
+    bool pool_short = false;         // the unclaimed silver ran out
 };
 
 class MonthRun {
 public:
-    MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders);
-    TurnResult Run();
+    MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders, const RunScope* scope = nullptr);
+    MonthOutcome Run();
 
 private:
     // Reading the orders: what acts at once, and the month-long order.
@@ -77,8 +98,10 @@ private:
     // Reads the target words from `next`; -2 for a target the words do not name, -1 for a unit
     // that is not the faction's (number set) .
     int Target(const Actor& actor, const std::vector<std::string>& words, std::size_t& next, int32_t& number) const;
-    std::vector<int> SharersOf(const Actor& actor) const;  // same region, sharing, position order
-    int64_t Available(const Actor& actor, std::string_view code) const;
+    // Calls visit(Actor&) for the other sharing units of the region, in position order, until it returns false.
+    template <typename Visit>
+    void ForEachSharer(const Actor& actor, Visit&& visit);
+    int64_t Available(const Actor& actor, std::string_view code);
     // Takes from the unit's own stock first, then from sharing units (the amount must be available).
     void Spend(Actor& actor, std::string_view code, int64_t amount);
     // Moves that much from sharing units into the unit's own stock, as far as they have it.
@@ -90,10 +113,12 @@ private:
     void CapSkills(Actor& actor);
     void Inherit(Actor& to, const Actor& from);
     void Problem(const Actor& actor, const TurnOrder* order, ProblemKind kind, std::string message);
+    void TakeUnclaimed(Actor& actor, int64_t amount);
+    std::vector<int> problem_start_;
     std::string Name(const Actor& actor) const;
     std::string ItemText(const ItemToken* item, std::string_view code, int64_t count) const;
     const ItemToken* Item(std::string_view code) const { return tables_.FindItem(code); }
-    std::vector<const TurnOrder*> OrdersOf(const Actor& actor, std::initializer_list<Keyword> keywords) const;
+    std::span<const std::pair<Phase, const TurnOrder*>> OrdersOf(const Actor& actor, Phase phase) const;
 
     const TurnStart& start_;
     const std::vector<UnitOrders>& unit_orders_;
@@ -103,10 +128,15 @@ private:
     std::vector<RegionState> regions_;
     std::unordered_map<uint64_t, int> region_index_;
     int64_t unclaimed_ = 0;
+    bool pool_short_ = false;
+    std::vector<int64_t> claimed_;
+    bool partial_ = false;
     int64_t next_seq_ = 0;
     std::vector<TurnProblem> problems_;
     std::vector<int> order_;                  // position order, removed units left out
     std::vector<std::vector<int>> by_region_;  // the same, per region
+    std::vector<std::vector<int>> sharers_;    // the sharing units of each region, in position order
+    std::unordered_map<int32_t, int> by_number_;  // units with a number, at the start
 };
 
 }  // namespace hexwarden

@@ -22,7 +22,7 @@ int64_t Proportion(int64_t a, int64_t b, int64_t c) {
 void MonthRun::EnterLeave() {
     for (int index : order_) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
-        for (const TurnOrder* order : OrdersOf(actor, {Keyword::Enter, Keyword::Leave})) {
+        for (const auto& [phase, order] : OrdersOf(actor, Phase::EnterLeave)) {
             const RegionState& region = RegionFor(actor);
             if (order->keyword == Keyword::Leave) {
                 if (actor.state.structure == 0) continue;
@@ -49,7 +49,7 @@ void MonthRun::EnterLeave() {
 
 void MonthRun::GiveTake() {
     for (int index : std::vector<int>(order_))
-        for (const TurnOrder* order : OrdersOf(actors_[static_cast<std::size_t>(index)], {Keyword::Give, Keyword::Take}))
+        for (const auto& [phase, order] : OrdersOf(actors_[static_cast<std::size_t>(index)], Phase::GiveTake))
             Give(actors_[static_cast<std::size_t>(index)], *order, order->keyword == Keyword::Take);
 }
 
@@ -223,14 +223,14 @@ void MonthRun::CapSkills(Actor& actor) {
 void MonthRun::Exchange() {
     for (int index : order_) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
-        for (const TurnOrder* order : OrdersOf(actor, {Keyword::Exchange})) {
+        for (const auto& [phase, order] : OrdersOf(actor, Phase::Exchange)) {
             // The first of two matching orders passes without a word; the second gets the error.
             std::size_t next = 0;
             int32_t number = 0;
             const int target = Target(actor, order->words, next, number);
             const bool answered_later =
                 target >= 0 && actors_[static_cast<std::size_t>(target)].seq > actor.seq &&
-                !OrdersOf(actors_[static_cast<std::size_t>(target)], {Keyword::Exchange}).empty();
+                !OrdersOf(actors_[static_cast<std::size_t>(target)], Phase::Exchange).empty();
             if (!answered_later)
                 Problem(actor, order, ProblemKind::Error, "EXCHANGE: target unit did not issue a matching exchange order.");
         }
@@ -240,7 +240,7 @@ void MonthRun::Exchange() {
 void MonthRun::Forget() {
     for (int index : order_) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
-        for (const TurnOrder* order : OrdersOf(actor, {Keyword::Forget})) {
+        for (const auto& [phase, order] : OrdersOf(actor, Phase::Forget)) {
             const SkillToken* skill = order->words.empty() ? nullptr : tables_.FindSkill(order->words[0]);
             if (skill != nullptr) actor.state.ForgetSkill(skill->abbr);
         }

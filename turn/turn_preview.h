@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,7 @@
 namespace hexwarden {
 
 class TVelMain;
+struct MonthOutcome;
 
 // The month ahead: every own unit as the next report should show it, and the problems found.
 struct TurnResult {
@@ -22,22 +24,28 @@ struct TurnResult {
 
 // Runs one month of the faction's orders over the database as the game does. The database must
 // outlive the preview and is never changed. Reading the orders and the month's run are apart, so a
-// window can replace one unit's orders as the player types and run the month again.
+// window can replace one unit's orders as the player types and run the month again: then only the
+// regions that unit's month can touch are run again.
 class TurnPreview {
 public:
     TurnPreview(const TVelMain& database, const TurnOptions& options);
+    ~TurnPreview();
 
     // A whole orders file, read as the server reads it.
     void SetOrders(std::string_view text, LineEnds line_ends = LineEnds::Server);
-    // One unit's orders as the unit window holds them (lines are those of that text).
+    // One unit's orders as the unit window holds them (its problems' lines are those of that text).
     void SetUnitOrders(int32_t unit, std::string_view text);
 
-    TurnResult Run() const;
+    const TurnResult& Run();
     const TurnStart& Start() const { return start_; }
 
 private:
+    bool RunChangedRegions();
+
     TurnStart start_;
     std::vector<UnitOrders> orders_;
+    std::unique_ptr<MonthOutcome> last_;  // the last run, while it holds
+    std::vector<int> changed_;            // start units whose orders changed since
 };
 
 }  // namespace hexwarden

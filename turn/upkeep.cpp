@@ -55,9 +55,10 @@ void MonthRun::Maintenance() {
         food_from(actor, actor, need);
         others(actor, need, food_from);
     });
-    pass([&](Actor&, int64_t& need) {
+    pass([&](Actor& actor, int64_t& need) {
         const int64_t claimed = std::min(need, unclaimed_);
-        unclaimed_ -= claimed;
+        TakeUnclaimed(actor, need);
+        actor.state.items.Add("SILV", -claimed);
         need -= claimed;
     });
     pass([&](Actor& actor, int64_t& need) {
