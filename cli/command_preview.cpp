@@ -191,6 +191,7 @@ Command PreviewCommand() {
             std::cout << Printable(input.label) << ':' << problem.line << ":1: " << ProblemKindWord(problem.kind) << ": "
                       << ProblemUnit(problem) << ": " << Printable(problem.message) << '\n';
         }
+        std::cout << "Unclaimed silver: " << preview.Start().Unclaimed() << " -> " << result.unclaimed << '\n';
         const auto uncertain = std::count_if(result.units.begin(), result.units.end(), [](const UnitState& unit) { return !unit.certain; });
         std::cout << Counted(static_cast<int>(errors), "error") << ", " << Counted(static_cast<int>(uncertain), "uncertain unit")
                   << " of " << result.units.size() << " (" << RuleSetName(rules) << " rules).\n";

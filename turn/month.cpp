@@ -65,6 +65,7 @@ MonthOutcome MonthRun::Run() {
         outcome.result.problems.push_back(std::move(problems_[i]));
         outcome.problem_start.push_back(problem_start_[i]);
     }
+    outcome.result.unclaimed = unclaimed_;
     outcome.claimed = std::move(claimed_);
     outcome.pool_short = pool_short_;
     return outcome;
@@ -120,6 +121,14 @@ void MonthRun::ReadOrders() {
 void MonthRun::FormUnit(const UnitOrders& orders, int parent) {
     Actor formed;
     const Actor& former = actors_[static_cast<std::size_t>(parent)];
+    const auto [first, last] = by_alias_.equal_range(orders.alias);
+    for (auto entry = first; entry != last; ++entry) {
+        if (actors_[static_cast<std::size_t>(entry->second)].region != former.region) continue;
+        // The game refuses a second unit of the same alias in a region, and its orders with it.
+        problems_.push_back({orders.line, former.state.number, 0, ProblemKind::Error, "Alias multiply defined."});
+        problem_start_.push_back(former.start_index);
+        return;
+    }
     formed.state.alias = orders.alias;
     formed.state.formed_by = former.state.number;
     formed.state.place = former.state.place;
@@ -134,6 +143,7 @@ void MonthRun::FormUnit(const UnitOrders& orders, int parent) {
     formed.start_index = former.start_index;
     formed.seq = next_seq_++;
     formed.orders = &orders;
+    by_alias_.emplace(orders.alias, static_cast<int>(actors_.size()));
     actors_.push_back(std::move(formed));
     ReadUnitOrders(actors_.back());
 }
@@ -269,11 +279,15 @@ int MonthRun::Target(const Actor& actor, const std::vector<std::string>& words, 
         const Actor& other = actors_[static_cast<std::size_t>(found->second)];
         return other.removed || other.region != actor.region ? -1 : found->second;
     }
-    for (int index : UnitsIn(actor.region)) {
-        const Actor& other = actors_[static_cast<std::size_t>(index)];
-        if (other.state.alias == alias && other.state.number == 0 && !other.moved) return index;
+    // Formed units are looked up by alias: a file may form thousands in one region.
+    const auto [first, last] = by_alias_.equal_range(alias);
+    int found = -1;
+    for (auto entry = first; entry != last; ++entry) {
+        const Actor& other = actors_[static_cast<std::size_t>(entry->second)];
+        if (!other.removed && !other.moved && other.region == actor.region && (found < 0 || entry->second < found))
+            found = entry->second;
     }
-    return -1;
+    return found;
 }
 
 template <typename Visit>

@@ -137,6 +137,7 @@ private:
     std::vector<std::vector<int>> by_region_;  // the same, per region
     std::vector<std::vector<int>> sharers_;    // the sharing units of each region, in position order
     std::unordered_map<int32_t, int> by_number_;  // units with a number, at the start
+    std::unordered_multimap<int32_t, int> by_alias_;  // units formed this month
 };
 
 }  // namespace hexwarden

@@ -116,6 +116,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         int64_t cost = 1;
         if (!pause) {
             if (!region.known || TerrainCost(region.terrain) == 0) {
+                if (points < 8) continue;  // not even the cheapest hex could be entered yet
                 actor.state.Uncertain("no report shows the region to the " + std::string(CompassName(*compass)) + " of " +
                                       RegionFor(actor).title);
                 Problem(actor, &order, ProblemKind::Uncertain,

@@ -89,8 +89,11 @@ bool TurnPreview::RunChangedRegions() {
         merged.result.units.push_back(std::move(part.result.units[k]));
         merged.unit_start.push_back(part.unit_start[k]);
     }
-    for (std::size_t unit = 0; unit < scope.units.size(); ++unit)
+    merged.result.unclaimed = start_.Unclaimed();
+    for (std::size_t unit = 0; unit < scope.units.size(); ++unit) {
         if (scope.units[unit]) merged.claimed[unit] = part.claimed[unit];
+        merged.result.unclaimed -= merged.claimed[unit];
+    }
     // Regions keep their position order; each region's units came from one of the two runs.
     std::vector<std::size_t> order(merged.result.units.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;

@@ -20,6 +20,7 @@ struct TurnResult {
     RuleSet rules = RuleSet::Standard;
     std::vector<UnitState> units;  // position order after the month; formed units carry their alias
     std::vector<TurnProblem> problems;  // in line order
+    int64_t unclaimed = 0;              // the faction's unclaimed silver after the month
 };
 
 // Runs one month of the faction's orders over the database as the game does. The database must

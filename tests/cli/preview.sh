@@ -30,6 +30,13 @@ expect_contains "$work/out" "^$work/bad.txt:5:1: warning: New unit 1: new unit 1
 expect_status 1 "$cli" preview --db "$db" --json "$work/bad.txt"
 expect_contains "$work/out" '{"line": 3, "unit": 206, "kind": "error", "message": "BUY: Can'"'"'t buy 5 hill dwarves \[HDWA\]."}'
 
+# Numbers past 32 bits are the server's errors, tied to their lines.
+printf '#veldoria 12 "pw"\nunit 201\nclaim 99999999999\ngive 206 99999999999 silv\n#end\n' >"$work/big.txt"
+expect_status 1 "$cli" preview --db "$db" "$work/big.txt"
+expect_contains "$work/out" "^$work/big.txt:3:1: error: Unit 201: CLAIM: No amount given.$"
+expect_contains "$work/out" "^$work/big.txt:4:1: error: Unit 201: GIVE: Illegal amount given.$"
+expect_contains "$work/out" "^Unclaimed silver: 700 -> 700$"
+
 # Without a file, the stored orders; the rule set can be chosen.
 expect_status 0 "$cli" preview --db "$db" --rules new --json
 expect_contains "$work/out" '^{"rules": "new",$'

@@ -4,9 +4,6 @@
 
 #include <map>
 
-#include "import/item_type_question.h"
-#include "import/parse_status_log.h"
-#include "import/turn_import.h"
 #include "model/database.h"
 #include "model/unit.h"
 #include "orders/orders_database.h"
@@ -17,11 +14,9 @@
 namespace hexwarden {
 namespace {
 
+using ::hexwarden::testing::GameAOrders;
+using ::hexwarden::testing::ImportGameATurn;
 using ::hexwarden::testing::ReadFileBytes;
-
-std::string TwoDigits(int turn) {
-    return (turn < 10 ? "0" : "") + std::to_string(turn);
-}
 
 // The fields the next report shows of a unit, as text lines "field: value".
 std::map<std::string, std::string> Fields(const UnitState& unit) {
@@ -48,26 +43,19 @@ UnitState Reported(const TVelUnit& unit) {
 
 TEST(FixtureTurns, CertainUnitsMatchTheNextReport) {
     HEXWARDEN_REQUIRE_FIXTURES(fixtures);
-    const auto orders_dir = fixtures / "orders" / "game-a";
-    if (!std::filesystem::exists(orders_dir / "orders-01.txt")) GTEST_SKIP() << "orders fixtures not found in " << orders_dir;
+    if (!std::filesystem::exists(GameAOrders(fixtures, 1))) GTEST_SKIP() << "orders fixtures not found beside " << fixtures;
 
     TVelMain database;
     database.Clear();
-    TSilentStatusLog log;
-    TFixedItemTypeAnswer items(ItemTypeAnswer::Item);
-    const auto import = [&](int turn) {
-        ImportTurnReport(database, fixtures / "reports" / "game-a" / ("turn-" + TwoDigits(turn) + ".txt"),
-                         OrdersMode::Preserve, log, items);
-    };
-    import(0);
+    ImportGameATurn(database, fixtures, 0);
     int units = 0, certain = 0, fields = 0, mismatches = 0;
     std::map<std::string, int> reasons;
     for (int turn = 1; turn <= 13; ++turn) {
-        SCOPED_TRACE("orders-" + TwoDigits(turn));
+        SCOPED_TRACE("orders " + std::to_string(turn));
         TurnPreview preview(database, {RuleSetOf(database)});
-        preview.SetOrders(ReadFileBytes(orders_dir / ("orders-" + TwoDigits(turn) + ".txt")));
+        preview.SetOrders(ReadFileBytes(GameAOrders(fixtures, turn)));
         const TurnResult result = preview.Run();
-        import(turn);
+        ImportGameATurn(database, fixtures, turn);
         for (const UnitState& predicted : result.units) {
             if (predicted.number == 0) continue;  // the game picks its number
             ++units;
