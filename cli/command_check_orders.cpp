@@ -49,12 +49,9 @@ Command CheckOrdersCommand() {
         const auto& operands = arguments->Operands(0, 1);
         if (!operands.empty() && arguments->Has("password"))
             throw UsageError("--password is for the written orders; an orders file has its own header");
-        const std::string rules_word = arguments->Has("rules") ? arguments->Choice("rules", {"standard", "new"}, "") : "";
         TVelMain& database = CommandDatabase();
-        OpenDatabase(database, file);
-
         CheckOptions options;
-        options.rules = ChosenRules(database, rules_word);
+        options.rules = OpenOrdersDatabase(*arguments, database);
         std::string label;
         std::vector<Problem> problems;
         if (operands.empty()) {

@@ -164,10 +164,8 @@ Command PreviewCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const auto& operands = arguments->Operands(0, 1);
-        const std::string rules_word = arguments->Has("rules") ? arguments->Choice("rules", {"standard", "new"}, "") : "";
         TVelMain& database = CommandDatabase();
-        OpenDatabase(database, file);
-        const RuleSet rules = ChosenRules(database, rules_word);
+        const RuleSet rules = OpenOrdersDatabase(*arguments, database);
         const OrdersInput input = ReadOrdersInput(database, file, operands);
 
         TurnOptions options;

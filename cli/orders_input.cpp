@@ -1,5 +1,7 @@
 #include "cli/orders_input.h"
 
+#include "cli/arguments.h"
+#include "cli/database_file.h"
 #include "interchange/orders_file.h"
 #include "model/database.h"
 #include "orders/orders_database.h"
@@ -13,7 +15,9 @@ OrdersInput ReadOrdersInput(const TVelMain& database, const std::string& databas
     return {operands[0], ReadWholeFile(operands[0])};
 }
 
-RuleSet ChosenRules(const TVelMain& database, const std::string& rules_word) {
+RuleSet OpenOrdersDatabase(const Arguments& arguments, TVelMain& database) {
+    const std::string rules_word = arguments.Has("rules") ? arguments.Choice("rules", {"standard", "new"}, "") : "";
+    OpenDatabase(database, arguments.Required("db"));
     return rules_word.empty() ? RuleSetOf(database) : *RuleSetNamed(rules_word);
 }
 

@@ -21,8 +21,11 @@ struct OrdersInput {
 OrdersInput ReadOrdersInput(const TVelMain& database, const std::string& database_file,
                             const std::vector<std::string>& operands);
 
-// --rules when given, else the rule set of the database's reports.
-RuleSet ChosenRules(const TVelMain& database, const std::string& rules_word);
+class Arguments;
+
+// Opens --db into the database and returns the rule set: --rules when given, else the one of the
+// database's reports.
+RuleSet OpenOrdersDatabase(const Arguments& arguments, TVelMain& database);
 
 // Control bytes from a damaged file would garble the terminal.
 std::string Printable(std::string_view text);

@@ -13,7 +13,7 @@ MonthRun::MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders
       tables_(TokenTables::For(start.Rules())),
       rules_(start.Rules()),
       regions_(start.Regions()),
-      region_index_(start.RegionIndex()),
+      region_index_(start.RegionPlaces()),
       unclaimed_(scope ? scope->unclaimed : start.Unclaimed()),
       claimed_(start.Units().size(), 0),
       partial_(scope != nullptr) {
@@ -245,7 +245,7 @@ const std::vector<int>& MonthRun::UnitsIn(int region) const {
 }
 
 int MonthRun::RegionOf(const Place& place) {
-    const auto [entry, added] = region_index_.try_emplace(PlaceKey(place), static_cast<int>(regions_.size()));
+    const auto [entry, added] = region_index_.try_emplace(place, static_cast<int>(regions_.size()));
     if (added) regions_.push_back(start_.CopyRegion(place));
     return entry->second;
 }

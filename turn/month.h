@@ -126,7 +126,7 @@ private:
     RuleSet rules_;
     std::vector<Actor> actors_;
     std::vector<RegionState> regions_;
-    std::unordered_map<uint64_t, int> region_index_;
+    RegionIndex region_index_;
     int64_t unclaimed_ = 0;
     bool pool_short_ = false;
     std::vector<int64_t> claimed_;

@@ -176,10 +176,10 @@ void MonthRun::AddMen(Actor& to, std::string_view race, int64_t count, const std
     const int64_t after = before + count;
     std::vector<std::pair<std::string, int64_t>> totals;
     for (const auto& [skill, state] : to.state.skills) totals.emplace_back(skill, state.days * before);
-    for (const auto& [skill, days] : skill_days) {
-        const auto known = std::find_if(totals.begin(), totals.end(), [&](const auto& entry) { return entry.first == skill; });
-        if (known != totals.end()) known->second += days;
-        else totals.emplace_back(skill, days);
+    for (const auto& moved : skill_days) {
+        const auto known = std::find_if(totals.begin(), totals.end(), [&](const auto& entry) { return entry.first == moved.first; });
+        if (known != totals.end()) known->second += moved.second;
+        else totals.push_back(moved);
     }
     to.state.men.Add(race, count);
     for (const auto& [skill, total] : totals) {

@@ -80,6 +80,15 @@ private:
         const auto [known, added] = selected_.try_emplace(number, units_.size());
         if (!added) {
             current_ = static_cast<int>(known->second);
+            // The server starts the unit's month again: the first block's month-long order and
+            // these orders are dropped, the rest kept.
+            std::erase_if(units_[known->second].orders, [this](const TurnOrder& order) {
+                switch (order.keyword) {
+                    case Keyword::Cast: case Keyword::Attack: case Keyword::Steal: case Keyword::Enter:
+                    case Keyword::Promote: case Keyword::Tax: return true;
+                    default: return IsMonthLong(order.keyword, rules_);
+                }
+            });
             return;
         }
         UnitOrders unit;

@@ -45,17 +45,17 @@ const TurnResult& TurnPreview::Run() {
 bool TurnPreview::RunChangedRegions() {
     MonthOutcome& last = *last_;
     if (last.pool_short) return false;
-    const auto start_key = [&](int unit) { return PlaceKey(start_.Units()[static_cast<std::size_t>(unit)].place); };
-    std::unordered_set<uint64_t> regions;
+    const auto start_key = [&](int unit) { return start_.Units()[static_cast<std::size_t>(unit)].place; };
+    std::unordered_set<Place, PlaceHash> regions;
     for (int unit : changed_) regions.insert(start_key(unit));
     for (std::size_t k = 0; k < last.result.units.size(); ++k)
         if (std::find(changed_.begin(), changed_.end(), last.unit_start[k]) != changed_.end())
-            regions.insert(PlaceKey(last.result.units[k].place));
+            regions.insert(last.result.units[k].place);
     for (bool grew = true; grew;) {
         grew = false;
         for (std::size_t k = 0; k < last.result.units.size(); ++k) {
-            const uint64_t from = start_key(last.unit_start[k]);
-            const uint64_t to = PlaceKey(last.result.units[k].place);
+            const Place from = start_key(last.unit_start[k]);
+            const Place& to = last.result.units[k].place;
             if (regions.count(from) != regions.count(to)) {
                 regions.insert(from);
                 regions.insert(to);
@@ -74,7 +74,7 @@ bool TurnPreview::RunChangedRegions() {
     MonthOutcome part = MonthRun(start_, orders_, &scope).Run();
     if (part.pool_short) return false;
     for (const UnitState& unit : part.result.units)
-        if (regions.count(PlaceKey(unit.place)) == 0) return false;
+        if (regions.count(unit.place) == 0) return false;
 
     MonthOutcome merged;
     merged.result.rules = last.result.rules;

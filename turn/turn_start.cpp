@@ -27,7 +27,9 @@ std::vector<Market> CopyMarkets(const TVelItemList& list) {
     return markets;
 }
 
-UnitState CopyUnit(const TVelUnit& unit) {
+}  // namespace
+
+UnitState UnitStateOf(const TVelUnit& unit) {
     UnitState state;
     state.number = unit.Number;
     state.place = {unit.X, unit.Y, RecordLevel(unit)};
@@ -47,6 +49,8 @@ UnitState CopyUnit(const TVelUnit& unit) {
     return state;
 }
 
+namespace {
+
 // -1 marks an own unit whose entry showed no faction.
 bool IsForeign(const TVelUnit& unit) {
     return !unit.IsOwn() && unit.Faction != -1;
@@ -61,10 +65,10 @@ void NoteForeignUnit(RegionState& region, const TVelUnit& unit) {
 
 }  // namespace
 
-uint64_t PlaceKey(const Place& place) {
-    const uint64_t level = (static_cast<uint64_t>(place.Where.Kind()) << 11) ^ static_cast<uint64_t>(place.Where.Depth());
-    return (level << 48) ^ (static_cast<uint64_t>(static_cast<uint32_t>(place.X)) << 24) ^
-           static_cast<uint64_t>(static_cast<uint32_t>(place.Y));
+std::size_t PlaceHash::operator()(const Place& place) const {
+    const uint64_t level = (static_cast<uint64_t>(place.Where.Kind()) << 16) ^ static_cast<uint64_t>(place.Where.Depth());
+    const uint64_t xy = (static_cast<uint64_t>(static_cast<uint32_t>(place.X)) << 32) ^ static_cast<uint32_t>(place.Y);
+    return std::hash<uint64_t>{}(xy ^ (level * 0x9E3779B97F4A7C15ull));
 }
 
 TurnStart::TurnStart(const TVelMain& database, const TurnOptions& options)
@@ -80,7 +84,7 @@ TurnStart::TurnStart(const TVelMain& database, const TurnOptions& options)
     std::vector<std::tuple<Level, int32_t, int32_t, int32_t, std::size_t>> keys;
     for (std::size_t i = 0; i < own.size(); ++i) {
         const Place place{own[i]->X, own[i]->Y, RecordLevel(*own[i])};
-        auto [entry, added] = region_index_.try_emplace(PlaceKey(place), static_cast<int>(regions_.size()));
+        auto [entry, added] = region_index_.try_emplace(place, static_cast<int>(regions_.size()));
         if (added) regions_.push_back(CopyRegion(place));
         keys.emplace_back(place.Where, place.Y, place.X, regions_[static_cast<std::size_t>(entry->second)].StructureRank(own[i]->Inside), i);
     }
@@ -88,7 +92,7 @@ TurnStart::TurnStart(const TVelMain& database, const TurnOptions& options)
     for (const auto& key : keys) {
         const TVelUnit* unit = own[std::get<4>(key)];
         by_number_.try_emplace(unit->Number, static_cast<int>(units_.size()));
-        units_.push_back(CopyUnit(*unit));
+        units_.push_back(UnitStateOf(*unit));
         records_.push_back(unit);
     }
 }

@@ -13,6 +13,12 @@ namespace hexwarden {
 class TVelMain;
 class TVelUnit;
 
+// Places as hash keys: two places share a region only when they are equal.
+struct PlaceHash {
+    std::size_t operator()(const Place& place) const;
+};
+using RegionIndex = std::unordered_map<Place, int, PlaceHash>;
+
 struct TurnOptions {
     RuleSet rules = RuleSet::Standard;
     // Rows of the surface, for its weather bands; the reports do not say.
@@ -39,7 +45,7 @@ public:
 
     // The regions the own units start in, and where each place's region is among them.
     const std::vector<RegionState>& Regions() const { return regions_; }
-    const std::unordered_map<uint64_t, int>& RegionIndex() const { return region_index_; }
+    const RegionIndex& RegionPlaces() const { return region_index_; }
     // Any region from the database (an unknown one when it has no hex there), for moves.
     RegionState CopyRegion(const Place& place) const;
 
@@ -53,9 +59,11 @@ private:
     std::vector<const TVelUnit*> records_;
     std::unordered_map<int32_t, int> by_number_;
     std::vector<RegionState> regions_;
-    std::unordered_map<uint64_t, int> region_index_;
+    RegionIndex region_index_;
 };
 
-uint64_t PlaceKey(const Place& place);
+
+// A unit as the database holds it: place, men, goods (illusions left out), skills and settings.
+UnitState UnitStateOf(const TVelUnit& unit);
 
 }  // namespace hexwarden

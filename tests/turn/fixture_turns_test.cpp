@@ -8,7 +8,6 @@
 #include "model/unit.h"
 #include "orders/orders_database.h"
 #include "tests/support/fixtures.h"
-#include "turn/record_level.h"
 #include "turn/turn_preview.h"
 
 namespace hexwarden {
@@ -28,17 +27,6 @@ std::map<std::string, std::string> Fields(const UnitState& unit) {
     for (const auto& [code, skill] : unit.skills)
         fields["skill " + code] = std::to_string(skill.level) + " (" + std::to_string(skill.days) + ")";
     return fields;
-}
-
-UnitState Reported(const TVelUnit& unit) {
-    UnitState state;
-    state.place = {unit.X, unit.Y, RecordLevel(unit)};
-    state.structure = unit.Inside;
-    for (const auto& section : unit.Troops) state.men.Add(section->Code, section->Count);
-    for (const auto& item : unit.Items)
-        if (!item->Illusion) state.items.Add(item->Code, item->Count);
-    for (const auto& skill : unit.Skills) state.SetSkill(skill->Code, {skill->Level, skill->Days});
-    return state;
 }
 
 TEST(FixtureTurns, CertainUnitsMatchTheNextReport) {
@@ -66,7 +54,7 @@ TEST(FixtureTurns, CertainUnitsMatchTheNextReport) {
                 ASSERT_NE(next, nullptr) << "unit " << predicted.number << " is gone from turn " << turn;
             }
             if (next == nullptr) continue;
-            const auto expected = Fields(Reported(*next));
+            const auto expected = Fields(UnitStateOf(*next));
             auto got = Fields(predicted);
             for (const auto& [field, value] : expected) got.try_emplace(field, "none");
             for (const auto& [field, value] : got) {

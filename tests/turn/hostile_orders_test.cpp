@@ -58,6 +58,14 @@ TEST_F(HostileOrders, GiveCyclesRunOnceInPositionOrder) {
     EXPECT_EQ(result.problems[0].message, "GIVE: Not enough.");
 }
 
+TEST_F(HostileOrders, ASecondUnitBlockDropsTheFirstMonthLongOrder) {
+    // The first block's STUDY is dropped, its GIVE kept.
+    const TurnResult result = Run("unit 10\nstudy COMB\ngive 11 5 PLAI\nunit 11\nidle\nunit 10\nidle\n");
+    EXPECT_EQ(Unit(result, 10).Skill("COMB"), nullptr);
+    EXPECT_EQ(Unit(result, 10).men.Count("PLAI"), 5);
+    EXPECT_EQ(Unit(result, 11).men.Count("PLAI"), 15);
+}
+
 TEST_F(HostileOrders, AThousandStepMoveStopsAfterTheMonth) {
     std::string steps;
     for (int i = 0; i < 1000; ++i) steps += i % 2 ? " S" : " N";
