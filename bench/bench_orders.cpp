@@ -3,50 +3,16 @@
 // both against a database that knows every unit, so the database warnings are looked up too.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
+#include "bench/synthetic_faction.h"
 #include "model/database.h"
-#include "model/hex.h"
-#include "model/unit.h"
 #include "orders/order_checker.h"
 
 namespace hexwarden {
 namespace {
 
-constexpr int32_t kFaction = 3;
 constexpr int32_t kUnits = 10000;
-
-// Own units 1..count, a hundred to a hex, with goods and a skill.
-void FillDatabase(TVelMain& db, int32_t count) {
-    db.Clear();
-    db.FactionNumber = kFaction;
-    db.UnclaimedSilver = 1000;
-    for (int32_t number = 1; number <= count; ++number) {
-        auto unit = std::make_unique<TVelUnit>(db);
-        unit->Number = number;
-        unit->Faction = kFaction;
-        unit->FactionConfirmed = true;
-        unit->X = (number / 100) % 50;
-        unit->Y = 2 * (number / 5000) + unit->X % 2;
-        unit->Troops.AddTroops("HELF", 10);
-        unit->Items.AddNew("SILV", 0, 500);
-        unit->Items.AddNew("SWOR", 0, 10);
-        unit->Skills.AddOrReplace(std::make_unique<TVelSkill>("COMB", 2, 90));
-        TVelHex* hex = db.FindHex(unit->X, unit->Y, true);
-        if (hex == nullptr) {
-            auto fresh = std::make_unique<TVelHex>(db);
-            fresh->X = unit->X;
-            fresh->Y = unit->Y;
-            fresh->Confirmed = true;
-            fresh->SetTerrainName("Plain");
-            hex = db.HexesOf(true).AddOrMerge(std::move(fresh));
-        }
-        TVelUnit* added = db.Units.AddOrReplace(std::move(unit));
-        hex->Units.AddUnique(added);
-        db.OwnUnits.AddUnique(added);
-    }
-}
 
 // Twenty lines of the orders players write, the first naming the unit.
 std::string UnitBlock(int32_t number) {
@@ -83,7 +49,7 @@ std::string FactionOrders(int32_t count) {
 
 void CheckWholeFile(benchmark::State& state) {
     TVelMain db;
-    FillDatabase(db, kUnits);
+    FillSyntheticFaction(db, kUnits);
     const std::string text = FactionOrders(kUnits);
     CheckOptions options;
     std::size_t problems = 0;
@@ -99,7 +65,7 @@ BENCHMARK(CheckWholeFile)->Unit(benchmark::kMillisecond);
 
 void CheckOneUnitAsTyped(benchmark::State& state) {
     TVelMain db;
-    FillDatabase(db, kUnits);
+    FillSyntheticFaction(db, kUnits);
     std::string text = UnitBlock(5000);
     text = text.substr(text.find('\n') + 1);  // the unit window holds the orders without UNIT
     CheckOptions options;

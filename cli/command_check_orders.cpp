@@ -4,28 +4,16 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/database_file.h"
+#include "cli/orders_input.h"
 #include "interchange/orders_file.h"
 #include "model/database.h"
 #include "orders/order_checker.h"
-#include "orders/orders_database.h"
 #include "orders/orders_header.h"
 #include "platform/whole_file.h"
 
 namespace hexwarden::cli {
 
 namespace {
-
-// Control bytes from a damaged file would garble the terminal.
-std::string Printable(std::string_view text) {
-    std::string printable(text);
-    for (char& c : printable)
-        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
-    return printable;
-}
-
-std::string Counted(int count, std::string_view word) {
-    return std::to_string(count) + " " + std::string(word) + (count == 1 ? "" : "s");
-}
 
 // The orders the orders command would write, read as the server reads them. A password the header
 // cannot hold is reported at its place there, and the rest is checked as if it had none.
@@ -61,12 +49,9 @@ Command CheckOrdersCommand() {
         const auto& operands = arguments->Operands(0, 1);
         if (!operands.empty() && arguments->Has("password"))
             throw UsageError("--password is for the written orders; an orders file has its own header");
-        const std::string rules_word = arguments->Has("rules") ? arguments->Choice("rules", {"standard", "new"}, "") : "";
         TVelMain& database = CommandDatabase();
-        OpenDatabase(database, file);
-
         CheckOptions options;
-        options.rules = rules_word.empty() ? RuleSetOf(database) : *RuleSetNamed(rules_word);
+        options.rules = OpenOrdersDatabase(*arguments, database);
         std::string label;
         std::vector<Problem> problems;
         if (operands.empty()) {

@@ -24,6 +24,7 @@ Command ExportMapCommand();
 Command ImportMapCommand();
 Command OrdersCommand();
 Command CheckOrdersCommand();
+Command PreviewCommand();
 // Map images need Qt, which a command-line import should not pay for at every start: the command
 // runs in a program of its own, kRenderMapProgram beside hexwarden-cli (built with the Qt pieces).
 inline constexpr const char* kRenderMapProgram = "hexwarden-cli-render-map";

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     using namespace hexwarden::cli;
     const std::vector<Command> commands = {NewCommand(),       InfoCommand(),      ImportCommand(),
                                            ImportFactionsCommand(), ExportMapCommand(), ImportMapCommand(),
-                                           OrdersCommand(),         CheckOrdersCommand(),
+                                           OrdersCommand(),         CheckOrdersCommand(), PreviewCommand(),
 #ifdef HEXWARDEN_RENDER_MAP
                                            ForwardedRenderMapCommand(),
 #endif

@@ -171,15 +171,6 @@ struct Direction {
     int32_t structure = 0;
 };
 
-std::optional<Compass> CompassNamed(std::string_view word) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNames = {{
-        {"n", "north"}, {"ne", "northeast"}, {"se", "southeast"}, {"s", "south"}, {"sw", "southwest"}, {"nw", "northwest"},
-    }};
-    for (std::size_t i = 0; i < kNames.size(); ++i)
-        if (SameName(word, kNames[i].first) || SameName(word, kNames[i].second)) return static_cast<Compass>(i);
-    return std::nullopt;
-}
-
 Direction DirectionNamed(std::string_view word) {
     Direction direction;
     if (const auto compass = CompassNamed(word)) {

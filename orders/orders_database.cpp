@@ -1,6 +1,7 @@
 #include "orders/orders_database.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/database.h"
 #include "model/hex.h"
@@ -32,6 +33,15 @@ UnitPlace Neighbour(const UnitPlace& place, Compass direction) {
 std::string_view CompassName(Compass direction) {
     static constexpr std::string_view kNames[] = {"north", "northeast", "southeast", "south", "southwest", "northwest"};
     return kNames[static_cast<int>(direction)];
+}
+
+std::optional<Compass> CompassNamed(std::string_view word) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNames = {{
+        {"n", "north"}, {"ne", "northeast"}, {"se", "southeast"}, {"s", "south"}, {"sw", "southwest"}, {"nw", "northwest"},
+    }};
+    for (std::size_t i = 0; i < kNames.size(); ++i)
+        if (SameName(word, kNames[i].first) || SameName(word, kNames[i].second)) return static_cast<Compass>(i);
+    return std::nullopt;
 }
 
 int32_t OrdersDatabase::Faction() const {

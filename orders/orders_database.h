@@ -31,6 +31,8 @@ enum class Compass { North, Northeast, Southeast, South, Southwest, Northwest };
 // The next hex in that direction, in the game's coordinates.
 UnitPlace Neighbour(const UnitPlace& place, Compass direction);
 std::string_view CompassName(Compass direction);  // "north", ...
+// The direction a MOVE word names: n ne se s sw nw or the full word, any letter case.
+std::optional<Compass> CompassNamed(std::string_view word);
 
 // The questions the order checker asks of the database, over a database that outlives it.
 class OrdersDatabase {

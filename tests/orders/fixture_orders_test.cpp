@@ -6,9 +6,6 @@
 #include <regex>
 #include <sstream>
 
-#include "import/item_type_question.h"
-#include "import/parse_status_log.h"
-#include "import/turn_import.h"
 #include "model/database.h"
 #include "orders/order_checker.h"
 #include "orders/orders_database.h"
@@ -17,11 +14,10 @@
 namespace hexwarden {
 namespace {
 
+using ::hexwarden::testing::GameAOrders;
+using ::hexwarden::testing::GameAReport;
+using ::hexwarden::testing::ImportGameATurn;
 using ::hexwarden::testing::ReadFileBytes;
-
-std::string TwoDigits(int turn) {
-    return (turn < 10 ? "0" : "") + std::to_string(turn);
-}
 
 struct UnitMessage {
     int32_t unit;  // 0 for the faction
@@ -89,23 +85,19 @@ bool Contains(const std::vector<UnitMessage>& list, const UnitMessage& entry) {
 
 TEST(FixtureOrders, ServerVerdictsAreMatched) {
     HEXWARDEN_REQUIRE_FIXTURES(fixtures);
-    const auto orders_dir = fixtures / "orders" / "game-a";
-    if (!std::filesystem::exists(orders_dir / "orders-01.txt")) GTEST_SKIP() << "orders fixtures not found in " << orders_dir;
+    if (!std::filesystem::exists(GameAOrders(fixtures, 1))) GTEST_SKIP() << "orders fixtures not found beside " << fixtures;
 
     TVelMain database;
     database.Clear();
-    TSilentStatusLog log;
-    TFixedItemTypeAnswer items(ItemTypeAnswer::Item);
     int server_errors = 0;
     for (int turn = 1; turn <= 13; ++turn) {
-        SCOPED_TRACE("orders-" + TwoDigits(turn));
+        SCOPED_TRACE("orders " + std::to_string(turn));
         // The database as the player had it when writing these orders: every report before.
-        ImportTurnReport(database, fixtures / "reports" / "game-a" / ("turn-" + TwoDigits(turn - 1) + ".txt"),
-                         OrdersMode::Preserve, log, items);
+        ImportGameATurn(database, fixtures, turn - 1);
         EXPECT_EQ(RuleSetOf(database), RuleSet::Standard);
 
-        const std::string orders = ReadFileBytes(orders_dir / ("orders-" + TwoDigits(turn) + ".txt"));
-        const auto said = ServerErrors(ReadFileBytes(fixtures / "reports" / "game-a" / ("turn-" + TwoDigits(turn) + ".txt")));
+        const std::string orders = ReadFileBytes(GameAOrders(fixtures, turn));
+        const auto said = ServerErrors(ReadFileBytes(GameAReport(fixtures, turn)));
         server_errors += static_cast<int>(said.size());
 
         const CheckOptions options;

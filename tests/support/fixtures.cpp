@@ -6,6 +6,10 @@
 #include <random>
 #include <stdexcept>
 
+#include "import/item_type_question.h"
+#include "import/parse_status_log.h"
+#include "import/turn_import.h"
+
 namespace hexwarden::testing {
 
 std::optional<std::filesystem::path> FixturesDir() {
@@ -17,6 +21,28 @@ std::optional<std::filesystem::path> FixturesDir() {
     }
     if (std::filesystem::is_directory(dir / "reports")) return dir;
     return std::nullopt;
+}
+
+namespace {
+
+std::string TwoDigits(int turn) {
+    return (turn < 10 ? "0" : "") + std::to_string(turn);
+}
+
+}  // namespace
+
+void ImportGameATurn(TVelMain& database, const std::filesystem::path& fixtures, int turn) {
+    TSilentStatusLog log;
+    TFixedItemTypeAnswer items(ItemTypeAnswer::Item);
+    ImportTurnReport(database, GameAReport(fixtures, turn), OrdersMode::Preserve, log, items);
+}
+
+std::filesystem::path GameAOrders(const std::filesystem::path& fixtures, int turn) {
+    return fixtures / "orders" / "game-a" / ("orders-" + TwoDigits(turn) + ".txt");
+}
+
+std::filesystem::path GameAReport(const std::filesystem::path& fixtures, int turn) {
+    return fixtures / "reports" / "game-a" / ("turn-" + TwoDigits(turn) + ".txt");
 }
 
 std::filesystem::path DemoDir() {

@@ -4,11 +4,23 @@
 #include <optional>
 #include <string>
 
+namespace hexwarden {
+class TVelMain;
+}
+
 namespace hexwarden::testing {
 
 // The folder of real game-server reports: $HEXWARDEN_FIXTURES, or shared/fixtures beside the checkout.
 // Nothing when neither exists.
 std::optional<std::filesystem::path> FixturesDir();
+
+// Game A's report of that turn (fixtures/reports/game-a/turn-NN.txt) imported into the database as
+// a player imports it, unknown codes taken as items.
+void ImportGameATurn(TVelMain& database, const std::filesystem::path& fixtures, int turn);
+// fixtures/orders/game-a/orders-NN.txt, the orders the game ran on the report before.
+std::filesystem::path GameAOrders(const std::filesystem::path& fixtures, int turn);
+// fixtures/reports/game-a/turn-NN.txt.
+std::filesystem::path GameAReport(const std::filesystem::path& fixtures, int turn);
 
 // The bundled demo game.
 std::filesystem::path DemoDir();
