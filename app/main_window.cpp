@@ -30,6 +30,7 @@
 #include "interchange/map_import.h"
 #include "interchange/orders_file.h"
 #include "map/level_extent.h"
+#include "orders/password.h"
 #include "platform/message_sink.h"
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
@@ -388,7 +389,7 @@ void TfrmMain::OpenRecent(const std::string& file_name) {
         UpdateRecentMenu();
         return;
     }
-    LoadDataFile(file_name);
+    if (MayDiscardData()) LoadDataFile(file_name);
 }
 
 template <typename Work>
@@ -498,7 +499,18 @@ void TfrmMain::NewData() {
     UnopenedDataFile.clear();
 }
 
+bool TfrmMain::MayDiscardData() {
+    // The question covers what is still typed in open windows.
+    notice_->CommitEdits();
+    const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
+    if (answer == Answer::Cancel) return false;
+    // When the data the user wanted saved was not written (the save failed or its dialog was
+    // cancelled), nothing goes on, so that it is not lost.
+    return answer == Answer::No || SaveData();
+}
+
 void TfrmMain::OpenData() {
+    if (!MayDiscardData()) return;
     const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
     const QString file = Prompts().OpenFileName(this, QStringLiteral("Load Data"), preset, kDataFilter);
     if (!file.isEmpty()) LoadDataFile(FromQString(file));
@@ -631,17 +643,26 @@ void TfrmMain::GenerateOrders() {
                                                 kTextFilter, QStringLiteral("txt"));
     if (file.isEmpty()) return;
     Presets.Orders = FromQString(file);
-    QString password = ToQString(FactionPassword);
-    if (!Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
-                             password)) {
-        return;
-    }
-    FactionPassword = FromQString(password);
+    const std::optional<std::string> password = AskPassword();
+    if (!password) return;
+    FactionPassword = *password;
     if (RunBusy([&] {
             WriteWholeFile(FromQString(file), WriteOrders(database_.FactionNumber, FactionPassword, database_.OwnUnits));
         })) {
         Prompts().ShowInformation(this, ToQString(kOrdersGeneratedMessage));
     }
+}
+
+std::optional<std::string> TfrmMain::AskPassword() {
+    QString password = ToQString(FactionPassword);
+    while (Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
+                               password)) {
+        const std::string entered = FromQString(password);
+        const std::optional<std::string> problem = PasswordProblem(entered);
+        if (!problem) return entered;
+        Prompts().ShowError(this, ToQString(*problem));
+    }
+    return std::nullopt;
 }
 
 void TfrmMain::TileMaps() { mdi_->tileSubWindows(); }
@@ -742,15 +763,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    notice_->CommitEdits();
-    const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
-    if (answer == Answer::Cancel) {
-        event->ignore();
-        return;
-    }
-    // When the data the user wanted saved was not written (the save failed or its dialog was
-    // cancelled), the window stays open so that it is not lost.
-    if (answer == Answer::Yes && !SaveData()) {
+    if (!MayDiscardData()) {
         event->ignore();
         return;
     }

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,12 @@ private:
     void CreateMenus();
     void CreateLeftPanel();
     void OpenRecent(const std::string& file_name);
+    // Asks "Save current data?" before the records are replaced or the program ends; false when
+    // the user cancelled or the data he wanted saved was not written.
+    bool MayDiscardData();
+    // The faction password for the orders header, asked again until the header can hold it;
+    // nothing when the user cancelled.
+    std::optional<std::string> AskPassword();
     // The busy cursor for a long operation; errors are shown and the program goes on.
     template <typename Work>
     bool RunBusy(Work&& work);
