@@ -103,22 +103,29 @@ bool TfrmFaction::Refill() {
     return true;
 }
 
-void TfrmFaction::WriteBack() {
+bool TfrmFaction::WriteBack() {
     TVelFaction* faction = key_.Find(Main());
-    if (faction == nullptr) return;
+    if (faction == nullptr) return false;
+    bool changed = false;
     if (edEmail_->text() != filled_email_) {
         filled_email_ = edEmail_->text();
         faction->Email = FromQString(filled_email_);
+        changed = true;
     }
     if (swatch_->Colour() != filled_colour_) {
         filled_colour_ = swatch_->Colour();
         faction->Colour = filled_colour_;
+        changed = true;
     }
+    return changed;
 }
 
 void TfrmFaction::PickColour() {
     const QColor chosen = QColorDialog::getColor(ToQColor(swatch_->Colour()), this);
-    if (chosen.isValid()) swatch_->SetColour(FromQColor(chosen));
+    if (!chosen.isValid()) return;
+    swatch_->SetColour(FromQColor(chosen));
+    // The faction's wedges on the maps take the colour at once.
+    Windows().WriteBack(*this);
 }
 
 }  // namespace hexwarden

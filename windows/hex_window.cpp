@@ -280,13 +280,14 @@ void TfrmHexInfo::FillStructures(const TVelHex& hex) {
     lstStructures_->Fill(std::move(rows), kUnitIdColumn);
 }
 
-void TfrmHexInfo::WriteBack() {
+bool TfrmHexInfo::WriteBack() {
     const QString notes = edNotes_->toPlainText();
-    if (notes == filled_notes_) return;
+    if (notes == filled_notes_) return false;
     TVelHex* hex = key_.Find(Main());
-    if (hex == nullptr) return;
+    if (hex == nullptr) return false;
     hex->Notes = FromEditorText(notes);
     filled_notes_ = notes;
+    return true;
 }
 
 void TfrmHexInfo::mnuViewStructureClick() {

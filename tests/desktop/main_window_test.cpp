@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "app/place_list.h"
 #include "platform/message_sink.h"
 #include "storage/data_file.h"
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
     FailOnError errors;
     ASSERT_TRUE(SaveToFile(db, file, errors));
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, true);
+    main.Maps().OpenMapWindow(true, true);
     EXPECT_LE(main.Pages().width(), main.width() / 2);
     EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
 }
@@ -137,15 +138,15 @@ TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     QTreeWidget& cities = main.CitiesList();
     // "gamma" lies in the underworld; no map window is open yet.
     emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
-    ASSERT_EQ(main.MapWindows().size(), 1u);
-    TfrmMap* map = main.MapWindows().front();
+    ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
+    TfrmMap* map = main.Maps().MapWindows().front();
     EXPECT_FALSE(map->IsOverworld());
     EXPECT_TRUE(map->isMaximized());
 
     map->SetOverworld(true);
     QTreeWidget& gates = main.GatesList();
     emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
-    EXPECT_EQ(main.MapWindows().size(), 1u);
+    EXPECT_EQ(main.Maps().MapWindows().size(), 1u);
     EXPECT_FALSE(map->IsOverworld());
     QApplication::processEvents();
     const GamePoint top_left = map->VisibleTopLeft();
@@ -170,7 +171,7 @@ TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
 TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     const auto file = WriteSampleData(scratch);
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(true, false);
 
     prompts.Answers = {Answer::No};
     main.NewData();
@@ -181,7 +182,7 @@ TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     EXPECT_EQ(prompts.Shown.back(), "confirm: Clear all current data?");
     EXPECT_EQ(main.Database().Turn, 0);
     EXPECT_TRUE(main.DataFileName.empty());
-    EXPECT_TRUE(main.MapWindows().empty());
+    EXPECT_TRUE(main.Maps().MapWindows().empty());
     EXPECT_EQ(main.CitiesList().topLevelItemCount(), 0);
     EXPECT_EQ(main.MarkersList().topLevelItemCount(), 0);
     EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
