@@ -139,6 +139,10 @@ TfrmMap::TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget
     connect(theMap, &HexMapWidget::ZoomRequested, this, &TfrmMap::ZoomAround);
     connect(theMap, &HexMapWidget::PanRequested, this, &TfrmMap::PanBy);
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { overview_.LinkMap(this); });
+    // While hexes and units are replaced the window takes no input: the hex under a click may be gone.
+    connect(&windows_.Notice(), &TRecordsNotice::RecordsAboutToChange, this, [this](RecordChange kind) {
+        if (ReplacesRecords(kind)) setEnabled(false);
+    });
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmMap::RecordsChanged);
 
     UpdateLevel();
@@ -320,15 +324,11 @@ void TfrmMap::ShowCapNote() {
 void TfrmMap::RepaintMap() { theMap->update(); }
 
 void TfrmMap::RecordsChanged(RecordChange kind) {
-    switch (kind) {
-        case RecordChange::Cleared:
-        case RecordChange::Loaded:
-        case RecordChange::TurnImported:
-        case RecordChange::MapDataImported:
-            UpdateLevel();  // the level's hexes, and so its size, may differ
-            return;
-        default:
-            RepaintMap();  // marks, wedges and colours drawn over the same hexes
+    setEnabled(true);
+    if (ReplacesRecords(kind)) {
+        UpdateLevel();  // the level's hexes, and so its size, may differ
+    } else {
+        RepaintMap();  // marks, wedges and colours over the same hexes
     }
 }
 

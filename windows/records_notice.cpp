@@ -2,6 +2,18 @@
 
 namespace hexwarden {
 
+bool ReplacesRecords(RecordChange kind) {
+    switch (kind) {
+        case RecordChange::Cleared:
+        case RecordChange::Loaded:
+        case RecordChange::TurnImported:
+        case RecordChange::MapDataImported:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void TRecordsNotice::BeginChange(RecordChange kind) {
     // A change inside a change (a nested event loop starting a command) is part of the outer one.
     if (depth_++ > 0) return;

@@ -19,6 +19,10 @@ enum class RecordChange {
     EditsWritten,     // what the user typed in a window (orders, notes, a faction's colour) went in
 };
 
+// Whether the change replaces hexes and units (and so may free records a window shows), rather than
+// marking, colouring or editing the records that are there.
+bool ReplacesRecords(RecordChange kind);
+
 // The one notice every window follows around a change of the database's records. Before a change
 // open windows write back what the user typed (EditsWanted) and stop using what they showed
 // (RecordsAboutToChange); after it they find their records again by key and refill. What a window
