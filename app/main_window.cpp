@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -31,7 +30,7 @@
 #include "interchange/map_import.h"
 #include "interchange/orders_file.h"
 #include "map/level_extent.h"
-#include "orders/password.h"
+#include "orders/orders_header.h"
 #include "platform/message_sink.h"
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
@@ -610,7 +609,7 @@ std::optional<std::string> TfrmMain::AskPassword() {
     while (Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
                                password)) {
         const std::string entered = FromQString(password);
-        const std::optional<std::string> problem = PasswordProblem(entered);
+        const std::optional<std::string> problem = HeaderPasswordProblem(entered);
         if (!problem) return entered;
         Prompts().ShowError(this, ToQString(*problem));
     }

@@ -81,7 +81,8 @@ bool TfrmFaction::Refill() {
     caption_ = ToQString(TVelFactionList::FormatFaction(*faction, FactionSquareBrackets | FactionUnknownMark));
     setWindowTitle(caption_);
     filled_email_ = ToQString(faction->Email);
-    edEmail_->setText(filled_email_);
+    // Only when it differs, so the cursor stays where the user had it.
+    if (edEmail_->text() != filled_email_) edEmail_->setText(filled_email_);
     filled_colour_ = faction->Colour;
     swatch_->SetColour(filled_colour_);
     ShowValue(lblAttitude_, AttitudeText(Main(), faction->Attitude));

@@ -233,7 +233,8 @@ bool TfrmHexInfo::Refill() {
     ShowValue(lblMaxWages_, QString::number(hex->MaxWages));
     ShowValue(lblEntertainment_, QString::number(hex->Entertainment));
     filled_notes_ = ToEditorText(hex->Notes);
-    edNotes_->setPlainText(filled_notes_);
+    ShowText(*edNotes_, filled_notes_);
+    filled_notes_ = edNotes_->toPlainText();
     grpGate_->setVisible(hex->Gate >= 0);
     ShowValue(lblGate_, QString::number(hex->Gate));
     lstWanted_->Fill(MarketRows(hex->Wanted, true), kQtyColumn);

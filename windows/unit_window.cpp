@@ -16,7 +16,6 @@
 #include <optional>
 
 #include "model/database.h"
-#include "orders/order_checker.h"
 #include "orders/orders_database.h"
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
@@ -90,11 +89,6 @@ TTreeList* MakeList(std::vector<ListColumn> columns, const char* name) {
     // A long name is cut rather than pushing the code and the amount or level out of view.
     list->FitColumnsToWidth(0);
     return list;
-}
-
-// Sets the text only when it differs, so a refill leaves the cursor where the user had it.
-void ShowText(QPlainTextEdit& editor, const QString& text) {
-    if (editor.toPlainText() != text) editor.setPlainText(text);
 }
 
 QString PlaceText(int32_t x, int32_t y, bool overworld) { return ToQString(FormatLocation(x, y, overworld, true)); }
