@@ -37,7 +37,7 @@ struct DialogPresets {
     std::string Orders;
 };
 
-// The program's one top-level window: owner of the database, frame of the map windows, and the
+// The program's one top-level window: owner of the database, holder of the map frame, and the
 // start of every command.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -61,6 +61,8 @@ public:
     RecentFiles Recent;
     const std::filesystem::path& SettingsFile() const { return settings_file_; }
 
+    // Sizes the left panel and the overview to the levels and redraws the overview; the map
+    // windows follow the records notice themselves.
     void RefreshMaps();
     void FillCitiesPage();
     void FillGatesPage();
