@@ -33,14 +33,14 @@ void FillDatabase(TVelMain& db, int32_t count) {
         unit->Items.AddNew("SILV", 0, 500);
         unit->Items.AddNew("SWOR", 0, 10);
         unit->Skills.AddOrReplace(std::make_unique<TVelSkill>("COMB", 2, 90));
-        TVelHex* hex = db.FindHex(unit->X, unit->Y, true);
+        TVelHex* hex = db.FindHex({unit->X, unit->Y, Level::Surface});
         if (hex == nullptr) {
             auto fresh = std::make_unique<TVelHex>(db);
             fresh->X = unit->X;
             fresh->Y = unit->Y;
             fresh->Confirmed = true;
             fresh->SetTerrainName("Plain");
-            hex = db.HexesOf(true).AddOrMerge(std::move(fresh));
+            hex = db.HexesOf(Level::Surface).AddOrMerge(std::move(fresh));
         }
         TVelUnit* added = db.Units.AddOrReplace(std::move(unit));
         hex->Units.AddUnique(added);

@@ -24,7 +24,7 @@ const TVelMain& Database() {
             hex->X = x;
             hex->Y = y;
             hex->SetTerrainName(terrain);
-            made->HexesOf(true).AddOrMerge(std::move(hex));
+            made->HexesOf(Level::Surface).AddOrMerge(std::move(hex));
         }
         for (int32_t number : {1, 2, 3}) {
             auto unit = std::make_unique<TVelUnit>(*made);
@@ -33,7 +33,7 @@ const TVelMain& Database() {
             unit->X = unit->Y = 2;
             unit->Items.AddNew("SWOR", 0, 5);
             TVelUnit* added = made->Units.AddOrReplace(std::move(unit));
-            made->FindHex(2, 2, true)->Units.AddUnique(added);
+            made->FindHex({2, 2, Level::Surface})->Units.AddUnique(added);
             if (number != 3) made->OwnUnits.AddUnique(added);
         }
         return made;

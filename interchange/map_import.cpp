@@ -17,21 +17,23 @@ namespace hexwarden {
 
 namespace {
 
-struct HexLocation {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool Overworld = true;
-};
+// The level part of a section name: the seed's "Overworld" and "Underworld", or a level's label
+// ("nexus", "deep underworld", ...). Other words go to the underworld, as they always have.
+Level LevelOfWord(std::string_view word) {
+    if (EqualsIgnoringCase(word, "Overworld")) return Level::Surface;
+    const std::optional<Level> level = word.empty() ? std::nullopt : Level::FromLabel(word);
+    return level.value_or(Level::Underworld);
+}
 
 // "Hex x,y,level": nothing unless the part after "Hex " has exactly three comma-separated parts.
 // A malformed x or y throws. Places that cannot hold a hex (negative, or x + y odd, which the game's
 // grid does not have) give nothing too.
-std::optional<HexLocation> LocationOf(std::string_view section_name) {
+std::optional<Place> LocationOf(std::string_view section_name) {
     std::string_view location = section_name.size() > 4 ? section_name.substr(4) : std::string_view();
     std::vector<std::string_view> parts = SplitAt(location, ',');
     if (parts.size() != 3) return std::nullopt;
 
-    HexLocation result{StrToInt(parts[0]), StrToInt(parts[1]), EqualsIgnoringCase(TrimSpacesAndTabs(parts[2]), "Overworld")};
+    const Place result{StrToInt(parts[0]), StrToInt(parts[1]), LevelOfWord(TrimSpacesAndTabs(parts[2]))};
     if (result.X < 0 || result.Y < 0 || (int64_t{result.X} + result.Y) % 2 != 0) return std::nullopt;
     return result;
 }
@@ -40,11 +42,11 @@ class HexSectionImport {
 public:
     HexSectionImport(TVelMain& main, const std::vector<ProfileEntry>& entries) : main_(main), entries_(entries) {}
 
-    void Run(const HexLocation& location) {
+    void Run(const Place& location) {
         const int32_t turn = StrToIntDef(Value("Turn"), 0);
         const bool confirmed = EqualsIgnoringCase(Value("Confirmed"), "True");
 
-        TVelHex* hex = main_.FindHex(location.X, location.Y, location.Overworld);
+        TVelHex* hex = main_.FindHex(location);
         if (hex) {
             if (hex->Turn >= turn) return;
             if (hex->Confirmed && !confirmed) return;
@@ -72,14 +74,13 @@ public:
 private:
     std::string Value(std::string_view key) const { return FindProfileValue(entries_, key); }
 
-    TVelHex* AddHex(const HexLocation& location) {
+    TVelHex* AddHex(const Place& location) {
         auto hex = std::make_unique<TVelHex>(main_);
         hex->X = location.X;
         hex->Y = location.Y;
-        hex->Overworld = location.Overworld;
         // A fresh hex would otherwise name the first province of the table when the section has none.
         hex->Province = -1;
-        return main_.HexesOf(location.Overworld).AddOrMerge(std::move(hex));
+        return main_.HexesOf(location.Where).AddOrMerge(std::move(hex));
     }
 
     // A terrain this database has not seen yet is registered as a report would have done (code:
@@ -141,7 +142,7 @@ std::string ImportMapDataFromBytes(TVelMain& main, std::string_view bytes) {
     for (size_t i = 0; i < names.size(); ++i) {
         // Only hex sections carry data; "Structure", "Unit" and the header never start with "Hex".
         if (!StartsWithIgnoringCase(names[i], "Hex")) continue;
-        if (std::optional<HexLocation> location = LocationOf(names[i])) {
+        if (std::optional<Place> location = LocationOf(names[i])) {
             HexSectionImport(main, file.SectionEntriesAt(i)).Run(*location);
         }
     }

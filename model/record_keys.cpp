@@ -4,10 +4,6 @@
 
 namespace hexwarden {
 
-HexKey HexKey::Of(const TVelHex& hex) { return {hex.X, hex.Y, LevelOf(hex.Overworld)}; }
-
-TVelHex* HexKey::Find(const TVelMain& main) const { return main.FindHex(X, Y, IsOverworld(Where)); }
-
 UnitKey UnitKey::Of(const TVelUnit& unit) { return {unit.Number}; }
 
 TVelUnit* UnitKey::Find(const TVelMain& main) const {
@@ -18,7 +14,7 @@ TVelUnit* UnitKey::Find(const TVelMain& main) const {
 TVelFaction* FactionKey::Find(const TVelMain& main) const { return main.Factions.FindByNumber(Number); }
 
 TVelBuilding* StructureKey::Find(const TVelMain& main) const {
-    const TVelHex* hex = Hex.Find(main);
+    const TVelHex* hex = main.FindHex(Hex);
     return hex == nullptr ? nullptr : hex->Structures.FindByNumber(Number);
 }
 

@@ -13,23 +13,12 @@ class TVelMain;
 class TVelMapMarker;
 class TVelUnit;
 
-constexpr Level LevelOf(bool overworld) { return overworld ? Level::Surface : Level::Underworld; }
-constexpr bool IsOverworld(Level level) { return level == Level::Surface; }
-
 // Keys name a record so that it can be found again after the database has changed: an import
 // replaces hexes and units, and New and Open free everything. Windows, list rows and menu entries
 // keep keys; a record pointer found through one lives no longer than the call that found it.
 
-// A hex: its place on a level.
-struct HexKey {
-    int32_t X = 0;
-    int32_t Y = 0;
-    Level Where = Level::Surface;
-
-    static HexKey Of(const TVelHex& hex);
-    TVelHex* Find(const TVelMain& main) const;
-    friend bool operator==(const HexKey&, const HexKey&) = default;
-};
+// A hex: its place (TVelMain::FindHex finds it).
+using HexKey = Place;
 
 // A unit, by number: the one in Units, or else a unit lost this turn.
 struct UnitKey {

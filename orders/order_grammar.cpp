@@ -101,7 +101,7 @@ void CheckTargetSeen(Ctx& c, const Target& target, Reach reach = Reach::SameRegi
     if (!c.unit->place) return;
     const UnitPlace there = c.database->PlaceOf(*record);
     const UnitPlace& here = *c.unit->place;
-    if (there.x != here.x || there.y != here.y || there.overworld != here.overworld) {
+    if (there.at != here.at) {
         c.OrderWarning(target.column, "Unit " + number() + " was not seen in the same region.");
     } else if (reach == Reach::SameStructure && (here.structure == 0 || there.structure != here.structure)) {
         c.OrderWarning(target.column, "Unit " + number() + " is not in the same structure.");
@@ -200,7 +200,7 @@ void FollowStep(Ctx& c, const Direction& direction, int32_t column) {
     UnitPlace& place = *month.route;
     switch (direction.kind) {
         case Direction::Kind::Compass: {
-            const UnitPlace next = Neighbour(place, direction.compass);
+            const UnitPlace next = c.database->Neighbour(place, direction.compass, c.Rules());
             const TVelHex* hex = c.database->Hex(next);
             if (hex == nullptr) {
                 c.OrderWarning(column, "No region is known to the " + std::string(CompassName(direction.compass)) + ".");
@@ -223,8 +223,13 @@ void FollowStep(Ctx& c, const Direction& direction, int32_t column) {
             return;
         case Direction::Kind::Pause:
             return;
+        case Direction::Kind::In:
+            if (c.database->Hex(place) != nullptr && !c.database->IsShaft(place))
+                c.OrderWarning(column, "IN needs the unit inside a shaft first.");
+            month.route_lost = true;  // the reports do not say where a shaft comes out
+            return;
         default:
-            month.route_lost = true;  // IN leads to a level the route cannot follow
+            month.route_lost = true;
             return;
     }
 }

@@ -41,8 +41,8 @@ protected:
     }
 
     TVelBuilding& AddTower(int32_t needs = 0) {
-        TVelHex* hex = db.FindHex(kTowerHex.X, kTowerHex.Y, true);
-        if (hex == nullptr) hex = db.HexesOf(true).AddOrMerge(MakeHex(db, kTowerHex.X, kTowerHex.Y));
+        TVelHex* hex = db.FindHex({kTowerHex.X, kTowerHex.Y, Level::Surface});
+        if (hex == nullptr) hex = db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, kTowerHex.X, kTowerHex.Y));
         auto tower = std::make_unique<TVelBuilding>(db);
         tower->Number = 5;
         tower->Name = "Tower";
@@ -251,7 +251,7 @@ TEST_F(FactionWindowsTest, StructureNeedsLineOnlyWhileWorkIsNeededAndWindowGoesW
     notice.Change(RecordChange::TurnImported, [&] { AddTower(-3); });
     EXPECT_TRUE(Child<QLabel>(window, "lblNeeds").isHidden());
 
-    notice.Change(RecordChange::TurnImported, [&] { db.FindHex(4, 6, true)->Structures.Clear(); });
+    notice.Change(RecordChange::TurnImported, [&] { db.FindHex({4, 6, Level::Surface})->Structures.Clear(); });
     EXPECT_EQ(windows.Structures.FindForm({kTowerHex, 5}), nullptr);
 }
 

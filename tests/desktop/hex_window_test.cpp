@@ -80,7 +80,7 @@ TEST_F(HexWindowTest, CaptionsNameTheLevelSettlementAndConfirmation) {
 }
 
 TEST_F(HexWindowTest, ValuesAndMarkets) {
-    TVelHex& hex = *db.FindHex(4, 6, true);
+    TVelHex& hex = *db.FindHex({4, 6, Level::Surface});
     hex.Turn = 0;
     hex.TaxBase = 120;
     hex.ForSale.AddNew("SILV", 5, -1);
@@ -99,7 +99,7 @@ TEST_F(HexWindowTest, ValuesAndMarkets) {
 }
 
 TEST_F(HexWindowTest, UnitsInTheOpenAndInStructuresAndMyUnitsOnly) {
-    TVelHex& hex = *db.FindHex(4, 6, true);
+    TVelHex& hex = *db.FindHex({4, 6, Level::Surface});
     hex.Structures.AddOrReplace(std::make_unique<TVelBuilding>(db));
     TVelBuilding& keep = *hex.Structures.Get(0);
     keep.Number = 2;
@@ -132,7 +132,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     TfrmHexInfo* window = Open(4, 6);
     window->edNotes().setPlainText("ford\nhere");
     notice.CommitEdits();
-    EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "ford\r\nhere");
+    EXPECT_EQ(db.FindHex({4, 6, Level::Surface})->Notes, "ford\r\nhere");
 
     window->edNotes().setPlainText("kept over the change");
     notice.Change(RecordChange::TurnImported, [&] {
@@ -146,7 +146,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     window->edNotes().setPlainText("at close");
     window->close();
     QApplication::processEvents();
-    EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "at close");
+    EXPECT_EQ(db.FindHex({4, 6, Level::Surface})->Notes, "at close");
     EXPECT_EQ(windows.Hexes.FindForm({4, 6, Level::Surface}), nullptr);
 }
 

@@ -57,7 +57,7 @@ std::filesystem::path WriteSampleData(const ScratchDir& scratch) {
         hex->Gate = place.gate;
         db.HexesOf(place.overworld).AddOrMerge(std::move(hex));
     }
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 8, 4, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{8, 4, Level::Surface}));
     const auto file = scratch / "sample.hwd";
     FailOnError errors;
     EXPECT_TRUE(SaveToFile(db, file, errors));

@@ -223,7 +223,7 @@ TEST_F(MapWindowTest, CreateMarkerAddsTheAcceptedMarkerAtTheMouseHex) {
     const TVelMapMarker& marker = *db.Markers.Get(0);
     EXPECT_EQ(marker.Text, "Camp");
     EXPECT_EQ((GamePoint{marker.X, marker.Y}), (GamePoint{7, 9}));
-    EXPECT_TRUE(marker.Overworld);
+    EXPECT_EQ(marker.Where, Level::Surface);
 }
 
 TEST_F(MapWindowTest, OverviewDrawsThePartnerRectangleAndCentresItOnDoubleClick) {
@@ -355,7 +355,7 @@ TEST(MarkerDialogTest, RefusesBlankNamesAndBadCoordinates) {
     dialog.StoreMarker(marker);
     EXPECT_EQ(marker.Text, "Ford");
     EXPECT_EQ((GamePoint{marker.X, marker.Y}), (GamePoint{0, 5}));
-    EXPECT_FALSE(marker.Overworld);
+    EXPECT_EQ(marker.Where, Level::Underworld);
 }
 
 }  // namespace

@@ -197,8 +197,8 @@ TEST_F(MarkersTest, LocateMarkerListsTheActiveMapsLevelAndKeepsIt) {
     TVelMain& game = main.Database();
     for (int32_t x = 0; x < 60; ++x)
         for (int32_t y = x % 2; y < 80; y += 2) game.UnderworldHexes.AddOrMerge(MakeHex(game, x, y, true, 1, false));
-    game.Markers.Add(std::make_unique<TVelMapMarker>("Pit", 50, 70, false));
-    game.Markers.Add(std::make_unique<TVelMapMarker>("Hill", 2, 2, true));
+    game.Markers.Add(std::make_unique<TVelMapMarker>("Pit", Place{50, 70, Level::Underworld}));
+    game.Markers.Add(std::make_unique<TVelMapMarker>("Hill", Place{2, 2, Level::Surface}));
     main.resize(900, 700);
     main.show();
     auto& locate = Child<QAction>(&main, "mnuLocateMarker");

@@ -60,8 +60,8 @@ protected:
         db.Clear();
         db.Factions.AddOrRename("Sevens", 7);
         // Both levels reach to (20, 20); places beyond lie off the grid.
-        db.HexesOf(true).AddOrMerge(MakeHex(db, 20, 20, true, 1, true));
-        db.HexesOf(false).AddOrMerge(MakeHex(db, 20, 20, true, 1, false));
+        db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, 20, 20, true, 1, true));
+        db.HexesOf(Level::Underworld).AddOrMerge(MakeHex(db, 20, 20, true, 1, false));
     }
 
     TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, bool overworld = true,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/level_codes.h"
 #include "platform/error.h"
 #include "platform/file_stream.h"
 #include "tests/import/report_text.h"

@@ -19,15 +19,15 @@ std::string Section(const std::string& name, const std::string& lines) {
 class MapImportTest : public ::testing::Test {
 protected:
     void Import(const std::string& text) { EXPECT_EQ(ImportMapDataFromBytes(main, text), "Import completed."); }
-    TVelHex* Hex(int32_t x, int32_t y, bool overworld = true) { return main.FindHex(x, y, overworld); }
+    TVelHex* Hex(int32_t x, int32_t y, Level level = Level::Surface) { return main.FindHex({x, y, level}); }
 
     TVelMain main;
 };
 
 TEST_F(MapImportTest, OnlyANewerTurnRefreshesAndAConfirmedHexNeedsAConfirmedSection) {
-    AddHex(main, 0, 0, true, 12, true);
-    AddHex(main, 2, 0, true, 12, false);
-    AddHex(main, 4, 0, true, 0, false);
+    AddHex(main, 0, 0, Level::Surface, 12, true);
+    AddHex(main, 2, 0, Level::Surface, 12, false);
+    AddHex(main, 4, 0, Level::Surface, 0, false);
     Import(Section("Hex 0,0,Overworld", "Turn=12\nConfirmed=True\nWages=1") +
            Section("Hex 0,0,Overworld", "Turn=20\nConfirmed=False\nWages=2") +
            Section("Hex 2,0,Overworld", "Turn=20\nConfirmed=False\nWages=3") +
@@ -47,7 +47,7 @@ TEST_F(MapImportTest, OnlyANewerTurnRefreshesAndAConfirmedHexNeedsAConfirmedSect
 
 TEST_F(MapImportTest, AbsentKeysLeaveAKnownHexAsItWasAndANewOneEmpty) {
     main.Provinces.AddOrUpdate("Oldmark", "", 0, "Oldmark");
-    TVelHex& known = AddHex(main, 2, 0, true, 1);
+    TVelHex& known = AddHex(main, 2, 0, Level::Surface, 1);
     known.Peasants.AddNew("VIKI", 0, 10);
     known.Gate = 9;
     known.Notes = "my notes";
@@ -66,7 +66,7 @@ TEST_F(MapImportTest, AbsentKeysLeaveAKnownHexAsItWasAndANewOneEmpty) {
     EXPECT_EQ(Hex(2, 0)->Wanted.Get(0)->Code, "IRON");
     EXPECT_EQ(Hex(2, 0)->Structures.Get(0)->Units.Count(), 1);
     EXPECT_EQ(Hex(2, 0)->Units.Count(), 1);
-    TVelHex* fresh = Hex(3, 5, false);
+    TVelHex* fresh = Hex(3, 5, Level::Underworld);
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->Province, -1);
     EXPECT_EQ(fresh->Gate, -1);
@@ -116,11 +116,11 @@ TEST_F(MapImportTest, SectionNamesDecideKindLevelAndLocation) {
            Section("Hex 1,2,Overworld", "Turn=5") + Section("hex 0,0,OVERWORLD", " TURN = 3 \n tax base= 70") +
            Section("Hex:2,0,Nexus", "Turn=1") + Section("Hex 4,0,", "Turn=1") + Section("Hex 6,0, Overworld", "Turn=1"));
     EXPECT_EQ(Hex(0, 0)->TaxBase, 70);
-    EXPECT_NE(Hex(2, 0, false), nullptr);
-    EXPECT_NE(Hex(4, 0, false), nullptr);
-    EXPECT_NE(Hex(6, 0, true), nullptr);
+    EXPECT_NE(Hex(2, 0, Level::Nexus), nullptr);
+    EXPECT_NE(Hex(4, 0, Level::Underworld), nullptr);  // no level word: the underworld, as ever
+    EXPECT_NE(Hex(6, 0, Level::Surface), nullptr);
     EXPECT_EQ(main.OverworldHexes.HexCount(), 2);
-    EXPECT_EQ(main.UnderworldHexes.HexCount(), 2);
+    EXPECT_EQ(main.UnderworldHexes.HexCount(), 1);
     EXPECT_EQ(main.Turn, 0);
 }
 
@@ -140,8 +140,8 @@ TEST_F(MapImportTest, AMalformedNumberStopsTheImportWithTheConversionMessage) {
         } catch (const ConversionError& error) {
             EXPECT_EQ(error.what(), "'" + value + "' is not a valid integer value");
         }
-        EXPECT_NE(fresh.FindHex(0, 0, true), nullptr);
-        EXPECT_EQ(fresh.FindHex(4, 4, true), nullptr);
+        EXPECT_NE(fresh.FindHex({0, 0, Level::Surface}), nullptr);
+        EXPECT_EQ(fresh.FindHex({4, 4, Level::Surface}), nullptr);
     }
     testing::ScratchDir dir;
     EXPECT_THROW(ImportMapData(main, dir / "absent.txt"), Error);

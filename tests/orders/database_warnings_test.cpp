@@ -29,12 +29,12 @@ protected:
         db.FactionNumber = 3;
         db.UnclaimedSilver = 500;
         for (auto [x, y, terrain] : {std::tuple{4, 4, "Plain"}, {4, 2, "Plain"}, {5, 5, "Ocean"}, {6, 6, "Plain"}}) {
-            TVelHex* hex = db.HexesOf(true).AddOrMerge(MakeHex(db, x, y));
+            TVelHex* hex = db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y));
             hex->SetTerrainName(terrain);
         }
         auto building = std::make_unique<TVelBuilding>(db);
         building->Number = 7;
-        db.FindHex(4, 4, true)->Structures.AddOrReplace(std::move(building));
+        db.FindHex({4, 4, Level::Surface})->Structures.AddOrReplace(std::move(building));
         for (auto [number, faction, x, y] : {std::tuple{10, 3, 4, 4}, {11, 3, 4, 4}, {20, 5, 4, 4}, {21, 3, 6, 6}}) {
             TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y));
             PlaceInHex(db, *unit);
