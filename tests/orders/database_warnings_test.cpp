@@ -113,6 +113,25 @@ TEST_F(DatabaseWarnings, MovesAlongKnownRegions) {
     EXPECT_THAT(Check("build Tower\n"), IsEmpty());
 }
 
+TEST_F(DatabaseWarnings, LevelsShaftsAndTheWrappingMap) {
+    TVelUnit* below = db.Units.AddOrReplace(MakeUnit(db, 22, 5, 4, 4, 1, Level::Nexus));
+    PlaceInHex(db, *below);
+    EXPECT_THAT(Check("give 22 1 SWOR\n"), ElementsAre("1:6: warning: GIVE: Unit 22 was not seen in the same region."));
+
+    EXPECT_THAT(Check("move in\n"), ElementsAre("1:6: warning: MOVE: IN needs the unit inside a shaft first."));
+    db.FindHex({4, 4, Level::Surface})->Structures.FindByNumber(7)->Kind = "Shaft";
+    EXPECT_THAT(Check("advance 7 in n\n"), IsEmpty());  // where the shaft comes out is not known
+
+    // The new rule set's map wraps: west of column 0 lies column 7 of an eight-column map.
+    for (auto [x, y] : {std::pair{0, 2}, {7, 1}}) db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y));
+    TVelUnit* edge = db.Units.AddOrReplace(MakeUnit(db, 23, 3, 0, 2));
+    db.OwnUnits.AddUnique(edge);
+    const std::string orders = "#veldoria 3 \"pw\"\nunit 23\nmove nw\n#end\n";
+    EXPECT_THAT(Described(CheckOrdersFile(orders, CheckOptions{RuleSet::New}, &db)), IsEmpty());
+    EXPECT_THAT(Described(CheckOrdersFile(orders, CheckOptions{}, &db)),
+                ElementsAre("3:6: warning: MOVE: No region is known to the northwest."));
+}
+
 TEST_F(DatabaseWarnings, AliasesAreLookedUpInTheRegion) {
     EXPECT_THAT(Check("form 1\nend\nunit 21\ngive new 1 all SWOR\nunit 11\nform 1\nend\n"),
                 ElementsAre("4:6: warning: GIVE: No unit is formed as NEW 1 in this region.",
