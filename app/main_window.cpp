@@ -597,12 +597,13 @@ void TfrmMain::ImportFactions() {
 void TfrmMain::ImportMapData() {
     const QString file = Prompts().OpenFileName(this, QStringLiteral("Import Data"), {}, kTextFilter);
     if (file.isEmpty()) return;
-    std::string message;
+    MapImportCounts counts;
+    // The whole file is read before the records change: a fault in it leaves them as they were.
     const bool imported = RunBusy([&] {
-        notice_->Change(RecordChange::MapDataImported,
-                        [&] { message = hexwarden::ImportMapData(database_, FromQString(file)); });
+        const MapData data = ReadMapData(ReadWholeFile(FromQString(file)));
+        notice_->Change(RecordChange::MapDataImported, [&] { counts = MergeMapData(database_, data); });
     });
-    if (imported) Prompts().ShowInformation(this, ToQString(message));
+    if (imported) Prompts().ShowInformation(this, ToQString(MapImportMessage(counts)));
 }
 
 void TfrmMain::GenerateOrders() {

@@ -82,7 +82,8 @@ Command ImportCommand() {
         "report that succeeded and the remaining reports are not read.\n"
         "  --orders   clear: clear the own units' orders; keep: keep them (default);\n"
         "             template: take the repeating orders of the report's orders template\n"
-        "  --unknown  what a code that no report describes is: item, race, or ask on the terminal\n"
+        "  --unknown  what a code that no report describes and the game's item table lacks is: item,\n"
+        "             race, or ask on the terminal\n"
         "             (default: ask when standard input is a terminal, else item); every guessed\n"
         "             code is named in a warning\n"
         "  --verbose  print the parser's progress on stderr\n";

@@ -103,8 +103,10 @@ Command ImportMapCommand() {
     command.summary = "merge a map-data file into a database";
     command.usage =
         "Usage: hexwarden-cli import-map --db FILE MAPFILE\n"
-        "Merges the hexes of the map-data file MAPFILE into the database in FILE and saves it. When\n"
-        "MAPFILE holds a malformed number, FILE is left as it was.\n";
+        "Merges the hexes of the map-data file MAPFILE into the database in FILE and saves it, then\n"
+        "says how many hexes were added, replaced, and kept because they were not older. When MAPFILE\n"
+        "is not map data, was cut short or holds a malformed number, nothing is imported and FILE is\n"
+        "left as it was.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         auto arguments = ParseCommandLine(words, usage, {"db"}, {});
         if (!arguments) return 0;

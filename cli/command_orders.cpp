@@ -6,6 +6,8 @@
 #include "interchange/orders_file.h"
 #include "model/database.h"
 #include "model/unit.h"
+#include "orders/orders_header.h"
+#include "platform/error.h"
 #include "platform/whole_file.h"
 
 namespace hexwarden::cli {
@@ -23,6 +25,9 @@ Command OrdersCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const std::string out = arguments->Operands(1, 1)[0];
+        // A header the game would misread loses the whole month's orders: write none.
+        const std::string password = arguments->Value("password");
+        if (auto problem = HeaderPasswordProblem(password)) throw Error(*problem);
         TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         const auto without_orders = UnitsWithoutOrders(database.OwnUnits);
@@ -32,7 +37,7 @@ Command OrdersCommand() {
                 std::cerr << "  " << unit->Name << " (" << unit->Number << ")\n";
             }
         }
-        WriteWholeFile(out, WriteOrders(database.FactionNumber, arguments->Value("password"), database.OwnUnits));
+        WriteWholeFile(out, WriteOrders(database.FactionNumber, password, database.OwnUnits));
         std::cout << "The order file has been generated.\n";
         return 0;
     };

@@ -7,9 +7,9 @@ namespace hexwarden {
 // What an unknown code in a unit's list of men and goods stands for.
 enum class ItemTypeAnswer { Race, Item };
 
-// Asked when neither the race table nor the item table knows a code: given the name as the report
-// writes it and the code, is it a race (or creature) or an item? The desktop program shows its
-// "Query" window; the command line answers from its options.
+// Asked when neither the race and item tables of the database nor the game's own item table know a
+// code: given the name as the report writes it and the code, is it a race (or creature) or an
+// item? The desktop program shows its "Query" window; the command line answers from its options.
 class TItemTypeQuestion {
 public:
     virtual ~TItemTypeQuestion() = default;

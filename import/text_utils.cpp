@@ -7,7 +7,6 @@ namespace hexwarden {
 namespace {
 
 constexpr std::size_t kMaxTrimmedLength = 2000;
-constexpr std::size_t kPreviewLength = 60;
 
 }  // namespace
 
@@ -59,12 +58,6 @@ std::string TrimSpaces(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return std::string(text.substr(0, kMaxTrimmedLength));
-}
-
-std::string TextPreview(std::string_view text) {
-    text = TrimBlanks(text);
-    text = text.substr(0, text.find_first_of("\r\n"));
-    return std::string(TrimBlanks(text.substr(0, kPreviewLength)));
 }
 
 }  // namespace hexwarden

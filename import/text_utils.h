@@ -34,7 +34,4 @@ private:
 // Drops spaces (and only spaces) at both ends and keeps at most the first 2000 bytes of the rest.
 std::string TrimSpaces(std::string_view text);
 
-// The first non-blank line of the text, trimmed and cut to a length fit for a log line.
-std::string TextPreview(std::string_view text);
-
 }  // namespace hexwarden

@@ -9,6 +9,7 @@
 #include "import/text_utils.h"
 #include "import/veldoria_parser.h"
 #include "model/database.h"
+#include "model/game_items.h"
 #include "platform/number_text.h"
 
 namespace hexwarden {
@@ -109,9 +110,15 @@ void SplitOffUnreadText(std::string& name, int32_t& count, TVeldoriaParser& pars
     name = std::string(rest);
 }
 
-// The server lists a unit's men, then its creatures, then its equipment, silver last: so once a
-// code known to be an item has come, an unknown code after it is an item too. An answer that is
-// only a guess starts nothing.
+// Men and creatures count as the unit's strength; everything else the server lists is goods.
+ItemTypeAnswer KindOfGameItem(const ItemToken& item) {
+    return item.Is(ItemClass::Man | ItemClass::Monster) ? ItemTypeAnswer::Race : ItemTypeAnswer::Item;
+}
+
+// What the reports have made known comes first; then the game's own item table; only a code
+// neither knows is asked about. The server lists a unit's men, then its creatures, then its
+// equipment, silver last: so once a code known to be an item has come, an unknown code after it
+// is an item too. An answer that is only a guess starts nothing.
 ItemTypeAnswer Classify(TVeldoriaParser& parser, const std::string& name, int32_t count, const std::string& code, bool& items_begun) {
     TVelMain& database = parser.Database;
     if (database.Races.FindByCode(code) != nullptr) {
@@ -121,6 +128,9 @@ ItemTypeAnswer Classify(TVeldoriaParser& parser, const std::string& name, int32_
     ItemTypeAnswer answer = ItemTypeAnswer::Item;
     if (database.ItemTypes.FindByCode(code) != nullptr) {
         items_begun = true;
+    } else if (const ItemToken* known = FindGameItemByCode(code)) {
+        answer = KindOfGameItem(*known);
+        if (answer == ItemTypeAnswer::Item) items_begun = true;
     } else if (items_begun) {
         parser.Log({"  ", name, " [", code, "] is an item: it follows the unit's equipment"});
     } else {

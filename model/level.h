@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,10 +41,15 @@ public:
     constexpr bool IsSurface() const { return kind_ == LevelKind::Surface; }
 
     friend constexpr bool operator==(const Level&, const Level&) = default;
-    friend constexpr std::strong_ordering operator<=>(const Level&, const Level&) = default;
+    // Spelled out: Qt's moc cannot read the standard <compare> header that <=> would need.
+    friend constexpr bool operator<(const Level& a, const Level& b) { return a.OrderKey() < b.OrderKey(); }
+    friend constexpr bool operator>(const Level& a, const Level& b) { return b < a; }
 
 private:
-    // Declared in the order levels compare.
+    constexpr uint32_t OrderKey() const {
+        return (uint32_t{static_cast<uint8_t>(kind_)} << 24) | (uint32_t{depth_} << 8) | (numbered_ ? 1u : 0u);
+    }
+
     LevelKind kind_ = LevelKind::Surface;
     uint16_t depth_ = 0;
     bool numbered_ = false;

@@ -8,12 +8,12 @@
 
 #include "model/unit.h"
 #include "orders/order_context.h"
+#include "orders/orders_header.h"
 
 namespace hexwarden {
 
 namespace {
 
-constexpr std::string_view kHeader = "#veldoria";
 constexpr std::string_view kNoUnit = "Order given without a unit selected.";
 
 // Aliases formed so far, looked up without scanning: a hostile file may form thousands.
@@ -46,6 +46,25 @@ private:
     std::set<int32_t> anywhere_;
 };
 
+// What a later UNIT block for the same unit drops; its lists of goods to give, buy and sell stay.
+bool DroppedByALaterBlock(Keyword keyword, RuleSet rules) {
+    switch (keyword) {
+        case Keyword::Cast: case Keyword::Attack: case Keyword::Steal: case Keyword::Assassinate: case Keyword::Enter:
+        case Keyword::Promote: case Keyword::Tax: case Keyword::Pillage:
+            return true;
+        default:
+            return IsMonthLong(keyword, rules);
+    }
+}
+
+// Where a line stands relative to the faction blocks.
+enum class Block {
+    Outside,     // before the first header or after #end: the server's own checker still reads the words
+    Open,        // after a usable header
+    Ignored,     // after a header whose faction number the server cannot use: nothing is read
+    Unnumbered,  // after a header without a faction number: only TURN and ENDTURN are still read
+};
+
 // The server's reading of a faction block: the header, UNIT, FORM ... END and TURN ... ENDTURN,
 // and every order for the selected unit.
 class Checker {
@@ -61,7 +80,7 @@ public:
 
     // A unit's own orders: the block is open and the unit selected from the start.
     void SelectUnit(int32_t number) {
-        in_block_ = true;
+        block_ = Block::Open;
         check_aliases_ = false;
         unit_ = MakeUnit(number);
     }
@@ -76,26 +95,31 @@ public:
                 Error(1, "The last line has no line end, so the server never reads it.");
             return;
         }
+        // A line of white space alone is blank to the server, a CR included.
+        if (tokens_.empty()) return;
         if (line.carriage_return) {
             Error(static_cast<int32_t>(line.text.size()) + 1,
                   "Carriage return at the line end: the server keeps it in the last word and rejects the line.");
         }
-        if (tokens_.empty()) return;
+        if (const std::size_t nul = line.text.find('\0');
+            nul != std::string_view::npos && line.text.find_first_not_of(std::string_view(" \t\0", 3), nul) != std::string_view::npos) {
+            Warning(static_cast<int32_t>(nul) + 1, "The server reads the line only up to this NUL byte.");
+        }
+        line_text_ = line.text;
         const OrderToken& first = tokens_[0];
-        if (!first.quoted && SameName(first.text, kHeader)) return Header();
+        if (!first.quoted && SameName(first.text, kOrdersHeaderWord)) return Header();
         if (!first.quoted && SameName(first.text, "#end")) {
-            if (in_block_) CloseBlock();
-            in_block_ = false;
-            ignored_block_ = false;
+            if (block_ == Block::Open) CloseBlock();
+            block_ = Block::Outside;
             return;
         }
         const std::optional<Keyword> keyword = KeywordNamed(first.text, options_.rules);
-        if (!in_block_) {
-            if (keyword && !ignored_block_)
-                Warning(first.column, "Orders outside a " + std::string(kHeader) + " block are ignored.");
-            return;
+        if (block_ == Block::Ignored) return;
+        if (block_ == Block::Unnumbered && keyword != Keyword::Turn && keyword != Keyword::Endturn) return;
+        if (!keyword) return Error(first.column, NotAnOrder(first.text));
+        if (block_ == Block::Outside) {
+            return Error(first.column, "Orders outside a " + std::string(kOrdersHeaderWord) + " block are ignored.");
         }
-        if (!keyword) return Error(first.column, std::string(first.text) + " is not a valid order.");
         switch (*keyword) {
             case Keyword::Unit: return Unit();
             case Keyword::Form: return Form();
@@ -113,11 +137,13 @@ public:
         context_.unit = &*unit_;
         context_.delayed = in_turn_;
         CheckOrderArguments(context_);
+        // A real run stores TURN blocks unread.
+        if (unit_->number != 0 && !in_turn_ && DroppedByALaterBlock(*keyword, options_.rules)) dropped_later_.insert(unit_->number);
     }
 
     void Finish() {
         line_ = last_line_;
-        if (in_block_) CloseBlock();
+        if (block_ == Block::Open) CloseBlock();
         if (!check_aliases_) return;
         for (const AliasUse& use : alias_uses_) {
             if (!formed_.Matches(use.alias, use.place)) {
@@ -134,6 +160,13 @@ private:
     }
     void Warning(int32_t column, std::string message) {
         problems_.push_back({line_, column, Severity::Warning, std::move(message)});
+    }
+
+    // The server names a keyword of the other rule set as it spells its keywords.
+    std::string NotAnOrder(std::string_view word) const {
+        const RuleSet other = options_.rules == RuleSet::New ? RuleSet::Standard : RuleSet::New;
+        const std::optional<Keyword> disabled = KeywordNamed(word, other);
+        return std::string(disabled ? KeywordText(*disabled) : word) + " is not a valid order.";
     }
 
     int32_t EndColumn() const {
@@ -153,27 +186,41 @@ private:
     }
 
     void Header() {
-        if (in_block_) {
+        if (block_ == Block::Open) {
             CloseBlock();
             Error(tokens_[0].column, "No #END statement given.");
         }
-        in_block_ = false;
-        ignored_block_ = true;
         unit_.reset();
-        const std::string name(kHeader);
-        if (tokens_.size() < 2) return Error(EndColumn(), "No faction number given on " + name + " line.");
+        const std::string name(kOrdersHeaderWord);
+        if (tokens_.size() < 2) {
+            block_ = Block::Unnumbered;
+            return Error(EndColumn(), "No faction number given on " + name + " line.");
+        }
         const OrderToken& faction = tokens_[1];
         const auto number = OrderNumber(faction.text);
         if (!number || *number <= 0) {
+            block_ = Block::Ignored;
             return Error(faction.column, "Invalid faction number on " + name + " line: the server ignores the whole block.");
         }
-        in_block_ = true;
-        ignored_block_ = false;
+        block_ = Block::Open;
         if (database_ && database_->Faction() != 0 && *number != database_->Faction()) {
             Warning(faction.column, "Faction " + std::to_string(*number) + " is not the faction of the reports (" +
                                         std::to_string(database_->Faction()) + ").");
         }
-        if (tokens_.size() < 3) Warning(EndColumn(), "No password on " + name + " line.");
+        if (tokens_.size() < 3) return Warning(EndColumn(), "No password on " + name + " line.");
+        if (tokens_.size() > 3) HeaderPasswordCutShort(tokens_[2], tokens_[3]);
+    }
+
+    // Words after the password are ignored. Right after a closing quote they mean the password
+    // itself held a '"'.
+    void HeaderPasswordCutShort(const OrderToken& password, const OrderToken& rest) {
+        if (password.quoted && rest.column == password.column + static_cast<int32_t>(password.text.size()) + 2) {
+            const std::size_t open = static_cast<std::size_t>(password.column);
+            const std::size_t close = line_text_.rfind('"');
+            if (const auto problem = HeaderPasswordProblem(line_text_.substr(open, close - open)))
+                return Error(password.column, *problem);
+        }
+        Warning(rest.column, "Only '" + std::string(password.text) + "' is read as the password; the rest of the line is ignored.");
     }
 
     // UNIT, #end, a new header and the end of the text close what is still open.
@@ -195,6 +242,11 @@ private:
         unit_ = MakeUnit(*number);
         if (database_ && (unit_->record == nullptr || !database_->IsOwn(*unit_->record)))
             Warning(word.column, std::string(word.text) + " is not your unit.");
+        if (dropped_later_.erase(*number) != 0) {
+            Warning(word.column, "Unit " + std::to_string(*number) +
+                                     " had a block before: the server drops its month-long, CAST, ATTACK, STEAL, "
+                                     "ASSASSINATE, ENTER, PROMOTE, TAX and PILLAGE orders.");
+        }
     }
 
     void Deselect() {
@@ -259,10 +311,11 @@ private:
     std::vector<OrderToken> tokens_;
     std::vector<AliasUse> alias_uses_;
     FormedAliases formed_;
+    std::set<int32_t> dropped_later_;  // units with orders that another block for them would drop
+    std::string_view line_text_;
     int32_t line_ = 0;
     int32_t last_line_ = 0;
-    bool in_block_ = false;
-    bool ignored_block_ = false;  // after a header the server cannot use
+    Block block_ = Block::Outside;
     bool check_aliases_ = true;
     bool in_turn_ = false;
     std::optional<UnitContext> unit_;

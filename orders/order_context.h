@@ -59,6 +59,7 @@ public:
 
     // Set for each order.
     Keyword keyword = Keyword::Work;
+    std::string prefix;  // what its messages begin with: "STUDY: ", or "CAST 'farsight': " for a spell
     int32_t line = 0;
     int32_t end_column = 1;  // just past the last word: where a missing argument would go
     const std::vector<OrderToken>* tokens = nullptr;
@@ -72,10 +73,12 @@ public:
     const OrderToken& Peek() const { return (*tokens)[next]; }
     const OrderToken& Take() { return (*tokens)[next++]; }
     bool PeekIs(std::string_view word) const { return More() && SameName(Peek().text, word); }
+    // The next word; without one, nullptr once "<prefix><missing>" is reported where it would stand.
+    const OrderToken* Required(std::string_view missing);
 
     void Error(int32_t column, std::string message) { Add(column, Severity::Error, std::move(message)); }
     void Warning(int32_t column, std::string message) { Add(column, Severity::Warning, std::move(message)); }
-    // "<KEYWORD>: text"
+    // "<prefix>text"
     void OrderError(int32_t column, std::string_view text);
     void OrderWarning(int32_t column, std::string_view text);
 

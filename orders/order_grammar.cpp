@@ -6,15 +6,22 @@
 #include "model/hex.h"
 #include "model/unit.h"
 #include "orders/order_context.h"
+#include "orders/orders_header.h"
 
 namespace hexwarden {
 
 void OrderContext::OrderError(int32_t column, std::string_view text) {
-    Error(column, std::string(KeywordText(keyword)) + ": " + std::string(text));
+    Error(column, prefix + std::string(text));
 }
 
 void OrderContext::OrderWarning(int32_t column, std::string_view text) {
-    Warning(column, std::string(KeywordText(keyword)) + ": " + std::string(text));
+    Warning(column, prefix + std::string(text));
+}
+
+const OrderToken* OrderContext::Required(std::string_view missing) {
+    if (More()) return &Take();
+    OrderError(end_column, missing);
+    return nullptr;
 }
 
 namespace {
@@ -73,6 +80,11 @@ Target ReadTarget(Ctx& c) {
     return target;
 }
 
+// Where a problem with a target goes: at its first word, or where it would have stood.
+int32_t TargetColumn(const Ctx& c, const Target& target) {
+    return target.column != 0 ? target.column : Missing(c);
+}
+
 bool IsUnit(const Target& target) {
     return target.kind != Target::Kind::None && !(target.kind == Target::Kind::Number && target.number == 0);
 }
@@ -101,7 +113,7 @@ void CheckTargetSeen(Ctx& c, const Target& target, Reach reach = Reach::SameRegi
     if (!c.unit->place) return;
     const UnitPlace there = c.database->PlaceOf(*record);
     const UnitPlace& here = *c.unit->place;
-    if (there.at != here.at) {
+    if (!SameRegion(there, here)) {
         c.OrderWarning(target.column, "Unit " + number() + " was not seen in the same region.");
     } else if (reach == Reach::SameStructure && (here.structure == 0 || there.structure != here.structure)) {
         c.OrderWarning(target.column, "Unit " + number() + " is not in the same structure.");
@@ -242,7 +254,8 @@ void SetMonthLong(Ctx& c) {
     if (month.month_long) {
         const Keyword earlier = *month.month_long;
         const bool chains = earlier == keyword && (keyword == Keyword::Move || keyword == Keyword::Advance ||
-                                                   keyword == Keyword::Sail || keyword == Keyword::Teach);
+                                                   keyword == Keyword::Sail || keyword == Keyword::Teach ||
+                                                   keyword == Keyword::Tax || keyword == Keyword::Pillage);
         if (!chains) {
             c.OrderError((*c.tokens)[0].column, c.delayed ? "Overwriting previous DELAYED month-long order."
                                                           : "Overwriting previous month-long order.");
@@ -255,6 +268,17 @@ void SetMonthLong(Ctx& c) {
 
 // ---- The orders ----
 
+// Where a problem with the next argument goes: at it, or where it would have stood.
+int32_t NextColumn(const Ctx& c) {
+    return c.More() ? c.Peek().column : Missing(c);
+}
+
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words) {
+    for (std::string_view allowed : words)
+        if (SameName(word, allowed)) return true;
+    return false;
+}
+
 // NAME, DESCRIBE, ADDRESS and PASSWORD take one word; the rest is dropped.
 void WarnDroppedWords(Ctx& c) {
     if (!c.More()) return;
@@ -263,18 +287,53 @@ void WarnDroppedWords(Ctx& c) {
 }
 
 void Flag(Ctx& c) {
-    if (!c.More() || !OrderFlag(c.Peek().text)) c.OrderError(c.More() ? c.Peek().column : Missing(c), "Invalid value.");
+    if (!c.More() || !OrderFlag(c.Peek().text)) c.OrderError(NextColumn(c), "Invalid value.");
 }
 
 void OneOf(Ctx& c, std::initializer_list<std::string_view> words, bool required, std::string_view message) {
-    if (!c.More()) {
-        if (required) c.OrderError(Missing(c), message);
-        return;
+    if (!required && !c.More()) return;
+    const OrderToken* word = c.Required(message);
+    if (word && !IsOneOf(word->text, words)) c.OrderError(word->column, message);
+}
+
+// "[n] item": the item's word after an amount above zero that may come first, or nullptr once
+// the problem is reported.
+const OrderToken* AmountThenItem(Ctx& c, std::string_view no_item, std::string_view bad_amount) {
+    const OrderToken* word = c.Required(no_item);
+    if (!word) return nullptr;
+    const auto amount = OrderNumber(word->text);
+    if (!amount) return word;
+    if (*amount <= 0) {
+        c.OrderError(word->column, bad_amount);
+        return nullptr;
     }
-    const OrderToken& word = c.Take();
-    for (std::string_view allowed : words)
-        if (SameName(word.text, allowed)) return;
-    c.OrderError(word.column, message);
+    return c.Required(no_item);
+}
+
+// The number after EXCEPT: above zero.
+bool ExceptValue(Ctx& c, std::string_view invalid) {
+    const OrderToken* value = c.Required("EXCEPT requires a value.");
+    if (!value) return false;
+    if (OrderNumber(value->text).value_or(0) <= 0) {
+        c.OrderError(value->column, invalid);
+        return false;
+    }
+    return true;
+}
+
+// A magic skill with the flag the order needs, or nullptr once the server's message is given.
+const SkillToken* MagicSkill(Ctx& c, const OrderToken& word, uint32_t flag, std::string_view lacks_flag) {
+    const SkillToken* skill = ReadSkill(c, word);
+    if (skill == nullptr) {
+        c.OrderError(word.column, "Invalid skill.");
+    } else if (!skill->Has(SkillFlag::Magic)) {
+        c.OrderError(word.column, "That is not a magic skill.");
+    } else if (!skill->Has(flag)) {
+        c.OrderError(word.column, lacks_flag);
+    } else {
+        return skill;
+    }
+    return nullptr;
 }
 
 void Movement(Ctx& c) {
@@ -299,7 +358,6 @@ void Movement(Ctx& c) {
         FollowStep(c, direction, word.column);
     }
 }
-
 void Build(Ctx& c) {
     bool named = false;
     if (c.More() && !SameName(c.Peek().text, "complete")) {
@@ -307,7 +365,7 @@ void Build(Ctx& c) {
         if (SameName(word.text, "help")) {
             const Target target = ReadTarget(c);
             if (!IsUnit(target)) {
-                c.OrderError(target.column ? target.column : Missing(c), "Non-existent unit to help.");
+                c.OrderError(TargetColumn(c, target), "Non-existent unit to help.");
                 return;
             }
             CheckTargetSeen(c, target);
@@ -344,268 +402,201 @@ void Build(Ctx& c) {
 
 // BUY and SELL: the item is not checked while reading, and an unknown one breaks the server's run.
 void Trade(Ctx& c, std::string_view no_number) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), no_number);
-        return;
-    }
-    const OrderToken& amount = c.Take();
+    const OrderToken* amount = c.Required(no_number);
+    if (!amount) return;
     int32_t count = 0;
-    if (!SameName(amount.text, "all")) {
-        count = OrderNumber(amount.text).value_or(0);
+    if (!SameName(amount->text, "all")) {
+        count = OrderNumber(amount->text).value_or(0);
         if (count == 0) {
-            c.OrderError(amount.column, no_number);
+            c.OrderError(amount->column, no_number);
             return;
         }
     }
-    if (!c.More()) {
-        c.OrderError(Missing(c), "Item not given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    if (c.keyword == Keyword::Buy && (SameName(word.text, "peasant") || SameName(word.text, "peasants") ||
-                                      SameName(word.text, "peas")))
-        return;
-    const ItemToken* item = c.tables.FindItem(word.text, ItemFilter::Giveable);
+    const OrderToken* word = c.Required("Item not given.");
+    if (!word || (c.keyword == Keyword::Buy && IsOneOf(word->text, {"peasant", "peasants", "peas"}))) return;
+    const ItemToken* item = c.tables.FindItem(word->text, ItemFilter::Giveable);
     if (item == nullptr) {
-        c.OrderError(word.column, "Invalid item " + Quoted(word.text) + ".");
-        BracketHint(c, word);
+        c.OrderError(word->column, "Invalid item " + Quoted(word->text) + ".");
+        BracketHint(c, *word);
         return;
     }
     // Selling all of nothing sells nothing and is no mistake.
-    if (c.keyword == Keyword::Sell && count != 0) CheckHolds(c, *item, count, word.column);
+    if (c.keyword == Keyword::Sell && count != 0) CheckHolds(c, *item, count, word->column);
 }
 
-void RegionSpell(Ctx& c, const std::string& prefix) {
+// A region coordinate of CAST ... REGION and ANNIHILATE: a number from 0 up.
+bool Coordinate(Ctx& c, std::string_view axis) {
+    const OrderToken* word = c.Required("Region " + std::string(axis) + " coordinate not specified.");
+    if (!word) return false;
+    if (OrderNumber(word->text).value_or(-1) < 0) {
+        c.OrderError(word->column, "Invalid " + std::string(axis) + " coordinate specified.");
+        return false;
+    }
+    return true;
+}
+
+void RegionSpell(Ctx& c) {
     if (!c.More()) return;
     // The word after the spell is read whatever it is.
     if (!SameName(c.Take().text, "region")) return;
-    const auto coordinate = [&](std::string_view axis) {
-        if (!c.More()) {
-            c.Error(Missing(c), prefix + "Region " + std::string(axis) + " coordinate not specified.");
-            return false;
-        }
-        const OrderToken& word = c.Take();
-        if (OrderNumber(word.text).value_or(0) < 0) {
-            c.Error(word.column, prefix + "Invalid " + std::string(axis) + " coordinate specified.");
-            return false;
-        }
-        return true;
-    };
-    if (!coordinate("X") || !coordinate("Y") || !c.More()) return;
+    if (!Coordinate(c, "X") || !Coordinate(c, "Y") || !c.More()) return;
     const OrderToken& z = c.Take();
     const int32_t levels = c.Rules() == RuleSet::New ? 3 : 2;
-    const int32_t value = OrderNumber(z.text).value_or(0);
-    if (value < 0 || value >= levels) c.Error(z.column, prefix + "Invalid Z coordinate specified.");
+    const int32_t value = OrderNumber(z.text).value_or(-1);
+    if (value < 0 || value >= levels) c.OrderError(z.column, "Invalid Z coordinate specified.");
 }
 
-void Summon(Ctx& c, const std::string& prefix, std::initializer_list<std::string_view> names, std::string_view missing) {
-    if (!c.More()) {
-        c.Error(Missing(c), prefix + std::string(missing));
+void Summon(Ctx& c, std::initializer_list<std::string_view> names, std::string_view missing) {
+    const OrderToken* word = c.Required(missing);
+    if (word && !IsOneOf(word->text, names)) c.OrderError(word->column, "Can't summon " + Quoted(word->text) + ".");
+}
+
+void GateSpell(Ctx& c) {
+    const OrderToken* word = c.Required("Missing argument.");
+    if (!word || SameName(word->text, "detect")) return;
+    if (SameName(word->text, "gate")) {
+        const OrderToken* gate = c.Required("Requires a target gate.");
+        if (!gate) return;
+        const auto number = OrderNumber(gate->text);
+        if (!number || *number < 1) {
+            c.OrderError(gate->column, number ? "Invalid target gate." : "Requires a target gate.");
+            return;
+        }
+    } else if (SameName(word->text, "random")) {
+        if (c.PeekIs("level")) c.Take();
+    } else {
+        c.OrderError(word->column, "Invalid argument " + Quoted(word->text) + ".");
         return;
     }
-    const OrderToken& word = c.Take();
-    for (std::string_view name : names)
-        if (SameName(word.text, name)) return;
-    c.Error(word.column, prefix + "Can't summon " + Quoted(word.text) + ".");
+    if (c.PeekIs("units")) {
+        c.Take();
+        ReadTargetList(c, Reach::SameRegion, false);
+    }
 }
 
 void Spell(Ctx& c, const SkillToken& skill) {
-    const std::string prefix = "CAST " + Quoted(skill.name) + ": ";
     const std::string_view abbr = skill.abbr;
     if (abbr == "MIND") {
         const Target target = ReadTarget(c);
-        if (!IsUnit(target)) c.Error(target.column ? target.column : Missing(c), "CAST: No unit specified.");
-    } else if (abbr == "FARS" || abbr == "TELE" || abbr == "WEAT") {
-        RegionSpell(c, prefix);
+        if (!IsUnit(target)) c.OrderError(TargetColumn(c, target), "No unit specified.");
+        return;
+    }
+    c.prefix = "CAST " + Quoted(skill.name) + ": ";
+    if (abbr == "FARS" || abbr == "TELE" || abbr == "WEAT") {
+        RegionSpell(c);
     } else if (abbr == "BIRD") {
-        if (!c.More()) {
-            c.Error(Missing(c), prefix + "Missing arguments.");
+        const OrderToken* word = c.Required("Missing arguments.");
+        if (!word || SameName(word->text, "eagle")) return;
+        if (!SameName(word->text, "direction")) {
+            c.OrderError(word->column, "Invalid argument " + Quoted(word->text) + ".");
             return;
         }
-        const OrderToken& word = c.Take();
-        if (SameName(word.text, "eagle")) return;
-        if (!SameName(word.text, "direction")) {
-            c.Error(word.column, prefix + "Invalid argument " + Quoted(word.text) + ".");
-            return;
-        }
-        if (!c.More()) {
-            c.Error(Missing(c), prefix + "Missing direction.");
-            return;
-        }
-        const OrderToken& direction = c.Take();
-        if (!CompassNamed(direction.text)) c.Error(direction.column, prefix + "Invalid direction " + Quoted(direction.text) + ".");
+        const OrderToken* direction = c.Required("Missing direction.");
+        if (direction && !CompassNamed(direction->text))
+            c.OrderError(direction->column, "Invalid direction " + Quoted(direction->text) + ".");
     } else if (abbr == "INVI") {
         if (!c.PeekIs("units")) {
-            c.Error(c.More() ? c.Peek().column : Missing(c), prefix + "Must specify units to render invisible.");
+            c.OrderError(NextColumn(c), "Must specify units to render invisible.");
             return;
         }
         c.Take();
         ReadTargetList(c, Reach::SameRegion, false);
     } else if (abbr == "GATE") {
-        if (!c.More()) {
-            c.Error(Missing(c), prefix + "Missing argument.");
-            return;
-        }
-        const OrderToken& word = c.Take();
-        if (SameName(word.text, "detect")) return;
-        if (SameName(word.text, "gate")) {
-            if (!c.More()) {
-                c.Error(Missing(c), prefix + "Requires a target gate.");
-                return;
-            }
-            const OrderToken& gate = c.Take();
-            if (OrderNumber(gate.text).value_or(0) < 1) {
-                c.Error(gate.column, prefix + "Invalid target gate.");
-                return;
-            }
-        } else if (SameName(word.text, "random")) {
-            if (c.PeekIs("level")) c.Take();
-        } else {
-            c.Error(word.column, prefix + "Invalid argument " + Quoted(word.text) + ".");
-            return;
-        }
-        if (c.PeekIs("units")) {
-            c.Take();
-            ReadTargetList(c, Reach::SameRegion, false);
-        }
+        GateSpell(c);
     } else if (abbr == "PORT") {
         const Target mage = ReadTarget(c);
         if (!IsUnit(mage)) {
-            c.Error(mage.column ? mage.column : Missing(c), prefix + "Requires a target mage.");
+            c.OrderError(TargetColumn(c, mage), "Requires a target mage.");
             return;
         }
         if (!c.PeekIs("units")) {
-            c.Error(c.More() ? c.Peek().column : Missing(c), prefix + "No units to teleport.");
+            c.OrderError(NextColumn(c), "No units to teleport.");
             return;
         }
         c.Take();
-        if (ReadTargetList(c, Reach::SameRegion, false) == 0) c.Error(Missing(c), prefix + "No units to teleport.");
+        if (ReadTargetList(c, Reach::SameRegion, false) == 0) c.OrderError(Missing(c), "No units to teleport.");
     } else if (abbr == "PHBE") {
-        Summon(c, prefix, {"wolf", "wolfs", "wolves", "eagle", "eagles", "dragon", "dragons"},
-               "Must specify which illusion to summon.");
+        Summon(c, {"wolf", "wolfs", "wolves", "eagle", "eagles", "dragon", "dragons"}, "Must specify which illusion to summon.");
     } else if (abbr == "PHDE") {
-        Summon(c, prefix, {"imp", "imps", "demon", "demons", "balrog", "balrogs"}, "Illusion to summon must be given.");
+        Summon(c, {"imp", "imps", "demon", "demons", "balrog", "balrogs"}, "Illusion to summon must be given.");
     } else if (abbr == "TRNS") {
-        if (!c.More()) {
-            c.Error(Missing(c), prefix + "You must specify what you wish to create.");
-            return;
-        }
-        if (const auto amount = OrderNumber(c.Peek().text)) {
-            const OrderToken& word = c.Take();
-            if (*amount <= 0) {
-                c.Error(word.column, prefix + "Invalid amount.");
-                return;
-            }
-            if (!c.More()) {
-                c.Error(Missing(c), prefix + "You must specify what you wish to create.");
-                return;
-            }
-        }
-        const OrderToken& word = c.Take();
-        const ItemToken* item = c.tables.FindItem(word.text);
+        const OrderToken* word = AmountThenItem(c, "You must specify what you wish to create.", "Invalid amount.");
+        if (!word) return;
+        const ItemToken* item = c.tables.FindItem(word->text);
         static constexpr std::string_view kTransmutable[] = {"MITH", "ROOT", "IRWD", "FLOA", "YEW", "WING", "ADMT"};
         for (std::string_view code : kTransmutable)
             if (item && item->abbr == code) return;
-        c.Error(word.column, prefix + "Can't create that by transmutation.");
+        c.OrderError(word->column, "Can't create that by transmutation.");
     }
 }
 
 void Cast(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No skill given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    const SkillToken* skill = ReadSkill(c, word);
-    if (skill == nullptr) {
-        c.OrderError(word.column, "Invalid skill.");
-    } else if (!skill->Has(SkillFlag::Magic)) {
-        c.OrderError(word.column, "That is not a magic skill.");
-    } else if (!skill->Has(SkillFlag::Cast)) {
-        c.OrderError(word.column, "That skill cannot be CAST.");
-    } else {
-        if (c.database && c.unit->record && !c.delayed && !c.database->Knows(*c.unit->record, skill->abbr))
-            c.Warning(word.column, "CAST " + Quoted(skill->name) + ": Skill level isn't that high.");
-        Spell(c, *skill);
-    }
+    const OrderToken* word = c.Required("No skill given.");
+    if (!word) return;
+    const SkillToken* skill = MagicSkill(c, *word, SkillFlag::Cast, "That skill cannot be CAST.");
+    if (!skill) return;
+    if (c.database && c.unit->record && !c.delayed && !c.database->Knows(*c.unit->record, skill->abbr))
+        c.Warning(word->column, "CAST " + Quoted(skill->name) + ": Skill level isn't that high.");
+    Spell(c, *skill);
 }
 
 void Combat(Ctx& c) {
     if (!c.More()) return;
     const OrderToken& word = c.Take();
-    const SkillToken* skill = ReadSkill(c, word);
-    if (skill == nullptr) {
-        c.OrderError(word.column, "Invalid skill.");
-    } else if (!skill->Has(SkillFlag::Magic)) {
-        c.OrderError(word.column, "That is not a magic skill.");
-    } else if (!skill->Has(SkillFlag::Combat)) {
-        c.OrderError(word.column, "That skill cannot be used in combat.");
-    } else if (c.database && c.unit->record && !c.delayed && !c.database->Knows(*c.unit->record, skill->abbr)) {
+    const SkillToken* skill = MagicSkill(c, word, SkillFlag::Combat, "That skill cannot be used in combat.");
+    if (skill && c.database && c.unit->record && !c.delayed && !c.database->Knows(*c.unit->record, skill->abbr))
         c.OrderWarning(word.column, "Unit does not possess that skill.");
-    }
 }
 
 void Declare(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No faction given.");
+    const OrderToken* faction = c.Required("No faction given.");
+    if (!faction) return;
+    const bool is_default = SameName(faction->text, "default");
+    if (!is_default && !OrderNumber(faction->text)) {
+        c.OrderError(faction->column, "Non-existent faction.");
         return;
     }
-    const OrderToken& faction = c.Take();
-    const bool is_default = SameName(faction.text, "default");
-    if (!is_default && !OrderNumber(faction.text)) {
-        c.OrderError(faction.column, "Non-existent faction.");
-        return;
-    }
-    if (!c.More()) {
-        if (is_default) c.OrderError(Missing(c), "No default attitude provided.");
-        return;
-    }
-    OneOf(c, {"hostile", "unfriendly", "neutral", "friendly", "ally"}, true, "Invalid attitude.");
+    // Without an attitude a faction's entry is removed; the default needs one.
+    OneOf(c, {"hostile", "unfriendly", "neutral", "friendly", "ally"}, is_default,
+          c.More() ? "Invalid attitude." : "No default attitude provided.");
 }
 
 void Describe(Ctx& c, bool name) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No argument.");
-        return;
-    }
-    const OrderToken& what = c.Take();
-    static constexpr std::string_view kDescribable[] = {"unit", "ship", "building", "object", "structure"};
-    static constexpr std::string_view kNameable[] = {"faction", "unit", "building", "ship", "object",
-                                                     "structure", "village", "town", "city"};
-    bool known = false;
-    if (name) {
-        for (std::string_view word : kNameable) known = known || SameName(what.text, word);
-    } else {
-        for (std::string_view word : kDescribable) known = known || SameName(what.text, word);
-    }
+    const OrderToken* what = c.Required("No argument.");
+    if (!what) return;
+    const bool known = name ? IsOneOf(what->text, {"faction", "unit", "building", "ship", "object", "structure", "village",
+                                                   "town", "city"})
+                            : IsOneOf(what->text, {"unit", "ship", "building", "object", "structure"});
     if (!known) {
-        c.OrderError(what.column, name ? "Can't name that." : "Can't describe that.");
+        c.OrderError(what->column, name ? "Can't name that." : "Can't describe that.");
         return;
     }
-    if (!c.More()) {
-        if (name) c.OrderError(Missing(c), "No name given.");
-        return;
-    }
-    const OrderToken& text = c.Take();
+    // An empty description clears it; a name is required.
+    if (!name && !c.More()) return;
+    const OrderToken* text = c.Required("No name given.");
+    if (!text) return;
     if (name) {
         bool kept = false;
-        for (char ch : text.text) {
+        for (char ch : text->text) {
             const bool dropped = ch == '(' || ch == ')' || ch == '[' || ch == ']' || ch == '"' || ch == ';' || ch == '|';
             kept = kept || (!dropped && static_cast<unsigned char>(ch) > 32);
         }
-        if (!kept) c.OrderWarning(text.column, "Illegal name.");
+        if (!kept) c.OrderWarning(text->column, "Illegal name.");
     }
     WarnDroppedWords(c);
 }
 
 void Faction(Ctx& c) {
     if (c.PeekIs("generic")) return;
+    if (!c.More()) {
+        c.OrderError(Missing(c), "Bad faction type.");
+        return;
+    }
     int total = 0;
     while (c.More()) {
         const OrderToken& type = c.Take();
-        const bool known = SameName(type.text, "magic") ||
-                           (c.Rules() == RuleSet::New ? SameName(type.text, "martial")
-                                                      : SameName(type.text, "war") || SameName(type.text, "trade"));
+        const bool known = c.Rules() == RuleSet::New ? IsOneOf(type.text, {"martial", "magic"})
+                                                     : IsOneOf(type.text, {"war", "trade", "magic"});
         if (!known || !c.More()) {
             c.OrderError(type.column, "Bad faction type.");
             return;
@@ -621,43 +612,41 @@ void Faction(Ctx& c) {
 
 // GIVE and TAKE after their targets: amount, UNFINISHED, item or class, EXCEPT.
 void GiveAmounts(Ctx& c, bool to_nobody) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No amount given.");
+    const OrderToken* amount = c.Required("No amount given.");
+    if (!amount) return;
+    const bool all = SameName(amount->text, "all");
+    if (SameName(amount->text, "unit")) {
+        if (c.keyword == Keyword::Take) {
+            c.OrderError(amount->column, "Illegal amount given.");
+        } else if (c.PeekIs("except")) {
+            c.OrderError(c.Peek().column, "EXCEPT only valid with ALL");
+        } else if (to_nobody) {
+            c.Error(amount->column, "Can't discard a whole unit.");
+        }
         return;
     }
-    const OrderToken& amount = c.Take();
-    const bool all = SameName(amount.text, "all");
     int32_t count = 0;
-    if (SameName(amount.text, "unit")) {
-        if (c.keyword == Keyword::Take) c.OrderError(amount.column, "Illegal amount given.");
-        return;
-    }
     if (!all) {
-        count = OrderNumber(amount.text).value_or(0);
+        count = OrderNumber(amount->text).value_or(0);
         if (count < 1) {
-            c.OrderError(amount.column, "Illegal amount given.");
+            c.OrderError(amount->column, "Illegal amount given.");
             return;
         }
     }
-    bool unfinished = false;
-    if (c.PeekIs("unfinished")) {
-        c.Take();
-        unfinished = true;
-    }
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No item given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    const ItemToken* item = c.tables.FindItem(word.text, to_nobody ? ItemFilter::Any : ItemFilter::Giveable);
-    const uint32_t item_class = item ? 0 : ItemClassNamed(word.text);
+    const bool unfinished = c.PeekIs("unfinished");
+    if (unfinished) c.Take();
+    const OrderToken* word = c.Required("No item given.");
+    if (!word) return;
+    const ItemToken* item = c.tables.FindItem(word->text, to_nobody ? ItemFilter::Any : ItemFilter::Giveable);
+    const uint32_t item_class = item ? 0 : ItemClassNamed(word->text);
     if (item == nullptr && !(all && item_class != 0)) {
-        c.OrderError(word.column, all ? "Invalid item or item class." : "Invalid item.");
-        BracketHint(c, word);
+        c.OrderError(word->column, all ? "Invalid item or item class." : "Invalid item.");
+        BracketHint(c, *word);
         return;
     }
-    if (unfinished && !(item && item->Is(ItemClass::Ship))) {
-        c.OrderError(word.column, "That item does not have an unfinished version.");
+    // A class takes the unfinished ships among its items.
+    if (unfinished && item && !item->Is(ItemClass::Ship)) {
+        c.OrderError(word->column, "That item does not have an unfinished version.");
         return;
     }
     if (c.PeekIs("except")) {
@@ -670,23 +659,15 @@ void GiveAmounts(Ctx& c, bool to_nobody) {
             c.OrderError(except.column, "EXCEPT only valid with specific items.");
             return;
         }
-        if (!c.More()) {
-            c.OrderError(Missing(c), "EXCEPT requires a value.");
-            return;
-        }
-        const OrderToken& value = c.Take();
-        if (OrderNumber(value.text).value_or(0) <= 0) {
-            c.OrderError(value.column, "Invalid EXCEPT value.");
-            return;
-        }
+        if (!ExceptValue(c, "Invalid EXCEPT value.")) return;
     }
-    if (item && !unfinished && !all && c.keyword == Keyword::Give) CheckHolds(c, *item, count, word.column);
+    if (item && !unfinished && !all && c.keyword == Keyword::Give) CheckHolds(c, *item, count, word->column);
 }
 
 void Give(Ctx& c) {
     const Target target = ReadTarget(c);
     if (target.kind == Target::Kind::None) {
-        c.OrderError(target.column ? target.column : Missing(c), "Invalid target.");
+        c.OrderError(TargetColumn(c, target), "Invalid target.");
         return;
     }
     CheckTargetSeen(c, target);
@@ -695,215 +676,160 @@ void Give(Ctx& c) {
 
 void Take(Ctx& c) {
     if (!c.PeekIs("from")) {
-        c.OrderError(c.More() ? c.Peek().column : Missing(c), "Missing FROM.");
+        c.OrderError(NextColumn(c), "Missing FROM.");
         return;
     }
     c.Take();
     const Target target = ReadTarget(c);
     if (!IsUnit(target)) {
-        c.OrderError(target.column ? target.column : Missing(c), "Invalid target.");
+        c.OrderError(TargetColumn(c, target), "Invalid target.");
         return;
     }
     CheckTargetSeen(c, target, Reach::OwnInRegion);
     GiveAmounts(c, false);
 }
 
+// EXCHANGE target, what the unit gives, then what it expects: that amount must be a number.
 void Exchange(Ctx& c) {
     const Target target = ReadTarget(c);
     if (!IsUnit(target)) {
-        c.OrderError(target.column ? target.column : Missing(c), "Invalid target.");
+        c.OrderError(TargetColumn(c, target), "Invalid target.");
         return;
     }
     CheckTargetSeen(c, target);
-    for (int side = 0; side < 2; ++side) {
-        if (!c.More()) {
-            c.OrderError(Missing(c), "No amount given.");
+    for (const bool expected : {false, true}) {
+        const OrderToken* amount = c.Required(expected ? "No amount expected." : "No amount given.");
+        if (!amount) return;
+        const auto number = OrderNumber(amount->text);
+        if (expected && !number) {
+            c.OrderError(amount->column, "No amount expected.");
             return;
         }
-        const OrderToken& amount = c.Take();
-        if (OrderNumber(amount.text).value_or(0) < 0) {
-            c.OrderError(amount.column, "Illegal amount given.");
+        if (number.value_or(0) < 0) {
+            c.OrderError(amount->column, "Illegal amount given.");
             return;
         }
-        if (!c.More()) {
-            c.OrderError(Missing(c), "No item given.");
-            return;
-        }
-        const OrderToken& word = c.Take();
-        const ItemToken* item = c.tables.FindItem(word.text, ItemFilter::Giveable);
+        const OrderToken* word = c.Required(expected ? "No item expected." : "No item given.");
+        if (!word) return;
+        const ItemToken* item = c.tables.FindItem(word->text, ItemFilter::Giveable);
         if (item == nullptr) {
-            c.OrderError(word.column, "Invalid item.");
-            BracketHint(c, word);
+            c.OrderError(word->column, "Invalid item.");
+            BracketHint(c, *word);
             return;
         }
         if (item->Is(ItemClass::Ship)) {
-            c.OrderError(word.column, "Can't exchange ships.");
+            c.OrderError(word->column, "Can't exchange ships.");
             return;
         }
-        if (side == 0) CheckHolds(c, *item, OrderNumber(amount.text).value_or(0), word.column);
+        if (!expected) CheckHolds(c, *item, number.value_or(0), word->column);
     }
 }
 
 void Transport(Ctx& c) {
-    const auto fail = [&c](int32_t column, std::string_view text) { c.Error(column, "TRANSPORT: " + std::string(text)); };
     const Target target = ReadTarget(c);
     if (!IsUnit(target)) {
-        fail(target.column ? target.column : Missing(c), "Invalid target.");
+        c.OrderError(TargetColumn(c, target), "Invalid target.");
         return;
     }
-    if (!c.More()) {
-        fail(Missing(c), "No amount given.");
+    const OrderToken* amount = c.Required("No amount given.");
+    if (!amount) return;
+    if (!SameName(amount->text, "all") && OrderNumber(amount->text).value_or(-1) < 0) {
+        c.OrderError(amount->column, "Illegal amount given.");
         return;
     }
-    const OrderToken& amount = c.Take();
-    if (!SameName(amount.text, "all") && OrderNumber(amount.text).value_or(-1) < 0) {
-        fail(amount.column, "Illegal amount given.");
-        return;
-    }
-    if (!c.More()) {
-        fail(Missing(c), "No item given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    if (c.tables.FindItem(word.text, ItemFilter::Transportable) == nullptr) {
-        fail(word.column, "Invalid item " + Quoted(word.text) + ".");
+    const OrderToken* word = c.Required("No item given.");
+    if (!word) return;
+    if (c.tables.FindItem(word->text, ItemFilter::Transportable) == nullptr) {
+        c.OrderError(word->column, "Invalid item " + Quoted(word->text) + ".");
         return;
     }
     if (c.PeekIs("except")) {
         c.Take();
-        if (!c.More()) {
-            fail(Missing(c), "EXCEPT requires a value.");
-            return;
-        }
-        const OrderToken& value = c.Take();
-        if (OrderNumber(value.text).value_or(0) <= 0) {
-            fail(value.column, "Invalid except value.");
-            return;
-        }
+        if (!ExceptValue(c, "Invalid except value.")) return;
     }
-    if (c.Rules() == RuleSet::Standard)
-        fail((*c.tokens)[0].column, "Never carried out under the standard rules.");
+    if (c.Rules() == RuleSet::Standard) c.OrderError((*c.tokens)[0].column, "Never carried out under the standard rules.");
 }
 
 void Option(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "What option?");
-        return;
+    const OrderToken* word = c.Required("What option?");
+    if (!word) return;
+    if (SameName(word->text, "template")) {
+        const OrderToken* type = c.Required("No template type specified.");
+        if (type && !IsOneOf(type->text, {"off", "short", "long", "map"})) c.OrderError(type->column, "Invalid template type.");
+    } else if (!IsOneOf(word->text, {"times", "notimes", "showattitudes", "dontshowattitudes"})) {
+        c.OrderError(word->column, "Invalid option.");
     }
-    const OrderToken& word = c.Take();
-    if (SameName(word.text, "template")) {
-        if (!c.More()) {
-            c.OrderError(Missing(c), "No template type specified.");
-            return;
-        }
-        OneOf(c, {"off", "short", "long", "map"}, true, "Invalid template type.");
-        return;
-    }
-    for (std::string_view option : {"times", "notimes", "showattitudes", "dontshowattitudes"})
-        if (SameName(word.text, option)) return;
-    c.OrderError(word.column, "Invalid option.");
 }
 
 void Produce(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No item given.");
-        return;
-    }
-    if (const auto amount = OrderNumber(c.Peek().text)) {
-        const OrderToken& word = c.Take();
-        if (*amount <= 0) {
-            c.OrderError(word.column, "Invalid item.");
-            return;
-        }
-        if (!c.More()) {
-            c.OrderError(Missing(c), "No item given.");
-            return;
-        }
-    }
-    const OrderToken& word = c.Take();
-    const ItemToken* item = c.tables.FindItem(word.text);
+    const OrderToken* word = AmountThenItem(c, "No item given.", "Invalid item.");
+    if (!word) return;
+    const ItemToken* item = c.tables.FindItem(word->text);
     if (item == nullptr) {
-        c.OrderError(word.column, "Invalid item.");
-        BracketHint(c, word);
+        c.OrderError(word->column, "Invalid item.");
+        BracketHint(c, *word);
         return;
     }
     if (item->Is(ItemClass::Ship)) {
-        c.OrderError(word.column, "Use BUILD for ships.");
+        c.OrderError(word->column, "Use BUILD for ships.");
         return;
     }
     if (c.database && c.unit->record && !c.delayed &&
         (item->produce_skill.empty() || !c.database->Knows(*c.unit->record, item->produce_skill)))
-        c.OrderWarning(word.column, "Unit isn't skilled enough to produce " + std::string(item->name) + ".");
+        c.OrderWarning(word->column, "Unit isn't skilled enough to produce " + std::string(item->name) + ".");
     SetMonthLong(c);
 }
 
-// SHOW SKILL s level, SHOW ITEM i, SHOW OBJECT o: each failure names what is missing.
+// SHOW SKILL s level, SHOW ITEM i, SHOW OBJECT o. The server reads the names without looking them
+// up, so a name the game does not know fails only when the turn runs.
 void Show(Ctx& c) {
     if (++c.show_orders == 101) c.Error((*c.tokens)[0].column, "Too many SHOW orders.");
-    if (!c.More()) {
-        c.OrderError(Missing(c), "Show what?");
-        return;
-    }
-    const OrderToken& what = c.Take();
-    const auto named = [&c](std::string_view message, auto&& find) {
-        if (!c.More()) {
-            c.OrderError(Missing(c), message);
-            return false;
-        }
-        const OrderToken& word = c.Take();
-        if (!find(word.text)) {
-            c.OrderError(word.column, message);
-            return false;
-        }
-        return true;
-    };
-    if (SameName(what.text, "skill")) {
-        if (named("Show what skill?", [&c](std::string_view text) { return c.tables.FindSkill(text) != nullptr; }) &&
-            !c.More())
-            c.OrderError(Missing(c), "No skill level given.");
-    } else if (SameName(what.text, "item")) {
-        named("Show which item?", [&c](std::string_view text) { return c.tables.FindItem(text) != nullptr; });
-    } else if (SameName(what.text, "object")) {
-        named("Show which object?", [&c](std::string_view text) { return c.tables.FindObject(text) != nullptr; });
+    const OrderToken* what = c.Required("Show what?");
+    if (!what) return;
+    if (SameName(what->text, "skill")) {
+        const OrderToken* skill = c.Required("Show what skill?");
+        if (skill && c.Required("No skill level given.") && !c.tables.FindSkill(skill->text))
+            c.OrderWarning(skill->column, "Faction doesn't have that skill.");
+    } else if (SameName(what->text, "item")) {
+        const OrderToken* item = c.Required("Show which item?");
+        if (item && !c.tables.FindItem(item->text))
+            c.OrderWarning(item->column, "You don't know anything about that item.");
+    } else if (SameName(what->text, "object")) {
+        const OrderToken* object = c.Required("Show which object?");
+        if (object && !c.tables.FindObject(object->text)) c.OrderWarning(object->column, "No such object.");
     } else {
-        c.OrderError(what.column, "Show what?");
+        c.OrderError(what->column, "Show what?");
     }
 }
 
 void Steal(Ctx& c) {
     const Target target = ReadTarget(c);
     if (!IsUnit(target)) {
-        c.OrderError(target.column ? target.column : Missing(c), "No target given.");
+        c.OrderError(TargetColumn(c, target), "No target given.");
         return;
     }
     CheckTargetSeen(c, target);
     if (c.keyword == Keyword::Assassinate) return;
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No item given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    const ItemToken* item = c.tables.FindItem(word.text);
+    const OrderToken* word = c.Required("No item given.");
+    if (!word) return;
+    const ItemToken* item = c.tables.FindItem(word->text);
     if (item == nullptr) {
-        c.OrderError(word.column, "Bad item given.");
+        c.OrderError(word->column, "Bad item given.");
     } else if (item->Is(ItemClass::Man) || item->Is(ItemClass::Monster)) {
-        c.OrderError(word.column, "Can't steal that.");
+        c.OrderError(word->column, "Can't steal that.");
     }
 }
 
 void Study(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No skill given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    const SkillToken* skill = ReadSkill(c, word);
+    const OrderToken* word = c.Required("No skill given.");
+    if (!word) return;
+    const SkillToken* skill = ReadSkill(c, *word);
     if (skill == nullptr) {
-        c.OrderError(word.column, "Unknown skill " + Quoted(word.text) + ".");
+        c.OrderError(word->column, "Unknown skill " + Quoted(word->text) + ".");
         return;
     }
     if (c.database && c.unit->record && !c.delayed && c.database->StudyBlocked(*c.unit->record, *skill))
-        c.OrderWarning(word.column, "Doesn't have the pre-requisite skills to study that.");
+        c.OrderWarning(word->column, "Doesn't have the pre-requisite skills to study that.");
     SetMonthLong(c);
 }
 
@@ -916,56 +842,36 @@ void Teach(Ctx& c) {
     SetMonthLong(c);
 }
 
+// WITHDRAW [n] item: a word that is no amount above zero is read as the item.
 void Withdraw(Ctx& c) {
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No amount given.");
-        return;
+    const OrderToken* word = c.Required("No amount given.");
+    if (!word) return;
+    if (const auto amount = OrderNumber(word->text); amount && *amount > 0) {
+        word = c.Required("No item given.");
+        if (!word) return;
     }
-    if (const auto amount = OrderNumber(c.Peek().text); amount && *amount > 0) {
-        c.Take();
-        if (!c.More()) {
-            c.OrderError(Missing(c), "No item given.");
-            return;
-        }
-    }
-    const OrderToken& word = c.Take();
-    const ItemToken* item = c.tables.FindItem(word.text, ItemFilter::Giveable);
-    if (item == nullptr || !item->Is(ItemClass::Normal) || item->abbr == "SILV") c.OrderError(word.column, "Invalid item.");
+    const ItemToken* item = c.tables.FindItem(word->text, ItemFilter::Giveable);
+    if (item == nullptr || !item->Is(ItemClass::Normal) || item->abbr == "SILV") c.OrderError(word->column, "Invalid item.");
 }
 
 void Annihilate(Ctx& c) {
     if (!c.PeekIs("region")) {
-        c.OrderError(c.More() ? c.Peek().column : Missing(c), "No region specified.");
+        c.OrderError(NextColumn(c), "No region specified.");
         return;
     }
     c.Take();
-    for (std::string_view axis : {"X", "Y"}) {
-        if (!c.More()) {
-            c.OrderError(Missing(c), "Region " + std::string(axis) + " coordinate not specified.");
-            return;
-        }
-        const OrderToken& word = c.Take();
-        if (OrderNumber(word.text).value_or(0) < 0) {
-            c.OrderError(word.column, "Invalid " + std::string(axis) + " coordinate specified.");
-            return;
-        }
-    }
+    if (Coordinate(c, "X")) Coordinate(c, "Y");
 }
 
 void Sacrifice(Ctx& c) {
     if (!c.More() || OrderNumber(c.Peek().text).value_or(0) == 0) {
-        c.OrderError(c.More() ? c.Peek().column : Missing(c), "No amount given.");
+        c.OrderError(NextColumn(c), "No amount given.");
         return;
     }
     c.Take();
-    if (!c.More()) {
-        c.OrderError(Missing(c), "No item given.");
-        return;
-    }
-    const OrderToken& word = c.Take();
-    if (c.tables.FindItem(word.text) == nullptr) c.OrderError(word.column, "Invalid item.");
+    const OrderToken* word = c.Required("No item given.");
+    if (word && c.tables.FindItem(word->text) == nullptr) c.OrderError(word->column, "Invalid item.");
 }
-
 void Prepare(Ctx& c) {
     if (!c.More()) return;
     const OrderToken& word = c.Take();
@@ -996,7 +902,7 @@ void Equipment(Ctx& c, uint32_t wanted, std::string_view not_wanted) {
 void Claim(Ctx& c) {
     const int32_t amount = c.More() ? OrderNumber(c.Peek().text).value_or(0) : 0;
     if (amount == 0) {
-        c.OrderError(c.More() ? c.Peek().column : Missing(c), "No amount given.");
+        c.OrderError(NextColumn(c), "No amount given.");
     } else if (amount < 0) {
         c.OrderError(c.Peek().column, "Illegal amount given.");
     } else if (c.database && !c.delayed && amount > c.database->UnclaimedSilver()) {
@@ -1007,35 +913,54 @@ void Claim(Ctx& c) {
 void RequireTarget(Ctx& c, Reach reach) {
     const Target target = ReadTarget(c);
     if (!IsUnit(target)) {
-        c.OrderError(target.column ? target.column : Missing(c), "No target given.");
+        c.OrderError(TargetColumn(c, target), "No target given.");
         return;
     }
     CheckTargetSeen(c, target, reach);
 }
 
+// TAX and PILLAGE exclude each other. Under the standard rules they are flags; under the new ones
+// they are month-long, and a second TAX or PILLAGE repeats the first.
 void TaxOrPillage(Ctx& c) {
-    if (c.Rules() == RuleSet::New) {
-        SetMonthLong(c);
-        return;
-    }
     MonthState& month = c.Month();
-    const int32_t column = (*c.tokens)[0].column;
-    if (c.keyword == Keyword::Tax) {
-        if (month.pillaging) c.OrderError(column, "The unit is already pillaging.");
-        else month.taxing = true;
+    const bool tax = c.keyword == Keyword::Tax;
+    const bool month_long = IsMonthLong(c.keyword, c.Rules());
+    const bool other = month_long ? month.month_long == (tax ? Keyword::Pillage : Keyword::Tax)
+                                  : (tax ? month.pillaging : month.taxing);
+    if (other) {
+        c.OrderError((*c.tokens)[0].column, tax ? "The unit is already pillaging." : "The unit is already taxing.");
+    } else if (month_long) {
+        SetMonthLong(c);
     } else {
-        if (month.taxing) c.OrderError(column, "The unit is already taxing.");
-        else month.pillaging = true;
+        (tax ? month.taxing : month.pillaging) = true;
     }
+}
+
+void Forget(Ctx& c) {
+    const OrderToken* word = c.Required("No skill given.");
+    if (!word) return;
+    const SkillToken* skill = ReadSkill(c, *word);
+    if (skill == nullptr) {
+        c.OrderError(word->column, "Invalid skill.");
+    } else if (c.database && c.unit->record && !c.delayed && !c.database->Knows(*c.unit->record, skill->abbr)) {
+        c.OrderWarning(word->column, "Unit does not know that skill.");
+    }
+}
+
+void Password(Ctx& c) {
+    if (!c.More()) return;
+    const OrderToken& word = c.Take();
+    if (const auto problem = HeaderPasswordProblem(word.text)) c.OrderWarning(word.column, *problem);
+    WarnDroppedWords(c);
 }
 
 }  // namespace
 
 void CheckOrderArguments(OrderContext& c) {
+    c.prefix = std::string(KeywordText(c.keyword == Keyword::Distribute ? Keyword::Transport : c.keyword)) + ": ";
     switch (c.keyword) {
         case Keyword::Address:
-            if (!c.More()) c.OrderError(Missing(c), "No address given.");
-            else c.Take(), WarnDroppedWords(c);
+            if (c.Required("No address given.")) WarnDroppedWords(c);
             return;
         case Keyword::Advance: case Keyword::Move: case Keyword::Sail: return Movement(c);
         case Keyword::Annihilate: return Annihilate(c);
@@ -1048,8 +973,8 @@ void CheckOrderArguments(OrderContext& c) {
         case Keyword::Noaid: case Keyword::Share: case Keyword::Nocross:
             return Flag(c);
         case Keyword::Nospoils:
-            // It still works, so the server's complaint is only a warning here.
-            c.Warning((*c.tokens)[0].column, "NOSPOILS: This command is deprecated.  Use the 'SPOILS' command instead");
+            // The server says so for every NOSPOILS, and still carries it out.
+            c.OrderError((*c.tokens)[0].column, "This command is deprecated.  Use the 'SPOILS' command instead");
             return Flag(c);
         case Keyword::Build: return Build(c);
         case Keyword::Buy: return Trade(c, "Number to buy not given.");
@@ -1063,34 +988,23 @@ void CheckOrderArguments(OrderContext& c) {
         case Keyword::Describe: return Describe(c, false);
         case Keyword::Name: return Describe(c, true);
         case Keyword::Enter:
-            if (OrderNumber(c.More() ? c.Peek().text : "").value_or(0) == 0)
-                c.OrderError(c.More() ? c.Peek().column : Missing(c), "No object specified.");
+            if (OrderNumber(c.More() ? c.Peek().text : "").value_or(0) == 0) c.OrderError(NextColumn(c), "No object specified.");
             return;
         case Keyword::Entertain: case Keyword::Idle: case Keyword::Work: return SetMonthLong(c);
         case Keyword::Exchange: return Exchange(c);
         case Keyword::Faction: return Faction(c);
         case Keyword::Find:
-            if (c.Rules() == RuleSet::New) c.OrderError((*c.tokens)[0].column, "This command was disabled.");
-            else if (!c.More()) c.OrderError(Missing(c), "No faction number given.");
+            // The faction is read before the new rules' refusal.
+            if (c.Required("No faction number given.") && c.Rules() == RuleSet::New)
+                c.OrderError((*c.tokens)[0].column, "This command was disabled.");
             return;
-        case Keyword::Forget:
-            if (!c.More()) {
-                c.OrderError(Missing(c), "No skill given.");
-            } else if (const OrderToken& word = c.Take(); c.tables.FindSkill(word.text) == nullptr) {
-                c.OrderError(word.column, "Invalid skill.");
-            } else if (c.database && c.unit->record && !c.delayed &&
-                       !c.database->Knows(*c.unit->record, c.tables.FindSkill(word.text)->abbr)) {
-                c.OrderWarning(word.column, "Unit does not know that skill.");
-            }
-            return;
+        case Keyword::Forget: return Forget(c);
         case Keyword::Give: return Give(c);
         case Keyword::Take: return Take(c);
         case Keyword::Join: return RequireTarget(c, Reach::SameRegion);
         case Keyword::Promote: return RequireTarget(c, Reach::SameStructure);
         case Keyword::Option: return Option(c);
-        case Keyword::Password:
-            if (c.More()) c.Take(), WarnDroppedWords(c);
-            return;
+        case Keyword::Password: return Password(c);
         case Keyword::Pillage: case Keyword::Tax: return TaxOrPillage(c);
         case Keyword::Prepare: return Prepare(c);
         case Keyword::Produce: return Produce(c);

@@ -13,14 +13,21 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Before the first word the server skips every kind of white space; between words only blanks
+// and tabs count.
+bool IsLeadingSpace(char c) {
+    return IsBlank(c) || c == '\f' || c == '\v' || c == '\r';
+}
+
 }  // namespace
 
 void SplitOrderLine(std::string_view line, std::vector<OrderToken>& tokens, bool& repeating) {
     tokens.clear();
     repeating = false;
+    line = line.substr(0, line.find('\0'));
     std::size_t i = 0;
     const std::size_t size = line.size();
-    while (i < size && IsBlank(line[i])) ++i;
+    while (i < size && IsLeadingSpace(line[i])) ++i;
     if (i < size && line[i] == '@') {
         repeating = true;
         ++i;

@@ -58,8 +58,9 @@ void ForEachOrderLine(std::string_view text, LineEnds line_ends, Visit&& visit) 
     }
 }
 
-// The words of one line: the leading '@' that repeats the order is taken off first (repeating is
-// set), then the server's rules apply: blanks and tabs separate words, ';' starts a comment at the
+// The words of one line: the server reads the line only up to a NUL byte, skips any white space
+// before the first word (a line of form feeds is blank) and takes off the leading '@' that repeats
+// the order (repeating is set); then blanks and tabs separate words, ';' starts a comment at the
 // start of a word or right after an unquoted one, and a word that starts with '"' runs to the next
 // '"' (or the line end) without the quotes.
 void SplitOrderLine(std::string_view line, std::vector<OrderToken>& tokens, bool& repeating);

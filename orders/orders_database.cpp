@@ -12,6 +12,10 @@
 
 namespace hexwarden {
 
+bool SameRegion(const UnitPlace& a, const UnitPlace& b) {
+    return a.at == b.at;
+}
+
 std::string_view CompassName(Compass direction) {
     static constexpr std::string_view kNames[] = {"north", "northeast", "southeast", "south", "southwest", "northwest"};
     return kNames[static_cast<int>(direction)];

@@ -22,6 +22,9 @@ struct UnitPlace {
     friend bool operator==(const UnitPlace&, const UnitPlace&) = default;
 };
 
+// The same hex on the same level, whatever structure each is in.
+bool SameRegion(const UnitPlace& a, const UnitPlace& b);
+
 enum class Compass { North, Northeast, Southeast, South, Southwest, Northwest };
 
 std::string_view CompassName(Compass direction);  // "north", ...

@@ -65,11 +65,12 @@ bool EntryOf(std::string_view line, std::string_view& key, std::string_view& val
     return !key.empty();
 }
 
-std::vector<ProfileEntry> EntriesOf(const std::vector<std::string>& lines) {
+// The entries of the lines that follow the header on line header_line.
+std::vector<ProfileEntry> EntriesOf(const std::vector<std::string>& lines, size_t header_line) {
     std::vector<ProfileEntry> entries;
     std::string_view key, value;
-    for (const std::string& line : lines) {
-        if (EntryOf(line, key, value)) entries.push_back({std::string(key), std::string(value)});
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (EntryOf(lines[i], key, value)) entries.push_back({std::string(key), std::string(value), header_line + 1 + i});
     }
     return entries;
 }
@@ -96,10 +97,12 @@ std::string FindProfileValue(const std::vector<ProfileEntry>& entries, std::stri
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
     ProfileFile file;
     std::string name;
+    size_t line_number = 0;
     for (std::string_view line : SplitLines(bytes)) {
+        ++line_number;
         if (SectionNameOf(line, name)) {
             file.first_section_.try_emplace(LowerCaseAscii(name), file.sections_.size());
-            file.sections_.emplace_back(name, std::string(line));
+            file.sections_.emplace_back(name, std::string(line), line_number);
         } else if (file.sections_.empty()) {
             file.preamble_.emplace_back(line);
         } else {
@@ -142,12 +145,16 @@ std::vector<std::string> ProfileFile::SectionNames() const {
 
 std::vector<ProfileEntry> ProfileFile::SectionEntriesAt(size_t index) const {
     if (index >= sections_.size()) return {};
-    return EntriesOf(sections_[index].Lines);
+    return EntriesOf(sections_[index].Lines, sections_[index].HeaderLine);
+}
+
+size_t ProfileFile::SectionLineAt(size_t index) const {
+    return index < sections_.size() ? sections_[index].HeaderLine : 0;
 }
 
 std::vector<ProfileEntry> ProfileFile::SectionEntries(std::string_view section) const {
     const Section* found = FindSection(section);
-    return found ? EntriesOf(found->Lines) : std::vector<ProfileEntry>{};
+    return found ? EntriesOf(found->Lines, found->HeaderLine) : std::vector<ProfileEntry>{};
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -222,7 +229,8 @@ ProfileFile::Section& ProfileFile::SectionForWriting(std::string_view name) {
     }
     std::string section_name = ProfileOneLine(TrimSpacesAndTabs(name));
     first_section_.try_emplace(LowerCaseAscii(section_name), sections_.size());
-    sections_.emplace_back(section_name, "[" + section_name + "]" + std::string(kLineEnd));
+    // Line numbers are those of the file as read; a section written later has none.
+    sections_.emplace_back(section_name, "[" + section_name + "]" + std::string(kLineEnd), 0);
     return sections_.back();
 }
 

@@ -15,6 +15,7 @@ namespace hexwarden {
 struct ProfileEntry {
     std::string Key;
     std::string Value;
+    size_t Line = 0;  // its line number in the file, from 1
 };
 
 // The value of the first entry whose key matches regardless of letter case; empty when there is
@@ -47,6 +48,8 @@ public:
     // The entries of the section at that position of SectionNames, or of the first section of that name.
     std::vector<ProfileEntry> SectionEntriesAt(size_t index) const;
     std::vector<ProfileEntry> SectionEntries(std::string_view section) const;
+    // The line number of the "[name]" line of the section at that position, from 1.
+    size_t SectionLineAt(size_t index) const;
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
     // Decimal, or hexadecimal after "0x"; anything else gives the fallback.
@@ -60,10 +63,12 @@ public:
 
 private:
     struct Section {
-        Section(std::string name, std::string header) : Name(std::move(name)), Header(std::move(header)) {}
+        Section(std::string name, std::string header, size_t header_line)
+            : Name(std::move(name)), Header(std::move(header)), HeaderLine(header_line) {}
 
         std::string Name;
         std::string Header;               // the "[name]" line as read, with its line end
+        size_t HeaderLine;                // its line number in the file as read, from 1
         std::vector<std::string> Lines;   // every following line as read, with its line end
         // Lower-case key -> position of its first line, built on the first lookup so that reading
         // every key of a large section stays linear.

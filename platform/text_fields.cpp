@@ -4,6 +4,8 @@ namespace hexwarden {
 
 namespace {
 
+constexpr std::size_t kPreviewLength = 60;
+
 bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
 }
@@ -37,6 +39,12 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
     }
     parts.push_back(text.substr(start));
     return parts;
+}
+
+std::string TextPreview(std::string_view text) {
+    text = TrimBlanks(text);
+    text = text.substr(0, text.find_first_of("\r\n"));
+    return std::string(TrimBlanks(text.substr(0, kPreviewLength)));
 }
 
 }  // namespace hexwarden

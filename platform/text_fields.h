@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,5 +14,8 @@ std::string_view TrimSpacesAndTabs(std::string_view text);
 
 // The parts between the separators, empty ones included: "a,,b" gives "a", "", "b" and "" gives "".
 std::vector<std::string_view> SplitAt(std::string_view text, char separator);
+
+// The first non-blank line of the text, trimmed and cut to a length fit for a log line or a message.
+std::string TextPreview(std::string_view text);
 
 }  // namespace hexwarden

@@ -27,6 +27,16 @@ expect_status 1 "$cli" check-orders --db "$db" "$work/crlf.txt"
 expect_status 0 "$cli" check-orders --db "$db"
 expect_contains "$work/out" "errors, "
 
+# A password with a double quote cannot be written into the header, from the database's orders
+# or in a file; the game would read another password.
+expect_status 1 "$cli" check-orders --db "$db" --password 'se"cret'
+expect_contains "$work/out" "^$db\[orders\]:1:[0-9]*: error: The password cannot hold '\"'"
+expect_status 0 "$cli" check-orders --db "$db" --password 'secret word'
+printf '#veldoria 12 "se"cret"\n#end\n' >"$work/quote.txt"
+expect_status 1 "$cli" check-orders --db "$db" "$work/quote.txt"
+expect_contains "$work/out" "quote.txt:1:14: error: The password cannot hold '\"'"
+expect_status 2 "$cli" check-orders --db "$db" --password x "$work/quote.txt"
+
 # Damaged input gives problems, never a crash.
 head -c 20000 /dev/urandom >"$work/garbage.txt"
 "$cli" check-orders --db "$db" "$work/garbage.txt" >/dev/null 2>&1

@@ -31,23 +31,34 @@ expect_contains "$work/map.txt" "\[Hex 10,12,Overworld\]"
 expect_contains "$work/map.txt" "Gate=3"
 expect_status 0 "$cli" new "$work/other.hwd"
 expect_status 0 "$cli" import-map --db "$work/other.hwd" "$work/map.txt"
-expect_contains "$work/out" "Import completed."
+expect_contains "$work/out" "Import completed. Hexes added: [1-9][0-9]*; replaced: 0; kept because they were not older: 0."
+expect_status 0 "$cli" import-map --db "$work/other.hwd" "$work/map.txt"
+expect_contains "$work/out" "Import completed. Hexes added: 0; replaced: 0; kept because they were not older: [1-9]"
 expect_status 0 "$cli" info --json "$work/other.hwd"
 expect_contains "$work/out" '"overworld": {"confirmed": 4'
 
-# A malformed number stops the map import and leaves the file as it was.
+# A malformed number, a cut file and a file that is not map data import nothing and say why.
 cp "$work/other.hwd" "$work/other-before.hwd"
-printf '[Hex 1,1,Overworld]\r\nTurn=30\r\nWages=lots\r\n' >"$work/bad-map.txt"
-expect_status 1 "$cli" import-map --db "$work/other.hwd" "$work/bad-map.txt"
-expect_contains "$work/err" "'lots' is not a valid integer value"
-cmp -s "$work/other.hwd" "$work/other-before.hwd" || fail "a failed map import changed the data file"
+header='[VELDORIA DATA]\r\nTurn=30\r\nSource=Testers (7)\r\n\r\n'
+printf "$header"'[Hex 1,1,Overworld]\r\nTurn=30\r\nTerrain=\r\nConfirmed=True\r\nWages=lots\r\nMax Wages=1\r\n' >"$work/bad-map.txt"
+printf "$header"'[Hex 12,12,Overworld]\r\nTurn=30\r\nTerrain=plain\r\nConfirmed=True\r\nTax Base=12' >"$work/cut-map.txt"
+for map in bad-map.txt:"Line 9, section \\[Hex 1,1,Overworld\\], Wages=lots: 'lots' is not a valid integer value. Nothing was imported." \
+    cut-map.txt:"The file ends inside line 9, in section \\[Hex 12,12,Overworld\\]: it was cut short. Nothing was imported." \
+    other-before.hwd:"This is not a map-data file: its first line is not \\[VELDORIA DATA\\]. Nothing was imported."; do
+    expect_status 1 "$cli" import-map --db "$work/other.hwd" "$work/${map%%:*}"
+    expect_contains "$work/err" "${map#*:}"
+    cmp -s "$work/other.hwd" "$work/other-before.hwd" || fail "a failed map import (${map%%:*}) changed the data file"
+done
 
 # Orders: the template's repeating orders come back out; units without orders are listed.
-expect_status 0 "$cli" orders --db "$db" --password 'se"cret' "$work/orders.txt"
+expect_status 1 "$cli" orders --db "$db" --password 'se"cret' "$work/orders.txt"
+expect_contains "$work/err" "The password cannot hold"
+[ -e "$work/orders.txt" ] && fail "orders written with a password the header cannot hold"
+expect_status 0 "$cli" orders --db "$db" --password 'se cret' "$work/orders.txt"
 expect_contains "$work/out" "The order file has been generated."
 expect_contains "$work/err" "Units without Orders:"
 expect_contains "$work/err" "Miners (203)"
-head -n 1 "$work/orders.txt" | grep -q '^#veldoria 12 "se"cret"' || fail "orders header: $(head -n 1 "$work/orders.txt")"
+head -n 1 "$work/orders.txt" | grep -q '^#veldoria 12 "se cret"' || fail "orders header: $(head -n 1 "$work/orders.txt")"
 expect_contains "$work/orders.txt" "    @tax"
 tail -c 5 "$work/orders.txt" | od -c | grep -q '#   e   n   d  \\n' || fail "orders file does not end with #end LF"
 grep -q $'\r' "$work/orders.txt" && fail "orders file holds a carriage return"

@@ -42,12 +42,12 @@ expect_contains "$work/err" "There is no unit 999999"
 # A hex far out: the drawn grid stops at the largest map, and what would still be too large is
 # refused before anything is allocated.
 expect_status 0 "$cli" new "$work/far.hwd"
-printf '[VELDORIA DATA]\r\n[Hex 60000,0,Overworld]\r\nTurn=30\r\nTerrain=plain\r\n' >"$work/far.txt"
+printf '[VELDORIA DATA]\r\nTurn=30\r\nSource=Far (3)\r\n[Hex 60000,0,Overworld]\r\nTurn=30\r\nTerrain=plain\r\nConfirmed=True\r\n' >"$work/far.txt"
 expect_status 0 "$cli" import-map --db "$work/far.hwd" "$work/far.txt"
 expect_status 0 "$cli" render-map --db "$work/far.hwd" --zoom 1 "$work/far.png"
 expect_contains "$work/err" "beyond the largest map"
 expect_size "$work/far.png" 2048 1 4 2 7 3
-printf '[VELDORIA DATA]\r\n[Hex 60000,60000,Overworld]\r\nTurn=30\r\nTerrain=plain\r\n' >"$work/far.txt"
+printf '[VELDORIA DATA]\r\nTurn=30\r\nSource=Far (3)\r\n[Hex 60000,60000,Overworld]\r\nTurn=30\r\nTerrain=plain\r\nConfirmed=True\r\n' >"$work/far.txt"
 expect_status 0 "$cli" import-map --db "$work/far.hwd" "$work/far.txt"
 expect_status 1 "$cli" render-map --db "$work/far.hwd" "$work/huge.png"
 expect_contains "$work/err" "more than 400 million pixels"

@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, SaveAsksForANameOnlyWhenThereIsNone) {
     EXPECT_EQ(main.Recent.Files().front(), file.string());
 }
 
-TEST_F(MainWindowTest, ImportsTheDemoGameAnsweringTheQuestions) {
+TEST_F(MainWindowTest, ImportsTheDemoGameWithoutAQuestion) {
     ModalAnswerer answerer;
     const auto demo = testing::DemoDir();
     main.ImportOptions().SetShowParseStatus(false);
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, ImportsTheDemoGameAnsweringTheQuestions) {
     main.ImportDroppedFiles(urls);
 
     EXPECT_TRUE(prompts.Shown.isEmpty()) << prompts.Shown.join('\n').toStdString();
-    EXPECT_GT(answerer.questions, 0);
+    EXPECT_EQ(answerer.questions, 0);  // the game's own item table knows every code the demo reports use
     EXPECT_TRUE(main.windowTitle().endsWith("(Turn 27)")) << main.windowTitle().toStdString();
     EXPECT_GT(main.CitiesList().topLevelItemCount(), 0);
     EXPECT_EQ(main.UnitsNewAction().isEnabled(), main.Database().NewUnits.Count() > 0);

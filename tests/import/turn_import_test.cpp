@@ -4,23 +4,18 @@
 
 #include "model/level_codes.h"
 #include "platform/error.h"
-#include "platform/file_stream.h"
 #include "tests/import/report_text.h"
+#include "tests/support/database_builder.h"
 
 namespace hexwarden {
 namespace {
 
+using testing::DatabaseBytes;
 using testing::ErrorOf;
 using testing::MakeReport;
 using testing::ReportImport;
 using testing::ReportParts;
 using testing::TownRegion;
-
-std::string Snapshot(const TVelMain& database) {
-    TVelFileStream stream;
-    database.SaveToStream(stream);
-    return stream.Bytes();
-}
 
 // Turn 15 (March, Year 2) with two own units that have orders.
 void ImportTwoOwnUnits(ReportImport& import) {
@@ -33,14 +28,14 @@ void ImportTwoOwnUnits(ReportImport& import) {
 TEST(TurnImport, ReportsThatAreRefusedLeaveTheDatabaseAsItWas) {
     ReportImport import;
     ImportTwoOwnUnits(import);
-    const std::string before = Snapshot(import.database);
+    const std::string before = DatabaseBytes(import.database);
     ReportParts older;
     older.date = "February, Year 2";
     older.regions = TownRegion(4, 4, "* Scout (100), Testers (7), 2 leaders [LEAD].");
     for (const std::string& report : {MakeReport(older), std::string("no report here"),
                                       std::string("Veldoria Report For:\nTesters (7) (War 1)\nno date\n")}) {
         EXPECT_NE(ErrorOf(import, report), "");
-        EXPECT_EQ(Snapshot(import.database), before);
+        EXPECT_EQ(DatabaseBytes(import.database), before);
     }
 }
 

@@ -57,26 +57,32 @@ TEST_F(UnitEntry, FlagWordsAndPhrasesWithoutAFlag) {
 
 TEST_F(UnitEntry, MenItemsIllusionsAndTheItemTypeQuestion) {
     import.question.answer = ItemTypeAnswer::Race;
-    ImportUnits("- Rider (501), Ravens (31), 3 leaders [LEAD], 6 wolves [WOLF], 2 orcs [ORC] (illusion).\n- Wolf (403), wolf [WOLF].");
+    ImportUnits("- Rider (501), Ravens (31), 3 leaders [LEAD], 6 moon beetles [MBEE], 2 orcs [ORC] (illusion).\n"
+                "- Beetle (403), moon beetle [MBEE].");
     // Illusory men are kept as marked goods, not as strength.
     EXPECT_EQ(Unit(501).Troops.Total(), 9);
     ASSERT_EQ(Unit(501).Items.Count(), 1);
     EXPECT_TRUE(Unit(501).Items.Get(0)->Illusion);
     EXPECT_EQ(Unit(501).Items.DisplayName(*Unit(501).Items.Get(0)), "Orcs (illusion)");
+    EXPECT_EQ(import.database.Races.FindByCode("MBEE")->Name, "Moon beetle");
+    EXPECT_EQ(import.database.Races.FindByCode("MBEE")->Plural, "Moon beetles");
+    // The game's own table places what no report described (swords, wolves) whatever the answer
+    // would be; once the list has reached an item, an unknown code after it is an item unasked.
     import.question.answer = ItemTypeAnswer::Item;
-    // Once the list has reached a known item, what follows is an item without asking.
-    ImportUnits("- Rider (501), Ravens (31), 5 wolves [WOLF], longbow [LBOW] (illusion), 2 swords [SWOR] at $40.\n"
-                "- Smith (502), 3 nomads [NOMA], silver [SILV], 2 hammers [HAMM].", "April, Year 2");
-    EXPECT_EQ(import.question.asked, (std::vector<std::string>{"wolves [WOLF]", "longbow [LBOW]"}));
-    EXPECT_EQ(Unit(502).Items.Count(), 2);
-    EXPECT_NE(import.database.ItemTypes.FindByCode("HAMM"), nullptr);
-    EXPECT_EQ(import.database.Races.FindByCode("WOLF")->Name, "Wolf");
-    EXPECT_EQ(import.database.Races.FindByCode("WOLF")->Plural, "Wolves");
+    ImportUnits("- Rider (501), Ravens (31), 5 moon beetles [MBEE], 14 swords [SWOR], dragon's tusk [DTUS] (illusion), 2\n"
+                "  lances [LANC] at $40.\n- Smith (502), 3 nomads [NOMA], 2 glass eyes [GEYE], 2 wolves [WOLF], silver [SILV].",
+                "April, Year 2");
+    EXPECT_EQ(import.question.asked, (std::vector<std::string>{"moon beetles [MBEE]", "glass eyes [GEYE]"}));
     const TVelUnit& rider = Unit(501);
-    EXPECT_EQ(rider.Troops.FindByCode("WOLF")->Count, 5);
-    ASSERT_EQ(rider.Items.Count(), 2);
-    EXPECT_TRUE(rider.Items.Get(0)->Illusion);
-    EXPECT_EQ(rider.Items.Get(1)->Price, 40);
+    EXPECT_EQ(rider.Troops.FindByCode("MBEE")->Count, 5);
+    ASSERT_EQ(rider.Items.Count(), 3);
+    EXPECT_EQ(rider.Items.DisplayName(*rider.Items.Get(0)), "Swords");
+    EXPECT_TRUE(rider.Items.Get(1)->Illusion);
+    EXPECT_EQ(rider.Items.Get(2)->Price, 40);
+    EXPECT_EQ(Unit(502).Troops.Total(), 5);
+    EXPECT_EQ(Unit(502).Items.Count(), 2);
+    EXPECT_EQ(import.database.Races.FindByCode("WOLF")->Plural, "Wolves");
+    EXPECT_EQ(import.database.Races.FindByCode("SWOR"), nullptr);
     EXPECT_THROW(ImportUnits("- Trader (201), leader [LEAD] at $lots.", "April, Year 2"), ConversionError);
 }
 

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "orders/order_line.h"
+#include "orders/orders_header.h"
 #include "tests/orders/order_text.h"
 
 namespace hexwarden {
 namespace {
 
+using namespace std::string_literals;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::FileProblems;
@@ -36,6 +38,10 @@ TEST(OrderWords, BlanksCommentsAndQuotes) {
     // An unclosed quote runs to the line end; an empty pair is a word of its own.
     EXPECT_THAT(Words("name unit \"Fred the"), ElementsAre("name", "unit", "Fred the"));
     EXPECT_THAT(Words("password \"\""), ElementsAre("password", ""));
+    // White space of any kind before the first word; the server's line ends at a NUL byte.
+    EXPECT_THAT(Words("\f\v \r"), IsEmpty());
+    EXPECT_THAT(Words("\fwork\fnow"), ElementsAre("work\fnow"));
+    EXPECT_THAT(Words(std::string_view("work\0 x", 7)), ElementsAre("work"));
 }
 
 TEST(OrderWords, RepeatMarkAndColumns) {
@@ -97,18 +103,49 @@ TEST(OrderFile, CarriageReturnsAndTheOpenLastLineAreErrors) {
     EXPECT_THAT(UnitProblems("work\r\n@guard 1"), IsEmpty());
 }
 
+TEST(OrderFile, BlankLinesAndNulBytes) {
+    CheckOptions options;
+    const std::string text = "#veldoria 3 \"x\"\r\n\r\n\f\nunit 10\nwork\0 x\nwork\0\n#end\n"s;
+    // A line of white space is blank to the server, a CR alone included.
+    EXPECT_THAT(testing::Described(CheckOrdersFile(text, options)),
+                ElementsAre("1:16: error: Carriage return at the line end: the server keeps it in the last word and rejects the line.",
+                            "5:5: warning: The server reads the line only up to this NUL byte.",
+                            "6:1: error: WORK: Overwriting previous month-long order."));
+}
+
 TEST(OrderFile, HeaderAndLinesOutsideTheBlock) {
     CheckOptions options;
     const auto check = [&options](std::string_view text) { return testing::Described(CheckOrdersFile(text, options)); };
-    // The template's own first line is no order and goes unmentioned; a real order there is lost.
-    EXPECT_THAT(check("Orders Template (Long Format):\nwork\n#veldoria 3 \"x\"\n#end\nstudy COMB\n"),
-                ElementsAre("2:1: warning: Orders outside a #veldoria block are ignored.",
-                            "5:1: warning: Orders outside a #veldoria block are ignored."));
+    // The server's own checker reads the words outside the block too, the template's first line
+    // included; a real run ignores them.
+    EXPECT_THAT(check("Orders Template (Long Format):\nwork\n#veldoria 3 \"x\"\n#end\nstudy COMB\n#veldorai 3\n"),
+                ElementsAre("1:1: error: Orders is not a valid order.",
+                            "2:1: error: Orders outside a #veldoria block are ignored.",
+                            "5:1: error: Orders outside a #veldoria block are ignored.",
+                            "6:1: error: #veldorai is not a valid order."));
+    // Without a faction number only TURN and ENDTURN are still read.
+    EXPECT_THAT(check("#veldoria\nunit 1\nturn\nwork\nendturn\nfoo\n#end\n"),
+                ElementsAre("1:10: error: No faction number given on #veldoria line.",
+                            "3:1: error: Order given without a unit selected.", "5:1: error: ENDTURN: without TURN."));
+    // A '"' in the password ends its quoted word; other words after the password are ignored.
+    EXPECT_THAT(check("#veldoria 3 \"pa\"ss\"\n#veldoria 3 my secret\n#end\n"),
+                ElementsAre("1:13: error: The password cannot hold '\"': the game would read the password only up to it "
+                            "and ignore all orders.",
+                            "2:1: error: No #END statement given.",
+                            "2:16: warning: Only 'my' is read as the password; the rest of the line is ignored."));
     EXPECT_THAT(check("#VELDORIA 3\n#end\n"), ElementsAre("1:12: warning: No password on #veldoria line."));
-    EXPECT_THAT(check("#veldoria\nunit 1\nwork\n"), ElementsAre("1:10: error: No faction number given on #veldoria line."));
     EXPECT_THAT(check("#veldoria x3 \"pw\"\nunit 1\n"),
                 ElementsAre("1:11: error: Invalid faction number on #veldoria line: the server ignores the whole block."));
     EXPECT_THAT(check("#veldoria 3 \"\"\n#veldoria 3 pw\n#end\n"), ElementsAre("2:1: error: No #END statement given."));
+}
+
+TEST(OrdersHeader, PasswordsTheHeaderCanHold) {
+    for (std::string_view fine : {"", "Secret word", "a;b_c", "it's"}) EXPECT_EQ(HeaderPasswordProblem(fine), std::nullopt) << fine;
+    EXPECT_EQ(HeaderPasswordProblem("pa\"ss"),
+              "The password cannot hold '\"': the game would read the password only up to it and ignore all orders.");
+    EXPECT_THAT(HeaderPasswordProblem("two\nlines").value_or(""), ::testing::HasSubstr("cannot hold a line end"));
+    EXPECT_THAT(HeaderPasswordProblem("two\rlines").value_or(""), ::testing::HasSubstr("cannot hold a line end"));
+    EXPECT_THAT(HeaderPasswordProblem("nul\0"s).value_or(""), ::testing::HasSubstr("cannot hold a NUL byte"));
 }
 
 TEST(OrderFile, UnitSelection) {

@@ -18,6 +18,7 @@
 namespace hexwarden {
 namespace {
 
+using testing::DatabaseBytes;
 using testing::MakeHex;
 using testing::MakeUnit;
 using testing::PlaceInHex;
@@ -29,12 +30,6 @@ public:
     void ShowError(const std::string& message) override { Errors.push_back(message); }
     std::vector<std::string> Errors;
 };
-
-std::string Saved(const TVelMain& db) {
-    TVelFileStream stream;
-    db.SaveToStream(stream);
-    return stream.Bytes();
-}
 
 template <typename Part>
 std::size_t SavedSize(const Part& part) {
@@ -299,13 +294,13 @@ TEST(DataFile, EveryRecordIsWrittenAndReadInItsFieldOrder) {
 
     TVelMain db;
     PopulateOneOfEach(db);
-    EXPECT_EQ(Saved(db), expected.str());
+    EXPECT_EQ(DatabaseBytes(db), expected.str());
 
     // The writer is held to the hand-written bytes, so reading them back to the same bytes puts
     // every value into its own field and re-links the unit references.
     TVelMain reopened;
     Load(reopened, expected.str());
-    EXPECT_EQ(Saved(reopened), expected.str());
+    EXPECT_EQ(DatabaseBytes(reopened), expected.str());
 }
 
 TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
@@ -349,7 +344,7 @@ TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
 TEST(DataFile, EmptyDatabaseIsExactly1091BytesStartingWithVersion101) {
     TVelMain db;
     db.Clear();
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     ASSERT_EQ(bytes.size(), 1091u);
     EXPECT_EQ(bytes.substr(0, 10), std::string("\xAE\x47\xE1\x7A\x14\xAE\x47\x81\xFF\x3F", 10));
     EXPECT_EQ(SavedSize(db.Terrains), 226u);
@@ -376,7 +371,7 @@ TEST(DataFile, SaveOpenSaveGivesTheSameBytesAndRelinksEveryReference) {
     reopened.Turn = 99;
     ASSERT_TRUE(LoadFromFile(reopened, dir / "game.hwd", messages));
     EXPECT_TRUE(messages.Errors.empty());
-    EXPECT_EQ(Saved(reopened), Saved(db));
+    EXPECT_EQ(DatabaseBytes(reopened), DatabaseBytes(db));
     EXPECT_EQ(reopened.FileVersion, kFileVersion101);
 
     TVelUnit* leader = reopened.Units.FindByNumber(100);
@@ -431,7 +426,7 @@ void PopulateManyLevels(TVelMain& db) {
 TEST(DataFile, OtherLevelsAreWrittenAsVersion102AndReadBackByteForByte) {
     TVelMain db;
     PopulateManyLevels(db);
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     EXPECT_EQ(bytes.substr(0, 10), std::string(kFileVersion102.begin(), kFileVersion102.end()));
 
     // The 1.01 layout up to the wedges, then the other levels in the order of depth, each with its hexes.
@@ -452,7 +447,7 @@ TEST(DataFile, OtherLevelsAreWrittenAsVersion102AndReadBackByteForByte) {
     TVelMain reopened;
     Load(reopened, bytes);
     EXPECT_EQ(reopened.FileVersion, kFileVersion102);
-    EXPECT_EQ(Saved(reopened), bytes);
+    EXPECT_EQ(DatabaseBytes(reopened), bytes);
     const TVelUnit& walker = *reopened.Units.FindByNumber(110);
     EXPECT_EQ(walker.At(), (Place{1, 1, *Level::FromLabel("abyss")}));
     EXPECT_EQ(walker.LastAt(), (Place{0, 0, Level::Nexus}));
@@ -466,13 +461,13 @@ TEST(DataFile, OtherLevelsAreWrittenAsVersion102AndReadBackByteForByte) {
     reopened.Markers.Clear();
     reopened.Clear();
     Populate(reopened);
-    EXPECT_EQ(Saved(reopened).substr(0, 10), std::string(kFileVersion101.begin(), kFileVersion101.end()));
+    EXPECT_EQ(DatabaseBytes(reopened).substr(0, 10), std::string(kFileVersion101.begin(), kFileVersion101.end()));
 }
 
 TEST(DataFile, UnknownVersionsAndLevelsAreRefusedNotMisread) {
     TVelMain db;
     Populate(db);
-    std::string bytes = Saved(db);
+    std::string bytes = DatabaseBytes(db);
     TVelMain target;
     target.Turn = 77;
     bytes[0] = '\x00';
@@ -488,7 +483,7 @@ TEST(DataFile, UnknownVersionsAndLevelsAreRefusedNotMisread) {
 
     // A 1.02 file whose level list names no level.
     PopulateManyLevels(db);
-    const std::string many = Saved(db);
+    const std::string many = DatabaseBytes(db);
     const std::string label = Int32Bytes(5) + "nexus";
     const std::size_t at = many.rfind(label);
     ASSERT_NE(at, std::string::npos);
@@ -522,14 +517,14 @@ TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
     // A hex naming a unit that Units does not hold (a lost unit) loses it on reading.
     db.FindHex({4, 2, Level::Surface})->Units.AddUnique(db.LostUnits.Get(0));
     TVelMain reopened;
-    Load(reopened, Saved(db));
+    Load(reopened, DatabaseBytes(db));
     EXPECT_EQ(reopened.FindHex({4, 2, Level::Surface})->Units.Count(), 1);
     EXPECT_EQ(reopened.LostUnits.Count(), 1);
 
     // Two records of one code read back as one, the later one filling in blanks only.
     TVelMain empty;
     empty.Clear();
-    const std::string bytes = Saved(empty);
+    const std::string bytes = DatabaseBytes(empty);
     const std::size_t items_at = 36 + 226 + 635;
     TVelFileStream items;
     items.WriteInt32(2);
@@ -547,7 +542,7 @@ TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
 TEST(DataFile, AFileCutShortKeepsWhatWasReadBeforeTheCut) {
     TVelMain db;
     Populate(db);
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     const std::size_t tail = SavedSize(db.UnderworldHexes) + SavedSize(db.NewUnits) + SavedSize(db.LostUnits) +
                              SavedSize(db.Markers) + SavedSize(db.Wedges);
     TVelMain cut;
@@ -573,18 +568,18 @@ TEST(DataFile, AFileCutShortKeepsWhatWasReadBeforeTheCut) {
 TEST(DataFile, EveryPrefixOfAFileLoadsFullyOrFailsWithAReadError) {
     TVelMain db;
     Populate(db);
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     TVelMain target;
     for (std::size_t length = 0; length < bytes.size(); ++length)
         EXPECT_THROW(Load(target, bytes.substr(0, length)), StreamReadError) << "length " << length;
     Load(target, bytes);
-    EXPECT_EQ(Saved(target), bytes);
+    EXPECT_EQ(DatabaseBytes(target), bytes);
 }
 
 TEST(DataFile, AbsurdCountsAndLengthsAreReadErrorsNotAllocations) {
     TVelMain db;
     db.Clear();
-    const std::string bytes = Saved(db);
+    const std::string bytes = DatabaseBytes(db);
     const auto with_int_at = [&bytes](std::size_t offset, int32_t value) {
         return bytes.substr(0, offset) + Int32Bytes(value) + bytes.substr(offset + 4);
     };
@@ -601,7 +596,7 @@ TEST(DataFile, AbsurdCountsAndLengthsAreReadErrorsNotAllocations) {
 TEST(DataFile, ArbitraryBytesNeverCrash) {
     TVelMain db;
     Populate(db);
-    const std::string valid = Saved(db);
+    const std::string valid = DatabaseBytes(db);
     std::mt19937 random(7);
     TVelMain target;
     for (int round = 0; round < 300; ++round) {
@@ -620,12 +615,12 @@ TEST(DataFile, FilesThatCannotBeOpenedOrCreatedAreReportedAndChangeNothing) {
     CollectedMessages messages;
     TVelMain db;
     Populate(db);
-    const std::string before = Saved(db);
+    const std::string before = DatabaseBytes(db);
 
     EXPECT_FALSE(LoadFromFile(db, dir / "missing.hwd", messages));
     std::filesystem::create_directory(dir / "folder");
     EXPECT_FALSE(LoadFromFile(db, dir / "folder", messages));
-    EXPECT_EQ(Saved(db), before);
+    EXPECT_EQ(DatabaseBytes(db), before);
 
     std::filesystem::create_directory(dir / "folder" / "inside");
     EXPECT_FALSE(SaveToFile(db, dir / "folder", messages));

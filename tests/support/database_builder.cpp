@@ -1,5 +1,8 @@
 #include "tests/support/database_builder.h"
 
+#include "model/level_codes.h"
+#include "platform/file_stream.h"
+
 namespace hexwarden::testing {
 
 std::unique_ptr<TVelHex> MakeHex(TVelMain& db, int32_t x, int32_t y, bool confirmed, int32_t turn, Level level) {
@@ -31,6 +34,12 @@ TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit) {
     if (hex == nullptr) hex = db.HexesOf(unit.Where).AddOrMerge(MakeHex(db, unit.X, unit.Y, true, unit.Turn, unit.Where));
     hex->Units.AddUnique(&unit);
     return *hex;
+}
+
+std::string DatabaseBytes(const TVelMain& db) {
+    TVelFileStream stream;
+    db.SaveToStream(stream);
+    return stream.Bytes();
 }
 
 }  // namespace hexwarden::testing

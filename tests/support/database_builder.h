@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/database.h"
 
@@ -15,5 +16,8 @@ std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction
 
 // Stores a confirmed hex at the unit's place if there is none yet and lists the unit in it.
 TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit);
+
+// The whole database in data-file layout: equal bytes, equal databases.
+std::string DatabaseBytes(const TVelMain& db);
 
 }  // namespace hexwarden::testing
