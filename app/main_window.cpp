@@ -33,6 +33,7 @@
 #include "platform/message_sink.h"
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
+#include "windows/level_title.h"
 #include "windows/about_box.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
@@ -85,18 +86,18 @@ void AddDisabled(QMenu* menu, const QString& caption, const char* name) {
     AddItem(menu, caption, name)->setEnabled(false);
 }
 
-// Fills a side page with one row per hex that `name_of` names (no name: no row): both levels,
-// overworld first, each column by column, then sorted on the names.
+// Fills a side page with one row per hex that `name_of` names (no name: no row): every level in the
+// order of depth, each column by column, then sorted on the names.
 template <typename NameOf>
 void FillHexPage(TPlaceList& list, const TVelMain& db, NameOf name_of) {
     list.clear();
-    for (const bool overworld : {true, false}) {
+    for (const Level level : db.Levels()) {
         std::vector<std::pair<const TVelHex*, QString>> rows;
-        for (const TVelHex* hex : db.HexesOf(overworld).HexesByRow()) {
+        for (const TVelHex* hex : db.HexesOf(level).HexesByRow()) {
             if (std::optional<QString> name = name_of(*hex)) rows.emplace_back(hex, std::move(*name));
         }
         std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first->X < b.first->X; });
-        for (const auto& [hex, name] : rows) list.AddRow(name, {hex->X, hex->Y, hex->Overworld});
+        for (const auto& [hex, name] : rows) list.AddRow(name, hex->At());
     }
     list.SortOnNames();
 }
@@ -235,9 +236,21 @@ void TfrmMain::CreateMenus() {
 
     QMenu* maps = menuBar()->addMenu(QStringLiteral("&Maps"));
     connect(AddItem(maps, QStringLiteral("&Overworld"), "mnuMapVeldoria"), &QAction::triggered, this,
-            [this] { OpenMapWindow(true, true); });
+            [this] { OpenMapWindow(Level::Surface, true); });
     connect(AddItem(maps, QStringLiteral("&Underworld"), "mnuMapUnderworld"), &QAction::triggered, this,
-            [this] { OpenMapWindow(false, true); });
+            [this] { OpenMapWindow(Level::Underworld, true); });
+    // The other levels the database holds, as they are when the menu opens.
+    QMenu* other_levels = maps->addMenu(QStringLiteral("Other &Levels"));
+    other_levels->menuAction()->setObjectName(QStringLiteral("mnuMapOtherLevels"));
+    connect(other_levels, &QMenu::aboutToShow, this, [this, other_levels] {
+        other_levels->clear();
+        for (const Level level : database_.Levels()) {
+            if (level == Level::Surface || level == Level::Underworld) continue;
+            connect(other_levels->addAction(LevelTitle(level)), &QAction::triggered, this,
+                    [this, level] { OpenMapWindow(level, true); });
+        }
+        if (other_levels->isEmpty()) other_levels->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    });
     mnuMapOverview_ = AddItem(maps, QStringLiteral("Over&view"), "mnuMapOverview");
     mnuMapOverview_->setCheckable(true);
     connect(mnuMapOverview_, &QAction::triggered, this, &TfrmMain::SetOverviewShown);
@@ -252,10 +265,9 @@ void TfrmMain::CreateMenus() {
     connect(locate_marker, &QAction::triggered, this, [this, active_map] {
         const QPointer<TfrmMap> map = active_map();
         if (map == nullptr) return;
-        const bool overworld = map->IsOverworld();
-        const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, overworld, !overworld);
+        const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, map->CurrentLevel());
         const TVelMapMarker* marker = chosen ? database_.Markers.Get(*chosen) : nullptr;
-        if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->X, marker->Y, marker->Overworld, true);
+        if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->At(), true);
     });
     connect(wedges, &QAction::triggered, this, [this, active_map] {
         if (TfrmMap* map = active_map()) map->DefineWedges(*windows_);
@@ -399,10 +411,10 @@ bool TfrmMain::RunBusy(Work&& work) {
     return done;
 }
 
-TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
+TfrmMap* TfrmMain::OpenMapWindow(Level level, bool maximised) {
     auto* map = new TfrmMap(database_, *overview_);
     mdi_->addSubWindow(map);
-    map->SetOverworld(overworld);
+    map->SetLevel(level);
     connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::ShowMarkers);
     connect(map, &TfrmMap::WedgesRequested, this, [this, map] { map->DefineWedges(*windows_); });
     map->PickUnit = [this](QWidget* parent) -> std::optional<int32_t> {
@@ -410,8 +422,8 @@ TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
             TfrmUnitList::SelectUnit(*windows_, parent, QStringLiteral("Select Unit"), std::nullopt);
         return unit ? std::optional<int32_t>(unit->Number) : std::nullopt;
     };
-    connect(map, &TfrmMap::HexDetailsRequested, this, [this, map](int32_t x, int32_t y, bool on_overworld) {
-        windows_->ShowHex({x, y, LevelOf(on_overworld)}, map);
+    connect(map, &TfrmMap::HexDetailsRequested, this, [this, map](const Place& place) {
+        windows_->ShowHex(place, map);
     });
     if (maximised) {
         map->showMaximized();
@@ -433,13 +445,17 @@ std::vector<TfrmMap*> TfrmMain::MapWindows() const {
 
 void TfrmMain::RefreshMaps() {
     for (TfrmMap* map : MapWindows()) map->UpdateLevel();
-    const LevelExtent overworld = LevelGridExtent(database_.OverworldHexes);
-    const LevelExtent underworld = LevelGridExtent(database_.UnderworldHexes);
-    const int overview_height = std::max(overworld.Rows, underworld.Rows) + overview_->TopControlHeight() + 2;
+    LevelExtent largest{0, 0, false};
+    for (const Level level : database_.Levels()) {
+        const LevelExtent extent = LevelGridExtent(database_.HexesOf(level));
+        largest.Columns = std::max(largest.Columns, extent.Columns);
+        largest.Rows = std::max(largest.Rows, extent.Rows);
+    }
+    const int overview_height = largest.Rows + overview_->TopControlHeight() + 2;
     const int total_width = spltMain_->width();
     // A level wider than any real game's would leave the maps no room: the panel stops at half the
     // frame, showing the overview's left part.
-    const int left_width = std::min(std::max(kLeftPanelWidth, std::max(overworld.Columns, underworld.Columns) + 2),
+    const int left_width = std::min(std::max(kLeftPanelWidth, largest.Columns + 2),
                                     std::max(kLeftPanelWidth, total_width / 2));
     const int left_height = pnlLeft_->height();
     pnlLeft_->setSizes({std::max(0, left_height - overview_height), overview_height});
@@ -474,7 +490,7 @@ void TfrmMain::FillMarkersPage() {
     for (int32_t i = 0; i < database_.Markers.Count(); ++i) {
         const TVelMapMarker* marker = database_.Markers.Get(i);
         if (marker == nullptr) continue;
-        lstMarkers_->AddRow(ToQString(marker->Text), {marker->X, marker->Y, marker->Overworld}, i);
+        lstMarkers_->AddRow(ToQString(marker->Text), marker->At(), i);
     }
     lstMarkers_->SortOnNames();
 }
@@ -672,13 +688,13 @@ void TfrmMain::SetOverviewShown(bool shown) {
     pnlMapOverview_->setVisible(shown);
 }
 
-void TfrmMain::CentreOnPlace(const MapPlace& place) {
+void TfrmMain::CentreOnPlace(const Place& place) {
     auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow());
     if (map == nullptr) {
         const std::vector<TfrmMap*> maps = MapWindows();
-        map = maps.empty() ? OpenMapWindow(place.Overworld, true) : maps.front();
+        map = maps.empty() ? OpenMapWindow(place.Where, true) : maps.front();
     }
-    map->CentreOnHex(place.X, place.Y, place.Overworld, false);
+    map->CentreOnHex(place, false);
 }
 
 void TfrmMain::AddMarker() {
@@ -712,7 +728,7 @@ void TfrmMain::TrackUnitOnMap(int32_t unit) {
     if (map == nullptr) {
         const std::vector<TfrmMap*> maps = MapWindows();
         const TVelUnit* record = UnitKey{unit}.Find(database_);
-        map = maps.empty() ? OpenMapWindow(record == nullptr || record->Overworld, true) : maps.front();
+        map = maps.empty() ? OpenMapWindow(record == nullptr ? Level::Surface : record->Where, true) : maps.front();
     }
     map->TrackUnit(unit);
 }

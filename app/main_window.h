@@ -20,7 +20,6 @@ class QTabWidget;
 
 namespace hexwarden {
 
-struct MapPlace;
 class InformationWindows;
 class TPlaceList;
 class TRecordsNotice;
@@ -62,7 +61,7 @@ public:
     RecentFiles Recent;
     const std::filesystem::path& SettingsFile() const { return settings_file_; }
 
-    TfrmMap* OpenMapWindow(bool overworld, bool maximised);
+    TfrmMap* OpenMapWindow(Level level, bool maximised);
     // The open map windows in the frame's stacking order, the active one first.
     std::vector<TfrmMap*> MapWindows() const;
 
@@ -95,7 +94,7 @@ public:
     void TileMaps();
     void TileMapsHorizontally();
     void SetOverviewShown(bool shown);
-    void CentreOnPlace(const MapPlace& place);
+    void CentreOnPlace(const Place& place);
     void AddMarker();
     void RemoveMarker();
     // After a marker was added: the markers page refilled and every map repainted.

@@ -4,6 +4,8 @@
 
 namespace hexwarden {
 
+TVelHex* HexKey::Find(const TVelMain& main) const { return main.FindHex(*this); }
+
 UnitKey UnitKey::Of(const TVelUnit& unit) { return {unit.Number}; }
 
 TVelUnit* UnitKey::Find(const TVelMain& main) const {

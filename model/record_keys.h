@@ -17,8 +17,14 @@ class TVelUnit;
 // replaces hexes and units, and New and Open free everything. Windows, list rows and menu entries
 // keep keys; a record pointer found through one lives no longer than the call that found it.
 
-// A hex: its place (TVelMain::FindHex finds it).
-using HexKey = Place;
+// A hex: its place.
+struct HexKey : Place {
+    HexKey() = default;
+    HexKey(const Place& place) : Place(place) {}  // NOLINT: a place is a hex key
+    HexKey(int32_t x, int32_t y, Level where) : Place{x, y, where} {}
+
+    TVelHex* Find(const TVelMain& main) const;
+};
 
 // A unit, by number: the one in Units, or else a unit lost this turn.
 struct UnitKey {

@@ -25,15 +25,15 @@ namespace {
 using testing::MakeHex;
 using testing::MakeUnit;
 
-constexpr HexKey kTowerHex{4, 6, Level::Surface};
+const HexKey kTowerHex{4, 6, Level::Surface};
 
 class FactionWindowsTest : public ::testing::Test {
 protected:
     // A new database: default attitude "Neutral", default races.
     FactionWindowsTest() { db.Clear(); }
 
-    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, bool overworld = true) {
-        TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, overworld));
+    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, Level level = Level::Surface) {
+        TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, level));
         unit->Name = "Unit " + std::to_string(number);
         unit->Troops.AddTroops("VIKI", 3);
         unit->Troops.AddTroops("LEAD", 1);
@@ -145,7 +145,7 @@ TEST_F(FactionWindowsTest, FactionHexColumnPutsOverworldBeforeUnderworld) {
     db.Factions.AddOrRename("Friends", 8);
     db.OverworldHexes.AddOrMerge(MakeHex(db, 0, 0));
     db.OverworldHexes.AddOrMerge(MakeHex(db, 20, 20));
-    AddUnit(1, 8, 0, 0, false);
+    AddUnit(1, 8, 0, 0, Level::Underworld);
     AddUnit(2, 8, 20, 20);
     AddUnit(3, 8, 2, 2);
     AddUnit(4, 8, 900, 900);  // off the overworld's grid

@@ -24,13 +24,13 @@ protected:
         db.Clear();
         db.FactionNumber = 3;
         db.Factions.AddOrRename("Wardens", 2);
-        AddHex(4, 6, true);
+        AddHex(4, 6, Level::Surface);
     }
 
-    TVelHex& AddHex(int32_t x, int32_t y, bool overworld) {
-        auto hex = MakeHex(db, x, y, true, 5, overworld);
+    TVelHex& AddHex(int32_t x, int32_t y, Level level) {
+        auto hex = MakeHex(db, x, y, true, 5, level);
         hex->SetTerrainName("Plain");
-        return *db.HexesOf(overworld).AddOrMerge(std::move(hex));
+        return *db.HexesOf(level).AddOrMerge(std::move(hex));
     }
 
     TVelUnit& AddUnit(TVelUnitList& place, int32_t number, int32_t faction) {
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(HexWindowTest, CaptionsNameTheLevelSettlementAndConfirmation) {
-    TVelHex& below = AddHex(4, 6, false);
+    TVelHex& below = AddHex(4, 6, Level::Underworld);
     below.Confirmed = false;
     below.SettlementSize = 2;
     below.SettlementName = "Dun";
@@ -136,7 +136,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
 
     window->edNotes().setPlainText("kept over the change");
     notice.Change(RecordChange::TurnImported, [&] {
-        auto newer = MakeHex(db, 4, 6, true, 6, true);
+        auto newer = MakeHex(db, 4, 6, true, 6, Level::Surface);
         newer->SetTerrainName("Forest");
         db.OverworldHexes.AddOrMerge(std::move(newer));
     });
@@ -151,8 +151,8 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
 }
 
 TEST_F(HexWindowTest, RegistryKeepsOneWindowPerHexAndItsMenuInOpeningOrder) {
-    AddHex(2, 2, true);
-    AddHex(6, 6, true);
+    AddHex(2, 2, Level::Surface);
+    AddHex(6, 6, Level::Surface);
     TfrmHexInfo* first = Open(4, 6);
     Open(2, 2);
     Open(6, 6);

@@ -44,18 +44,18 @@ std::filesystem::path WriteSampleData(const ScratchDir& scratch) {
     db.Turn = 27;
     const struct {
         int32_t x, y;
-        bool overworld;
+        Level level;
         const char* city;
         int32_t gate;
-    } hexes[] = {{4, 6, true, "beta", 10}, {2, 2, true, "Alpha", -1}, {6, 10, false, "gamma", 2}, {8, 4, true, "", 3}};
+    } hexes[] = {{4, 6, Level::Surface, "beta", 10}, {2, 2, Level::Surface, "Alpha", -1}, {6, 10, Level::Underworld, "gamma", 2}, {8, 4, Level::Surface, "", 3}};
     for (const auto& place : hexes) {
-        auto hex = MakeHex(db, place.x, place.y, true, 27, place.overworld);
+        auto hex = MakeHex(db, place.x, place.y, true, 27, place.level);
         if (*place.city != '\0') {
             hex->SettlementSize = 2;
             hex->SettlementName = place.city;
         }
         hex->Gate = place.gate;
-        db.HexesOf(place.overworld).AddOrMerge(std::move(hex));
+        db.HexesOf(place.level).AddOrMerge(std::move(hex));
     }
     db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{8, 4, Level::Surface}));
     const auto file = scratch / "sample.hwd";
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
     FailOnError errors;
     ASSERT_TRUE(SaveToFile(db, file, errors));
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, true);
+    main.OpenMapWindow(Level::Surface, true);
     EXPECT_LE(main.Pages().width(), main.width() / 2);
     EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
 }
@@ -139,14 +139,14 @@ TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
     ASSERT_EQ(main.MapWindows().size(), 1u);
     TfrmMap* map = main.MapWindows().front();
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     EXPECT_TRUE(map->isMaximized());
 
-    map->SetOverworld(true);
+    map->SetLevel(Level::Surface);
     QTreeWidget& gates = main.GatesList();
     emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
     EXPECT_EQ(main.MapWindows().size(), 1u);
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     QApplication::processEvents();
     const GamePoint top_left = map->VisibleTopLeft();
     const GamePoint bottom_right = map->VisibleBottomRight();
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
 TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     const auto file = WriteSampleData(scratch);
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, false);
+    main.OpenMapWindow(Level::Surface, false);
 
     prompts.Answers = {Answer::No};
     main.NewData();

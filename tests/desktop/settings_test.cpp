@@ -46,8 +46,8 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
         main.Database().Turn = 3;
         prompts.FileNames.push_back(QString::fromStdString(data));
         main.SaveDataAs();
-        main.OpenMapWindow(true, false);
-        main.OpenMapWindow(false, false);
+        main.OpenMapWindow(Level::Surface, false);
+        main.OpenMapWindow(Level::Underworld, false);
         EXPECT_FALSE(CloseAnswering(main, prompts, Answer::Cancel));
         EXPECT_FALSE(std::filesystem::exists(file));
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
@@ -71,7 +71,7 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
     const std::vector<TfrmMap*> maps = again.MapWindows();
     ASSERT_EQ(maps.size(), 2u);
     EXPECT_EQ(again.Frame().currentSubWindow(), maps.front());
-    EXPECT_FALSE(maps.front()->IsOverworld());
+    EXPECT_EQ(maps.front()->CurrentLevel(), Level::Underworld);
     EXPECT_TRUE(prompts.Shown.count() == 2) << prompts.Shown.join('\n').toStdString();
 }
 
@@ -113,8 +113,8 @@ TEST_F(SettingsTest, MaximisedMapWindowsComeBackMaximised) {
     {
         TfrmMain main(file);
         main.Start("");
-        main.OpenMapWindow(true, true);
-        main.OpenMapWindow(false, true);
+        main.OpenMapWindow(Level::Surface, true);
+        main.OpenMapWindow(Level::Underworld, true);
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
     }
     // Only the active window is maximised in the frame; the other one is as soon as it is activated.
@@ -142,7 +142,7 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead
     main.Start("");
     ASSERT_EQ(main.MapWindows().size(), 1u);
     const TfrmMap& map = *main.MapWindows().front();
-    EXPECT_TRUE(map.IsOverworld());
+    EXPECT_EQ(map.CurrentLevel(), Level::Surface);
     EXPECT_FALSE(map.isMaximized());
     EXPECT_EQ(map.Zoom(), 5);
     for (int32_t slot : map.ViewOptions().WedgeSlots) EXPECT_EQ(slot, -1);

@@ -52,7 +52,7 @@ TEST(TurnInWindowsTest, WindowsOpenAcrossAnImportFollowTheNewRecordsAndKeepWhatW
 
     InformationWindows& windows = main.InfoWindows();
     const HexKey mine{10, 12, Level::Surface};
-    TfrmMap* map = main.OpenMapWindow(true, true);
+    TfrmMap* map = main.OpenMapWindow(Level::Surface, true);
     map->TrackUnit(203);
     ASSERT_EQ(map->ViewOptions().TrackedUnit, 203);
     windows.ShowHex(mine, map);

@@ -160,7 +160,7 @@ TEST_F(UnitWindowTest, PlaceButtonsOpenOnlyKnownPlaces) {
     hex.Structures.Add(std::move(structure));
     unit.LastX = 2;
     unit.LastY = 0;
-    unit.LastWhere = true;
+    unit.LastWhere = Level::Surface;
     db.OverworldHexes.AddOrMerge(testing::MakeHex(db, 2, 0));
     const TfrmUnitInfo* window = Open(5);
     EXPECT_EQ(Text(window, "btnPosition"), "4,6");
