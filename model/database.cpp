@@ -262,7 +262,7 @@ void TVelMain::LoadFromStream(TVelFileStream& stream) {
     FileVersion = version;
     stream.Levels = LevelCodes();
     try {
-        LoadSections(stream, version == kFileVersion102);
+        LoadSections(stream, version);
     } catch (const Error&) {
         ResolveLevels(stream.Levels);
         throw;
@@ -270,7 +270,7 @@ void TVelMain::LoadFromStream(TVelFileStream& stream) {
     ResolveLevels(stream.Levels);
 }
 
-void TVelMain::LoadSections(TVelFileStream& stream, bool other_levels) {
+void TVelMain::LoadSections(TVelFileStream& stream, const FileVersionBytes& version) {
     FactionNumber = stream.ReadInt32();
     FactionName = stream.ReadString();
     War = ReadFactionType(stream);
@@ -294,7 +294,7 @@ void TVelMain::LoadSections(TVelFileStream& stream, bool other_levels) {
     LostUnits.LoadFromStream(stream);
     Markers.LoadFromStream(stream);
     Wedges.LoadFromStream(stream);
-    if (other_levels) LoadOtherLevels(stream);
+    if (version == kFileVersion102) LoadOtherLevels(stream);
 }
 
 // The codes grow with the list, so a file cut off within it still places the levels it named.

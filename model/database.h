@@ -119,7 +119,7 @@ public:
 private:
     // The levels other than the surface and the underworld that hexes, units or markers lie on.
     std::vector<Level> OtherLevelsInUse() const;
-    void LoadSections(TVelFileStream& stream, bool other_levels);
+    void LoadSections(TVelFileStream& stream, const FileVersionBytes& version);
     void LoadOtherLevels(TVelFileStream& stream);
     // Gives units and markers the levels their provisional codes stand for.
     void ResolveLevels(const LevelCodes& codes);
