@@ -107,9 +107,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         }
         Place destination = actor.state.place;
         if (compass) {
-            const UnitPlace neighbour = Neighbour({destination.X, destination.Y, true, 0}, *compass);
-            destination.X = neighbour.x;
-            destination.Y = neighbour.y;
+            destination = OrdersDatabase(start_.Database()).Neighbour({destination, 0}, *compass, rules_).at;
         }
         const int target = RegionOf(destination);
         const RegionState& region = regions_[static_cast<std::size_t>(target)];

@@ -51,20 +51,20 @@ std::filesystem::path WriteSampleData(const ScratchDir& scratch) {
     db.Turn = 27;
     const struct {
         int32_t x, y;
-        bool overworld;
+        Level level;
         const char* city;
         int32_t gate;
-    } hexes[] = {{4, 6, true, "beta", 10}, {2, 2, true, "Alpha", -1}, {6, 10, false, "gamma", 2}, {8, 4, true, "", 3}};
+    } hexes[] = {{4, 6, Level::Surface, "beta", 10}, {2, 2, Level::Surface, "Alpha", -1}, {6, 10, Level::Underworld, "gamma", 2}, {8, 4, Level::Surface, "", 3}};
     for (const auto& place : hexes) {
-        auto hex = MakeHex(db, place.x, place.y, true, 27, place.overworld);
+        auto hex = MakeHex(db, place.x, place.y, true, 27, place.level);
         if (*place.city != '\0') {
             hex->SettlementSize = 2;
             hex->SettlementName = place.city;
         }
         hex->Gate = place.gate;
-        db.HexesOf(place.overworld).AddOrMerge(std::move(hex));
+        db.HexesOf(place.level).AddOrMerge(std::move(hex));
     }
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 8, 4, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{8, 4, Level::Surface}));
     const auto file = scratch / "sample.hwd";
     FailOnError errors;
     EXPECT_TRUE(SaveToFile(db, file, errors));
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
     FailOnError errors;
     ASSERT_TRUE(SaveToFile(db, file, errors));
     main.LoadDataFile(file.string());
-    main.Maps().OpenMapWindow(true, true);
+    main.Maps().OpenMapWindow(Level::Surface, true);
     EXPECT_LE(main.Pages().width(), main.width() / 2);
     EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
 }
@@ -146,14 +146,14 @@ TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
     ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
     TfrmMap* map = main.Maps().MapWindows().front();
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     EXPECT_TRUE(map->isMaximized());
 
-    map->SetOverworld(true);
+    map->SetLevel(Level::Surface);
     QTreeWidget& gates = main.GatesList();
     emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
     EXPECT_EQ(main.Maps().MapWindows().size(), 1u);
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     QApplication::processEvents();
     const GamePoint top_left = map->VisibleTopLeft();
     const GamePoint bottom_right = map->VisibleBottomRight();
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
 TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     const auto file = WriteSampleData(scratch);
     main.LoadDataFile(file.string());
-    main.Maps().OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(Level::Surface, false);
 
     prompts.Answers = {Answer::No};
     main.NewData();
@@ -302,9 +302,9 @@ TEST_F(MainWindowTest, ImportsTheDemoGameWithoutAQuestion) {
 
     // A report older than the data is refused with the parser's message; nothing else changes.
     // The windows and maps take no input while it runs, and take it again after the failure.
-    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, false);
     const TVelHex* hex = main.Database().OverworldHexes.HexesByRow().front();
-    main.InfoWindows().ShowHex(HexKey::Of(*hex), nullptr);
+    main.InfoWindows().ShowHex(HexKey{hex->At()}, nullptr);
     QWidget* hex_window = main.InfoWindows().Hexes.Forms().front();
     bool disabled_meanwhile = false;
     QObject::connect(&main.Notice(), &TRecordsNotice::RecordsAboutToChange, map, [&] {

@@ -20,7 +20,7 @@ protected:
         db.FactionNumber = 3;
         db.UnclaimedSilver = 1000;
         db.Turn = 2;
-        for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(true).AddOrMerge(testing::MakeHex(db, x, y))->SetTerrainName("Plain");
+        for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(Level::Surface).AddOrMerge(testing::MakeHex(db, x, y))->SetTerrainName("Plain");
         for (int32_t number : {10, 11}) {
             TVelUnit* unit = db.Units.AddOrReplace(testing::MakeUnit(db, number, 3, 4, 4));
             unit->Troops.AddTroops("PLAI", 10);
