@@ -22,6 +22,7 @@
 #include <tuple>
 #include <utility>
 
+#include "app/level_tabs.h"
 #include "app/map_frame.h"
 #include "app/place_list.h"
 #include "app/settings.h"
@@ -339,13 +340,21 @@ void TfrmMain::CreateLeftPanel() {
     lstCities_->setAccessibleName(QStringLiteral("Cities"));
     lstGates_->setAccessibleName(QStringLiteral("Gates"));
     lstMarkers_->setAccessibleName(QStringLiteral("Markers"));
-    pgcMain_->addTab(lstCities_, QStringLiteral("Cities"));
-    pgcMain_->addTab(lstGates_, QStringLiteral("Gates"));
+    // Each page: a tab per level above its list.
+    const auto level_page = [](TPlaceList* list, TLevelTabs*& tabs) {
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        tabs = new TLevelTabs(*list, page);
+        layout->addWidget(tabs);
+        layout->addWidget(list);
+        return std::pair{page, layout};
+    };
+    pgcMain_->addTab(level_page(lstCities_, tabCities_).first, QStringLiteral("Cities"));
+    pgcMain_->addTab(level_page(lstGates_, tabGates_).first, QStringLiteral("Gates"));
 
-    auto* markers_page = new QWidget;
-    auto* markers_layout = new QVBoxLayout(markers_page);
-    markers_layout->setContentsMargins(0, 0, 0, 0);
-    markers_layout->addWidget(lstMarkers_);
+    auto [markers_page, markers_layout] = level_page(lstMarkers_, tabMarkers_);
     auto* buttons = new QHBoxLayout;
     auto* btnAdd = new QPushButton(QStringLiteral("Add"), markers_page);
     auto* btnRemove = new QPushButton(QStringLiteral("Remove"), markers_page);
@@ -422,6 +431,7 @@ void TfrmMain::FillCitiesPage() {
         if (hex.SettlementSize == 0) return std::nullopt;
         return ToQString(hex.SettlementName);
     });
+    tabCities_->Refill(database_.Levels());
 }
 
 void TfrmMain::FillGatesPage() {
@@ -429,6 +439,7 @@ void TfrmMain::FillGatesPage() {
         if (hex.Gate < 0) return std::nullopt;
         return QString::number(hex.Gate);
     });
+    tabGates_->Refill(database_.Levels());
 }
 
 void TfrmMain::FillMarkersPage() {
@@ -439,6 +450,7 @@ void TfrmMain::FillMarkersPage() {
         lstMarkers_->AddRow(ToQString(marker->Text), marker->At(), i);
     }
     lstMarkers_->SortOnNames();
+    tabMarkers_->Refill(database_.Levels());
 }
 
 void TfrmMain::UpdateUnitMenus() {

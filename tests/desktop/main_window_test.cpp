@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "app/level_tabs.h"
 #include "app/main_window.h"
 #include "app/map_frame.h"
 #include "app/place_list.h"
@@ -100,6 +101,22 @@ TEST_F(MainWindowTest, OpeningAFileFillsCaptionAndSortedPages) {
     EXPECT_EQ(main.windowTitle(), "Ironhold [12]  W2 T1 M0  (Turn 27)");
     EXPECT_EQ(Column(main.CitiesList(), 0), QStringList({"Alpha", "beta", "gamma"}));
     EXPECT_EQ(Column(main.CitiesList(), 1), QStringList({"2,2", "4,6", "6,10*"}));
+    // A tab per level: the surface's cities show, the underworld's wait behind their tab.
+    TLevelTabs& levels = main.CitiesLevels();
+    ASSERT_EQ(levels.count(), 2);
+    EXPECT_EQ(levels.tabText(1), "Underworld");
+    const auto shown = [&] {
+        QStringList names;
+        for (int i = 0; i < main.CitiesList().topLevelItemCount(); ++i)
+            if (!main.CitiesList().topLevelItem(i)->isHidden()) names << main.CitiesList().topLevelItem(i)->text(0);
+        return names;
+    };
+    EXPECT_EQ(shown(), QStringList({"Alpha", "beta"}));
+    levels.setCurrentIndex(1);
+    EXPECT_EQ(shown(), QStringList({"gamma"}));
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    main.OpenData();  // a refill keeps the chosen level
+    EXPECT_EQ(levels.Chosen(), Level::Underworld);
     EXPECT_EQ(Column(main.GatesList(), 0), QStringList({"2", "3", "10"}));
     EXPECT_EQ(Column(main.MarkersList(), 0), QStringList({"camp"}));
     EXPECT_EQ(main.Pages().tabText(0), "Cities");
