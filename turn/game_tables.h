@@ -61,3 +61,23 @@ struct Recipe {
 const Recipe* RecipeFor(std::string_view item);
 
 }  // namespace hexwarden
+
+namespace hexwarden {
+
+// What a structure BUILD can start takes: its size in points, its material (one unit a point; where
+// wood or stone both do, stone is used first) and the level of its build skill.
+struct StructureCost {
+    std::string_view name;  // the object type's name in that rule set
+    int32_t size;
+    std::string_view material;
+    std::string_view other_material;  // empty unless a second material will do
+    int32_t level;
+};
+// Null for an object type the table does not know (ships among them).
+const StructureCost* StructureCostOf(std::string_view name, RuleSet rules);
+
+// Silver WITHDRAW costs for one item (2½ times its base price), for the items whose figure the
+// rules give; 0 for the others, whose base price the database does not hold.
+int32_t WithdrawCost(std::string_view code);
+
+}  // namespace hexwarden

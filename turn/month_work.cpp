@@ -73,22 +73,22 @@ void MonthRun::Teach() {
 }
 
 void MonthRun::MonthLongWork() {
-    if (rules_ == RuleSet::New) Tax(true);
+    if (rules_ == RuleSet::New) {
+        Pillage(true);
+        Tax(true);
+    }
     for (std::size_t region = 0; region < by_region_.size(); ++region) {
         const std::vector<int> units = by_region_[region];
         for (int index : units) {
             Actor& actor = actors_[static_cast<std::size_t>(index)];
             if (actor.month_long && actor.month_long->keyword == Keyword::Study) Study(actor, *actor.month_long);
         }
+        StartBuilding(units);
         for (int index : units) {
             Actor& actor = actors_[static_cast<std::size_t>(index)];
             if (!actor.month_long) continue;
             if (actor.month_long->keyword == Keyword::Produce) Produce(actor, *actor.month_long);
-            if (actor.month_long->keyword == Keyword::Build) {
-                actor.state.Uncertain("BUILD: building is not previewed");
-                Problem(actor, actor.month_long, ProblemKind::Uncertain, "BUILD: the preview does not build.");
-            }
-            if (actor.month_long->keyword == Keyword::Pillage) actor.state.Uncertain("PILLAGE: pillaging is not previewed");
+            if (actor.month_long->keyword == Keyword::Build) Build(actor, *actor.month_long);
         }
         std::vector<int> workers;
         std::vector<int> entertainers;

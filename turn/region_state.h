@@ -35,6 +35,7 @@ struct RegionState {
     std::vector<int32_t> structures;  // numbers in report order
     std::vector<std::string> structure_kinds;
     std::vector<bool> structure_foreign_owner;  // its first unit is another faction's
+    std::vector<int32_t> structure_needs;        // points still missing, 0 when finished
     // Other factions' units here at the start of the month: what they could at most take from the
     // pools and markets this month.
     std::vector<std::string> foreign_units;  // "City Guard (18)"

@@ -130,6 +130,7 @@ RegionState TurnStart::CopyRegion(const Place& place) const {
     for (const auto& structure : hex->Structures) {
         region.structures.push_back(structure->Number);
         region.structure_kinds.push_back(structure->Kind);
+        region.structure_needs.push_back(structure->Needs);
         region.structure_foreign_owner.push_back(structure->Units.Count() > 0 && IsForeign(*structure->Units.Get(0)));
         for (const TVelUnit* unit : structure->Units)
             if (IsForeign(*unit)) NoteForeignUnit(region, *unit);

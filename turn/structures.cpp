@@ -1,0 +1,307 @@
+// Structures: PROMOTE and EVICT, JOIN, DESTROY, and BUILD in the month-long work.
+#include <algorithm>
+
+#include "orders/token_tables.h"
+#include "turn/game_tables.h"
+#include "turn/month.h"
+
+namespace hexwarden {
+
+namespace {
+
+// A fleet, or a ship the report lists on its own.
+bool IsFleetKind(const std::string* kind, const TokenTables& tables) {
+    return kind != nullptr && (SameName(*kind, "fleet") || tables.FindShip(*kind) != nullptr);
+}
+
+std::string StructureName(int32_t number) { return "structure " + std::to_string(number); }
+
+}  // namespace
+
+int MonthRun::Owner(int region, int32_t structure) const {
+    const RegionState& state = regions_[static_cast<std::size_t>(region)];
+    const auto found = std::find(state.structures.begin(), state.structures.end(), structure);
+    if (found != state.structures.end() && state.structure_foreign_owner[static_cast<std::size_t>(found - state.structures.begin())])
+        return -1;
+    for (int index : UnitsIn(region))
+        if (actors_[static_cast<std::size_t>(index)].state.structure == structure) return index;
+    return -1;
+}
+
+bool MonthRun::MustOwn(Actor& actor, const TurnOrder& order) {
+    const std::string verb(KeywordText(order.keyword));
+    if (actor.state.structure == 0) {
+        Problem(actor, &order, ProblemKind::Error,
+                verb + (order.keyword == Keyword::Destroy ? ": Not inside a structure." : ": Can only " +
+                                                                std::string(order.keyword == Keyword::Evict ? "evict" : "promote") +
+                                                                " inside structures."));
+        return false;
+    }
+    const int owner = Owner(actor.region, actor.state.structure);
+    if (owner >= 0 && &actors_[static_cast<std::size_t>(owner)] == &actor) return true;
+    if (owner < 0) {
+        // Another faction's owner may leave before this phase; the report cannot say.
+        actor.state.Uncertain(verb + ": " + StructureName(actor.state.structure) + " is owned by another faction's unit");
+        Problem(actor, &order, ProblemKind::Uncertain, verb + ": Must be owner, unless the other faction's owner leaves first.");
+        return false;
+    }
+    Problem(actor, &order, ProblemKind::Error, verb + ": Must be owner.");
+    return false;
+}
+
+void MonthRun::PromoteEvict() {
+    for (int index : std::vector<int>(order_)) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        for (const auto& [phase, order] : OrdersOf(actor, Phase::PromoteEvict)) {
+            if (order->words.empty() || !MustOwn(actor, *order)) continue;
+            if (order->keyword == Keyword::Evict && actor.state.place.Where.Kind() == LevelKind::Nexus) {
+                Problem(actor, order, ProblemKind::Error, "EVICT: Can't evict in the Nexus.");
+                continue;
+            }
+            const std::string verb(KeywordText(order->keyword));
+            for (std::size_t next = 0; next < order->words.size();) {
+                int32_t number = 0;
+                const int target = Target(actor, order->words, next, number);
+                if (target == -2) break;
+                if (target < 0) {
+                    // Another faction's unit: the report shows whether it stands here, not what it does first.
+                    if (order->keyword == Keyword::Promote)
+                        actor.state.Uncertain("PROMOTE: unit " + std::to_string(number) +
+                                              " of another faction takes the structure only if its faction counts this one as Friendly");
+                    if (order->keyword == Keyword::Promote) break;
+                    continue;
+                }
+                Actor& other = actors_[static_cast<std::size_t>(target)];
+                if (other.state.structure != actor.state.structure) {
+                    Problem(actor, order, ProblemKind::Error, verb + ": Can't find target " + Name(other) + ".");
+                } else if (order->keyword == Keyword::Promote) {
+                    other.seq = --front_seq_;
+                } else {
+                    other.state.structure = 0;
+                    other.seq = next_seq_++;
+                }
+                if (order->keyword == Keyword::Promote) break;  // one target
+            }
+            Reorder();
+        }
+    }
+}
+
+void MonthRun::Join() {
+    for (int index : std::vector<int>(order_)) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        const auto orders = OrdersOf(actor, Phase::Join);
+        if (orders.empty()) continue;
+        const TurnOrder& order = *orders.back().second;  // one JOIN a unit, the last
+        std::size_t next = 0;
+        int32_t number = 0;
+        const int target = Target(actor, order.words, next, number);
+        if (target == -2) continue;
+        if (target == -1) {
+            actor.state.Uncertain("JOIN: unit " + std::to_string(number) +
+                                  " is another faction's, whose structure admits only units its owner counts as Friendly");
+            Problem(actor, &order, ProblemKind::Uncertain, "JOIN: Unit " + std::to_string(number) + " is not one of your units.");
+            continue;
+        }
+        const Actor& host = actors_[static_cast<std::size_t>(target)];
+        const int32_t structure = host.state.structure;
+        if (structure == 0) {
+            Problem(actor, &order, ProblemKind::Error, "JOIN: " + Name(host) + " is not in a structure or fleet.");
+            continue;
+        }
+        const std::string option = next < order.words.size() ? order.words[next] : std::string();
+        const RegionState& region = RegionFor(actor);
+        if (!option.empty() && IsFleetKind(region.StructureKind(structure), tables_)) {
+            // Merging fleets and a fleet's load are not run.
+            actor.state.Uncertain("JOIN " + option + ": the fleet's load and merging are not previewed");
+            Problem(actor, &order, ProblemKind::Uncertain, "JOIN " + option + ": The preview does not merge or load fleets.");
+            continue;
+        }
+        if (structure == actor.state.structure) continue;
+        if (Owner(actor.region, structure) < 0)
+            actor.state.Uncertain("JOIN: the owner of " + StructureName(structure) +
+                                  " belongs to another faction and refuses anyone it does not count as Friendly");
+        actor.state.structure = structure;
+        actor.seq = next_seq_++;
+        Reorder();
+    }
+}
+
+void MonthRun::RemoveStructure(RegionState& region, int32_t structure) {
+    const auto found = std::find(region.structures.begin(), region.structures.end(), structure);
+    if (found == region.structures.end()) return;
+    const auto at = found - region.structures.begin();
+    region.structures.erase(found);
+    region.structure_kinds.erase(region.structure_kinds.begin() + at);
+    region.structure_foreign_owner.erase(region.structure_foreign_owner.begin() + at);
+    region.structure_needs.erase(region.structure_needs.begin() + at);
+}
+
+void MonthRun::Destroy() {
+    for (int index : std::vector<int>(order_)) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        const auto orders = OrdersOf(actor, Phase::Destroy);
+        if (orders.empty() || actor.removed) continue;
+        const TurnOrder& order = *orders.front().second;
+        if (!MustOwn(actor, order)) continue;
+        RegionState& region = RegionFor(actor);
+        const int32_t structure = actor.state.structure;
+        const std::string* kind = region.StructureKind(structure);
+        if (kind == nullptr || IsFleetKind(kind, tables_)) {
+            actor.state.Uncertain("DESTROY: destroying a fleet is not previewed");
+            Problem(actor, &order, ProblemKind::Uncertain, "DESTROY: The preview does not destroy fleets.");
+            continue;
+        }
+        if (rules_ == RuleSet::New) {
+            // Men x building level (at least 1) points a month, at most the larger of 200 and a
+            // third of the size.
+            const StructureCost* cost = StructureCostOf(*kind, rules_);
+            if (cost == nullptr) {
+                actor.state.Uncertain("DESTROY: the size of a " + *kind + " is not known");
+                continue;
+            }
+            const SkillState* skill = actor.state.Skill("BUIL");
+            const int64_t points = std::min<int64_t>(actor.state.Men() * std::max(skill ? skill->level : 0, 1),
+                                                     std::max<int64_t>(200, cost->size / 3));
+            const auto at = std::find(region.structures.begin(), region.structures.end(), structure) - region.structures.begin();
+            int32_t& needs = region.structure_needs[static_cast<std::size_t>(at)];
+            if (points < cost->size - needs) {
+                needs += static_cast<int32_t>(points);
+                continue;
+            }
+        }
+        // Every unit inside is left in the open, in the order it stood.
+        for (int inside : std::vector<int>(UnitsIn(actor.region))) {
+            Actor& other = actors_[static_cast<std::size_t>(inside)];
+            if (other.state.structure != structure) continue;
+            other.state.structure = 0;
+            other.seq = next_seq_++;
+        }
+        RemoveStructure(region, structure);
+        Reorder();
+    }
+}
+
+// ---- BUILD ----
+
+void MonthRun::StartBuilding(const std::vector<int>& units) {
+    // New buildings first, then BUILD HELP, as the month-long work does them.
+    for (bool helping : {false, true}) {
+        for (int index : units) {
+            Actor& actor = actors_[static_cast<std::size_t>(index)];
+            const TurnOrder* order = actor.month_long;
+            if (order == nullptr || order->keyword != Keyword::Build) continue;
+            const std::vector<std::string>& words = order->words;
+            const bool plain = words.empty() || SameName(words[0], "complete");
+            const bool help = !plain && SameName(words[0], "help");
+            if (help != helping) continue;
+            RegionState& region = RegionFor(actor);
+            if (plain) {
+                const std::string* kind = region.StructureKind(actor.state.structure);
+                const auto at = std::find(region.structures.begin(), region.structures.end(), actor.state.structure);
+                if (kind != nullptr && IsFleetKind(kind, tables_)) {
+                    actor.state.Uncertain("BUILD: building ships is not previewed");
+                    Problem(actor, order, ProblemKind::Uncertain, "BUILD: The preview does not build ships.");
+                } else if (at == region.structures.end() || region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] <= 0) {
+                    Problem(actor, order, ProblemKind::Error, "BUILD: Unit is not in an unfinished structure.");
+                } else {
+                    actor.project = actor.state.structure;
+                }
+                continue;
+            }
+            if (help) {
+                std::size_t next = 1;
+                int32_t number = 0;
+                const int target = Target(actor, words, next, number);
+                if (target == -2) continue;
+                if (target == -1) {
+                    actor.state.Uncertain("BUILD HELP: unit " + std::to_string(number) + " is another faction's");
+                    Problem(actor, order, ProblemKind::Uncertain, "BUILD: Helping another faction's unit is not previewed.");
+                    continue;
+                }
+                const Actor& builder = actors_[static_cast<std::size_t>(target)];
+                if (builder.project == 0) {
+                    Problem(actor, order, ProblemKind::Error, "BUILD: " + Name(builder) + " isn't building.");
+                    continue;
+                }
+                actor.project = builder.project;
+            } else if (SameName(region.terrain, "ocean")) {
+                Problem(actor, order, ProblemKind::Error, "BUILD: Can't build in an ocean.");
+                continue;
+            } else {
+                const ObjectToken* object = tables_.FindObject(words[0]);
+                if (object == nullptr) {
+                    if (tables_.FindShip(words[0]) == nullptr) continue;  // the order checker reports the name
+                    actor.state.Uncertain("BUILD: building ships is not previewed");
+                    Problem(actor, order, ProblemKind::Uncertain, "BUILD: The preview does not build ships.");
+                    continue;
+                }
+                if (!object->Buildable() || StructureCostOf(object->name, rules_) == nullptr) {
+                    Problem(actor, order, ProblemKind::Error, "BUILD: Can't build that.");
+                    continue;
+                }
+                // A builder already in an unfinished structure of that type continues it.
+                const std::string* kind = region.StructureKind(actor.state.structure);
+                const auto at = std::find(region.structures.begin(), region.structures.end(), actor.state.structure);
+                if (kind && SameName(*kind, object->name) &&
+                    region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] > 0) {
+                    actor.project = actor.state.structure;
+                    continue;
+                }
+                // The lowest number 1 to 99 that the region does not use.
+                int32_t number = 1;
+                while (number < 100 && region.StructureKind(number) != nullptr) ++number;
+                if (number == 100) {
+                    Problem(actor, order, ProblemKind::Error, "BUILD: No structure number is left in " + region.title + ".");
+                    continue;
+                }
+                if (!region.foreign_units.empty())
+                    actor.state.Uncertain("another faction building in " + region.title + " earlier this month would take " +
+                                          StructureName(number) + " first");
+                region.structures.push_back(number);
+                region.structure_kinds.emplace_back(object->name);
+                region.structure_foreign_owner.push_back(false);
+                region.structure_needs.push_back(StructureCostOf(object->name, rules_)->size);
+                actor.project = number;
+            }
+            if (actor.state.structure != actor.project) {
+                actor.state.structure = actor.project;
+                actor.seq = next_seq_++;
+            }
+        }
+    }
+}
+
+void MonthRun::Build(Actor& actor, const TurnOrder& order) {
+    if (actor.project == 0) return;
+    RegionState& region = RegionFor(actor);
+    const auto at = std::find(region.structures.begin(), region.structures.end(), actor.project);
+    if (at == region.structures.end()) return;
+    const std::size_t slot = static_cast<std::size_t>(at - region.structures.begin());
+    const std::string& kind = region.structure_kinds[slot];
+    const StructureCost* cost = StructureCostOf(kind, rules_);
+    const ObjectToken* object = tables_.FindObject(kind);
+    if (cost == nullptr || object == nullptr) {
+        actor.state.Uncertain("BUILD: what a " + kind + " takes is not known");
+        return;
+    }
+    const SkillState* skill = actor.state.Skill(object->build_skill);
+    const int32_t level = skill ? skill->level : 0;
+    if (level < cost->level) return Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build " + kind + ".");
+    int32_t& needs = region.structure_needs[slot];
+    // Men x level points, no more than the structure still needs, one unit of material a point.
+    int64_t points = std::min<int64_t>(actor.state.Men() * level, needs);
+    const int64_t first = Available(actor, cost->material);
+    const int64_t second = cost->other_material.empty() ? 0 : Available(actor, cost->other_material);
+    points = std::min(points, first + second);
+    if (points <= 0) {
+        if (needs > 0) Problem(actor, &order, ProblemKind::Error, "BUILD: Don't have the required materials.");
+        return;
+    }
+    const int64_t from_first = std::min(points, first);
+    Spend(actor, cost->material, from_first);
+    if (points > from_first) Spend(actor, cost->other_material, points - from_first);
+    needs -= static_cast<int32_t>(points);
+}
+
+}  // namespace hexwarden
