@@ -56,6 +56,7 @@ MonthOutcome MonthRun::Run() {
     Teach();
     MonthLongWork();
     Maintenance();
+    RemoveUnbuiltStructures();
 
     MonthOutcome outcome;
     outcome.result.rules = rules_;

@@ -18,6 +18,7 @@
 namespace hexwarden {
 
 class TVelUnit;
+struct StructureCost;
 
 // The phases whose orders a unit carries out one by one, in file order.
 enum class Phase : uint8_t {
@@ -83,6 +84,9 @@ private:
     void Destroy();
     void StartBuilding(const std::vector<int>& units);
     void Build(Actor& actor, const TurnOrder& order);
+    // What the structure takes, when the unit has the skill to build it (else a problem).
+    const StructureCost* BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order);
+    void RemoveUnbuiltStructures();
     // The owner of a structure (its first unit) among the faction's units: -1 when another
     // faction's unit owns it or nobody is inside.
     int Owner(int region, int32_t structure) const;
@@ -154,6 +158,7 @@ private:
     bool partial_ = false;
     int64_t next_seq_ = 0;
     const UnitOrders* faction_orders_ = nullptr;
+    std::vector<std::pair<int, int32_t>> new_structures_;  // region and number of structures begun
     int64_t front_seq_ = 0;  // PROMOTE puts a unit before every other
     std::vector<TurnProblem> problems_;
     std::vector<int> order_;                  // position order, removed units left out

@@ -23,9 +23,15 @@ int MonthRun::Owner(int region, int32_t structure) const {
     const auto found = std::find(state.structures.begin(), state.structures.end(), structure);
     if (found != state.structures.end() && state.structure_foreign_owner[static_cast<std::size_t>(found - state.structures.begin())])
         return -1;
-    for (int index : UnitsIn(region))
-        if (actors_[static_cast<std::size_t>(index)].state.structure == structure) return index;
-    return -1;
+    // The first unit inside; positions change within a phase, so by place in line rather than by list.
+    int owner = -1;
+    for (int index : UnitsIn(region)) {
+        const Actor& actor = actors_[static_cast<std::size_t>(index)];
+        if (actor.state.structure == structure && !actor.removed &&
+            (owner < 0 || actor.seq < actors_[static_cast<std::size_t>(owner)].seq))
+            owner = index;
+    }
+    return owner;
 }
 
 bool MonthRun::MustOwn(Actor& actor, const TurnOrder& order) {
@@ -50,41 +56,42 @@ bool MonthRun::MustOwn(Actor& actor, const TurnOrder& order) {
 }
 
 void MonthRun::PromoteEvict() {
-    for (int index : std::vector<int>(order_)) {
-        Actor& actor = actors_[static_cast<std::size_t>(index)];
-        for (const auto& [phase, order] : OrdersOf(actor, Phase::PromoteEvict)) {
-            if (order->words.empty() || !MustOwn(actor, *order)) continue;
-            if (order->keyword == Keyword::Evict && actor.state.place.Where.Kind() == LevelKind::Nexus) {
-                Problem(actor, order, ProblemKind::Error, "EVICT: Can't evict in the Nexus.");
+    // Every PROMOTE (one a unit, the last), then every EVICT.
+    for (const Keyword keyword : {Keyword::Promote, Keyword::Evict}) {
+        for (int index : order_) {
+            Actor& actor = actors_[static_cast<std::size_t>(index)];
+            std::vector<const TurnOrder*> orders;
+            for (const auto& [phase, order] : OrdersOf(actor, Phase::PromoteEvict))
+                if (order->keyword == keyword && !order->words.empty()) orders.push_back(order);
+            if (keyword == Keyword::Promote && orders.size() > 1) orders.erase(orders.begin(), orders.end() - 1);
+            if (orders.empty() || !MustOwn(actor, *orders.front())) continue;
+            if (keyword == Keyword::Evict && actor.state.place.Where.Kind() == LevelKind::Nexus) {
+                Problem(actor, orders.front(), ProblemKind::Error, "EVICT: Can't evict in the Nexus.");
                 continue;
             }
-            const std::string verb(KeywordText(order->keyword));
-            for (std::size_t next = 0; next < order->words.size();) {
-                int32_t number = 0;
-                const int target = Target(actor, order->words, next, number);
-                if (target == -2) break;
-                if (target < 0) {
-                    // Another faction's unit: the report shows whether it stands here, not what it does first.
-                    if (order->keyword == Keyword::Promote)
+            for (const TurnOrder* order : orders) {
+                for (std::size_t next = 0; next < order->words.size();) {
+                    int32_t number = 0;
+                    const int target = Target(actor, order->words, next, number);
+                    if (target == -2) break;
+                    if (target >= 0 && actors_[static_cast<std::size_t>(target)].state.structure == actor.state.structure) {
+                        Actor& other = actors_[static_cast<std::size_t>(target)];
+                        other.seq = keyword == Keyword::Promote ? --front_seq_ : next_seq_++;
+                        if (keyword == Keyword::Evict) other.state.structure = 0;
+                    } else if (target >= 0) {
+                        Problem(actor, order, ProblemKind::Error,
+                                std::string(KeywordText(keyword)) + ": Can't find target " + Name(actors_[static_cast<std::size_t>(target)]) + ".");
+                    } else if (keyword == Keyword::Promote) {
+                        // Another faction's unit, if it stands inside, takes the structure only when friendly.
                         actor.state.Uncertain("PROMOTE: unit " + std::to_string(number) +
                                               " of another faction takes the structure only if its faction counts this one as Friendly");
-                    if (order->keyword == Keyword::Promote) break;
-                    continue;
+                    }
+                    if (keyword == Keyword::Promote) break;  // one target
                 }
-                Actor& other = actors_[static_cast<std::size_t>(target)];
-                if (other.state.structure != actor.state.structure) {
-                    Problem(actor, order, ProblemKind::Error, verb + ": Can't find target " + Name(other) + ".");
-                } else if (order->keyword == Keyword::Promote) {
-                    other.seq = --front_seq_;
-                } else {
-                    other.state.structure = 0;
-                    other.seq = next_seq_++;
-                }
-                if (order->keyword == Keyword::Promote) break;  // one target
             }
-            Reorder();
         }
     }
+    Reorder();
 }
 
 void MonthRun::Join() {
@@ -123,8 +130,8 @@ void MonthRun::Join() {
                                   " belongs to another faction and refuses anyone it does not count as Friendly");
         actor.state.structure = structure;
         actor.seq = next_seq_++;
-        Reorder();
     }
+    Reorder();
 }
 
 void MonthRun::RemoveStructure(RegionState& region, int32_t structure) {
@@ -178,8 +185,8 @@ void MonthRun::Destroy() {
             other.seq = next_seq_++;
         }
         RemoveStructure(region, structure);
-        Reorder();
     }
+    Reorder();
 }
 
 // ---- BUILD ----
@@ -240,6 +247,7 @@ void MonthRun::StartBuilding(const std::vector<int>& units) {
                     Problem(actor, order, ProblemKind::Error, "BUILD: Can't build that.");
                     continue;
                 }
+                if (BuildCost(actor, std::string(object->name), *order) == nullptr) continue;
                 // A builder already in an unfinished structure of that type continues it.
                 const std::string* kind = region.StructureKind(actor.state.structure);
                 const auto at = std::find(region.structures.begin(), region.structures.end(), actor.state.structure);
@@ -262,6 +270,7 @@ void MonthRun::StartBuilding(const std::vector<int>& units) {
                 region.structure_kinds.emplace_back(object->name);
                 region.structure_foreign_owner.push_back(false);
                 region.structure_needs.push_back(StructureCostOf(object->name, rules_)->size);
+                new_structures_.emplace_back(actor.region, number);
                 actor.project = number;
             }
             if (actor.state.structure != actor.project) {
@@ -272,23 +281,31 @@ void MonthRun::StartBuilding(const std::vector<int>& units) {
     }
 }
 
+const StructureCost* MonthRun::BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order) {
+    const StructureCost* cost = StructureCostOf(kind, rules_);
+    const ObjectToken* object = tables_.FindObject(kind);
+    if (cost == nullptr || object == nullptr) {
+        actor.state.Uncertain("BUILD: what a " + kind + " takes is not known");
+        return nullptr;
+    }
+    const SkillState* skill = actor.state.Skill(object->build_skill);
+    if (skill == nullptr || skill->level < cost->level) {
+        Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build " + kind + ".");
+        return nullptr;
+    }
+    return cost;
+}
+
 void MonthRun::Build(Actor& actor, const TurnOrder& order) {
     if (actor.project == 0) return;
     RegionState& region = RegionFor(actor);
     const auto at = std::find(region.structures.begin(), region.structures.end(), actor.project);
     if (at == region.structures.end()) return;
     const std::size_t slot = static_cast<std::size_t>(at - region.structures.begin());
-    const std::string& kind = region.structure_kinds[slot];
-    const StructureCost* cost = StructureCostOf(kind, rules_);
-    const ObjectToken* object = tables_.FindObject(kind);
-    if (cost == nullptr || object == nullptr) {
-        actor.state.Uncertain("BUILD: what a " + kind + " takes is not known");
-        return;
-    }
-    const SkillState* skill = actor.state.Skill(object->build_skill);
-    const int32_t level = skill ? skill->level : 0;
-    if (level < cost->level) return Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build " + kind + ".");
+    const StructureCost* cost = BuildCost(actor, region.structure_kinds[slot], order);
+    if (cost == nullptr) return;
     int32_t& needs = region.structure_needs[slot];
+    const int32_t level = actor.state.Skill(tables_.FindObject(region.structure_kinds[slot])->build_skill)->level;
     // Men x level points, no more than the structure still needs, one unit of material a point.
     int64_t points = std::min<int64_t>(actor.state.Men() * level, needs);
     const int64_t first = Available(actor, cost->material);
@@ -302,6 +319,24 @@ void MonthRun::Build(Actor& actor, const TurnOrder& order) {
     Spend(actor, cost->material, from_first);
     if (points > from_first) Spend(actor, cost->other_material, points - from_first);
     needs -= static_cast<int32_t>(points);
+}
+
+void MonthRun::RemoveUnbuiltStructures() {
+    // A structure begun this month that got no work at all is gone by the next report.
+    for (const auto& [region_index, number] : new_structures_) {
+        RegionState& region = regions_[static_cast<std::size_t>(region_index)];
+        const auto at = std::find(region.structures.begin(), region.structures.end(), number);
+        if (at == region.structures.end()) continue;
+        const StructureCost* cost = StructureCostOf(region.structure_kinds[static_cast<std::size_t>(at - region.structures.begin())], rules_);
+        if (cost == nullptr || region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] < cost->size) continue;
+        for (int index : UnitsIn(region_index)) {
+            Actor& actor = actors_[static_cast<std::size_t>(index)];
+            if (actor.state.structure != number) continue;
+            actor.state.structure = 0;
+            actor.seq = next_seq_++;
+        }
+        RemoveStructure(region, number);
+    }
 }
 
 }  // namespace hexwarden

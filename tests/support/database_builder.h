@@ -17,6 +17,10 @@ std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction
 // Stores a confirmed hex at the unit's place if there is none yet and lists the unit in it.
 TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit);
 
+// Moves the unit into structure `number` of its hex, last among its units; the structure is made
+// with that kind and the points it still needs if the hex has none of that number.
+TVelBuilding& PlaceInStructure(TVelMain& db, TVelUnit& unit, int32_t number, const std::string& kind, int32_t needs = 0);
+
 // The whole database in data-file layout: equal bytes, equal databases.
 std::string DatabaseBytes(const TVelMain& db);
 
