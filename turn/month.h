@@ -82,7 +82,8 @@ private:
     void PromoteEvict();
     void Join();
     void Destroy();
-    void StartBuilding(const std::vector<int>& units);
+    // Begins new structures and sends helpers in; true when a unit went into a structure.
+    bool StartBuilding(const std::vector<int>& units);
     void Build(Actor& actor, const TurnOrder& order);
     // What the structure takes, when the unit has the skill to build it (else a problem).
     const StructureCost* BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order);

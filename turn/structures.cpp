@@ -191,7 +191,8 @@ void MonthRun::Destroy() {
 
 // ---- BUILD ----
 
-void MonthRun::StartBuilding(const std::vector<int>& units) {
+bool MonthRun::StartBuilding(const std::vector<int>& units) {
+    bool moved = false;
     // New buildings first, then BUILD HELP, as the month-long work does them.
     for (bool helping : {false, true}) {
         for (int index : units) {
@@ -276,9 +277,11 @@ void MonthRun::StartBuilding(const std::vector<int>& units) {
             if (actor.state.structure != actor.project) {
                 actor.state.structure = actor.project;
                 actor.seq = next_seq_++;
+                moved = true;
             }
         }
     }
+    return moved;
 }
 
 const StructureCost* MonthRun::BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order) {
