@@ -230,3 +230,23 @@ int32_t WithdrawCost(std::string_view code) {
 }
 
 }  // namespace hexwarden
+
+namespace hexwarden {
+
+namespace {
+
+constexpr ShipClass kShips[] = {
+    {"Longship", 200, 4, 150, 4, false}, {"Raft", 100, 2, 450, 2, false},   {"Cog", 300, 6, 750, 4, false},
+    {"Galleon", 750, 15, 2700, 4, false}, {"Galley", 600, 12, 1200, 4, false}, {"Corsair", 750, 15, 1500, 5, false},
+    {"Balloon", 150, 3, 100, 4, true},    {"Airship", 500, 10, 800, 4, true},   {"Cloudship", 750, 15, 1500, 4, true},
+};
+
+}  // namespace
+
+const ShipClass* ShipClassNamed(std::string_view name) {
+    for (const ShipClass& ship : kShips)
+        if (SameName(ship.name, name)) return &ship;
+    return nullptr;
+}
+
+}  // namespace hexwarden

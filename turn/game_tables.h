@@ -81,3 +81,20 @@ const StructureCost* StructureCostOf(std::string_view name, RuleSet rules);
 int32_t WithdrawCost(std::string_view code);
 
 }  // namespace hexwarden
+
+namespace hexwarden {
+
+// A ship as a fleet counts it: its weight, the sailing skill times men it needs, what it carries,
+// its speed and whether it flies.
+struct ShipClass {
+    std::string_view name;
+    int32_t weight;
+    int32_t crew;
+    int32_t capacity;
+    int32_t speed;
+    bool flies;
+};
+// By the ship's name as the report writes a one-ship fleet ("Longship"); null for any other.
+const ShipClass* ShipClassNamed(std::string_view name);
+
+}  // namespace hexwarden

@@ -92,7 +92,6 @@ private:
     // faction's unit owns it or nobody is inside.
     int Owner(int region, int32_t structure) const;
     bool MustOwn(Actor& actor, const TurnOrder& order);
-    void RemoveStructure(RegionState& region, int32_t structure);
     void Pillage(bool month_long);
     // Men of the unit that can tax (or pillage).
     int64_t TaxingMen(const Actor& actor) const;

@@ -134,16 +134,6 @@ void MonthRun::Join() {
     Reorder();
 }
 
-void MonthRun::RemoveStructure(RegionState& region, int32_t structure) {
-    const auto found = std::find(region.structures.begin(), region.structures.end(), structure);
-    if (found == region.structures.end()) return;
-    const auto at = found - region.structures.begin();
-    region.structures.erase(found);
-    region.structure_kinds.erase(region.structure_kinds.begin() + at);
-    region.structure_foreign_owner.erase(region.structure_foreign_owner.begin() + at);
-    region.structure_needs.erase(region.structure_needs.begin() + at);
-}
-
 void MonthRun::Destroy() {
     for (int index : std::vector<int>(order_)) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
@@ -170,8 +160,7 @@ void MonthRun::Destroy() {
             const SkillState* skill = actor.state.Skill("BUIL");
             const int64_t points = std::min<int64_t>(actor.state.Men() * std::max(skill ? skill->level : 0, 1),
                                                      std::max<int64_t>(200, cost->size / 3));
-            const auto at = std::find(region.structures.begin(), region.structures.end(), structure) - region.structures.begin();
-            int32_t& needs = region.structure_needs[static_cast<std::size_t>(at)];
+            int32_t& needs = *region.StructureNeeds(structure);
             if (points < cost->size - needs) {
                 needs += static_cast<int32_t>(points);
                 continue;
@@ -184,7 +173,7 @@ void MonthRun::Destroy() {
             other.state.structure = 0;
             other.seq = next_seq_++;
         }
-        RemoveStructure(region, structure);
+        region.RemoveStructure(structure);
     }
     Reorder();
 }
@@ -206,11 +195,11 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
             RegionState& region = RegionFor(actor);
             if (plain) {
                 const std::string* kind = region.StructureKind(actor.state.structure);
-                const auto at = std::find(region.structures.begin(), region.structures.end(), actor.state.structure);
+                const int32_t* needs = region.StructureNeeds(actor.state.structure);
                 if (kind != nullptr && IsFleetKind(kind, tables_)) {
                     actor.state.Uncertain("BUILD: building ships is not previewed");
                     Problem(actor, order, ProblemKind::Uncertain, "BUILD: The preview does not build ships.");
-                } else if (at == region.structures.end() || region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] <= 0) {
+                } else if (needs == nullptr || *needs <= 0) {
                     Problem(actor, order, ProblemKind::Error, "BUILD: Unit is not in an unfinished structure.");
                 } else {
                     actor.project = actor.state.structure;
@@ -251,9 +240,7 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
                 if (BuildCost(actor, std::string(object->name), *order) == nullptr) continue;
                 // A builder already in an unfinished structure of that type continues it.
                 const std::string* kind = region.StructureKind(actor.state.structure);
-                const auto at = std::find(region.structures.begin(), region.structures.end(), actor.state.structure);
-                if (kind && SameName(*kind, object->name) &&
-                    region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] > 0) {
+                if (kind && SameName(*kind, object->name) && *region.StructureNeeds(actor.state.structure) > 0) {
                     actor.project = actor.state.structure;
                     continue;
                 }
@@ -267,10 +254,7 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
                 if (!region.foreign_units.empty())
                     actor.state.Uncertain("another faction building in " + region.title + " earlier this month would take " +
                                           StructureName(number) + " first");
-                region.structures.push_back(number);
-                region.structure_kinds.emplace_back(object->name);
-                region.structure_foreign_owner.push_back(false);
-                region.structure_needs.push_back(StructureCostOf(object->name, rules_)->size);
+                region.AddStructure(number, std::string(object->name), StructureCostOf(object->name, rules_)->size, false, false);
                 new_structures_.emplace_back(actor.region, number);
                 actor.project = number;
             }
@@ -302,13 +286,12 @@ const StructureCost* MonthRun::BuildCost(Actor& actor, const std::string& kind, 
 void MonthRun::Build(Actor& actor, const TurnOrder& order) {
     if (actor.project == 0) return;
     RegionState& region = RegionFor(actor);
-    const auto at = std::find(region.structures.begin(), region.structures.end(), actor.project);
-    if (at == region.structures.end()) return;
-    const std::size_t slot = static_cast<std::size_t>(at - region.structures.begin());
-    const StructureCost* cost = BuildCost(actor, region.structure_kinds[slot], order);
+    const std::string* kind = region.StructureKind(actor.project);
+    if (kind == nullptr) return;
+    const StructureCost* cost = BuildCost(actor, *kind, order);
     if (cost == nullptr) return;
-    int32_t& needs = region.structure_needs[slot];
-    const int32_t level = actor.state.Skill(tables_.FindObject(region.structure_kinds[slot])->build_skill)->level;
+    int32_t& needs = *region.StructureNeeds(actor.project);
+    const int32_t level = actor.state.Skill(tables_.FindObject(*kind)->build_skill)->level;
     // Men x level points, no more than the structure still needs, one unit of material a point.
     int64_t points = std::min<int64_t>(actor.state.Men() * level, needs);
     const int64_t first = Available(actor, cost->material);
@@ -328,17 +311,16 @@ void MonthRun::RemoveUnbuiltStructures() {
     // A structure begun this month that got no work at all is gone by the next report.
     for (const auto& [region_index, number] : new_structures_) {
         RegionState& region = regions_[static_cast<std::size_t>(region_index)];
-        const auto at = std::find(region.structures.begin(), region.structures.end(), number);
-        if (at == region.structures.end()) continue;
-        const StructureCost* cost = StructureCostOf(region.structure_kinds[static_cast<std::size_t>(at - region.structures.begin())], rules_);
-        if (cost == nullptr || region.structure_needs[static_cast<std::size_t>(at - region.structures.begin())] < cost->size) continue;
+        const std::string* kind = region.StructureKind(number);
+        const StructureCost* cost = kind ? StructureCostOf(*kind, rules_) : nullptr;
+        if (cost == nullptr || *region.StructureNeeds(number) < cost->size) continue;
         for (int index : UnitsIn(region_index)) {
             Actor& actor = actors_[static_cast<std::size_t>(index)];
             if (actor.state.structure != number) continue;
             actor.state.structure = 0;
             actor.seq = next_seq_++;
         }
-        RemoveStructure(region, number);
+        region.RemoveStructure(number);
     }
 }
 
