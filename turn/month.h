@@ -40,6 +40,7 @@ struct Actor {
     std::optional<bool> guard_request;
     int64_t taught_days = 0;  // per man, this month
     bool moved = false;
+    bool sailed = false;  // aboard a fleet that sailed: its own MOVE is dropped
     int64_t gather = 0;  // what its PRODUCE asks of the region's land resource
     int32_t project = 0;  // the structure its BUILD works on this month
     int start_index = -1;
@@ -105,6 +106,7 @@ private:
     void RemoveEmptyUnits();
     void Move();
     void MoveUnit(Actor& actor, const TurnOrder& order);
+    void Sail(Actor& owner, const TurnOrder& order);
     void Teach();
     void MonthLongWork();
     void Study(Actor& actor, const TurnOrder& order);

@@ -238,5 +238,32 @@ TEST_F(SmallFaction, CastingWithdrawingAndQuitting) {
     EXPECT_EQ(result.problems[2].message, "WITHDRAW: Too little unclaimed silver to withdraw 20 swords [SWOR].");
 }
 
+TEST_F(SmallFaction, AFleetSailsWithEveryoneAboard) {
+    // Longship 100 at the coast of (4,4), ocean to the south. Four vikings at sailing 1 make the
+    // crew of 4 it needs; with 4 + 7 points a step it enters one ocean hex (8 points) in step 1 and
+    // the next in step 3. The leader aboard goes with it and its MOVE is dropped; 10 is on no ship.
+    for (int y : {6, 8}) db.HexesOf(Level::Surface).AddOrMerge(testing::MakeHex(db, 4, y))->SetTerrainName("Ocean");
+    TVelUnit& sailors = AddUnit(12, "VIKI", 4, 100);
+    sailors.Skills.AddOrReplace(std::make_unique<TVelSkill>("SAIL", 1, 30));
+    testing::PlaceInStructure(db, sailors, 100, "Longship");
+    testing::PlaceInStructure(db, AddUnit(13, "LEAD", 1, 100), 100, "Longship");
+    const std::string orders = "unit 10\nsail s\nunit 12\nsail s s\nunit 13\nmove n\n";
+    const TurnResult result = Run(orders);
+    const std::vector<Place> route{{4, 4, Level::Surface}, {4, 6, Level::Surface}, {4, 8, Level::Surface}};
+    for (int32_t aboard : {12, 13}) {
+        EXPECT_EQ(Unit(result, aboard).route, route);
+        EXPECT_EQ(Unit(result, aboard).structure, 100);
+        EXPECT_TRUE(Unit(result, aboard).certain);
+    }
+    ASSERT_EQ(result.problems.size(), 2u);
+    EXPECT_EQ(result.problems[0].message, "SAIL: Must be on a ship.");
+    EXPECT_EQ(result.problems[1].line, 7);
+    // Three sailors are one short.
+    sailors.Troops.AddTroops("VIKI", -1);
+    const TurnResult short_handed = Run(orders);
+    EXPECT_EQ(Unit(short_handed, 12).route.size(), 1u);
+    EXPECT_EQ(short_handed.problems[1].message, "SAIL: Not enough sailors.");
+}
+
 }  // namespace
 }  // namespace hexwarden
