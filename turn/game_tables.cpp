@@ -236,9 +236,15 @@ namespace hexwarden {
 namespace {
 
 constexpr ShipClass kShips[] = {
-    {"Longship", 200, 4, 150, 4, false}, {"Raft", 100, 2, 450, 2, false},   {"Cog", 300, 6, 750, 4, false},
-    {"Galleon", 750, 15, 2700, 4, false}, {"Galley", 600, 12, 1200, 4, false}, {"Corsair", 750, 15, 1500, 5, false},
-    {"Balloon", 150, 3, 100, 4, true},    {"Airship", 500, 10, 800, 4, true},   {"Cloudship", 750, 15, 1500, 4, true},
+    {"Longship", 200, 4, 150, 4, false, 1, 10, "WOOD", ""},
+    {"Raft", 100, 2, 450, 2, false, 1, 10, "WOOD", ""},
+    {"Cog", 300, 6, 750, 4, false, 2, 25, "WOOD", ""},
+    {"Galleon", 750, 15, 2700, 4, false, 3, 75, "WOOD", ""},
+    {"Galley", 600, 12, 1200, 4, false, 3, 50, "IRWD", ""},
+    {"Corsair", 750, 15, 1500, 5, false, 4, 50, "WOOD", ""},
+    {"Balloon", 150, 3, 100, 4, true, 4, 20, "FLOA", ""},
+    {"Airship", 500, 10, 800, 4, true, 5, 60, "FLOA", "WOOD"},
+    {"Cloudship", 750, 15, 1500, 4, true, 0, 0, "", ""},
 };
 
 }  // namespace

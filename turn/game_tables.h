@@ -93,6 +93,12 @@ struct ShipClass {
     int32_t capacity;
     int32_t speed;
     bool flies;
+    // Building one: the shipbuilding level, man-months and material (empty: it cannot be built;
+    // two materials: how they share the work is not known).
+    int32_t level;
+    int32_t months;
+    std::string_view material;
+    std::string_view other_material;
 };
 // By the ship's name as the report writes a one-ship fleet ("Longship"); null for any other.
 const ShipClass* ShipClassNamed(std::string_view name);

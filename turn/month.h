@@ -18,6 +18,7 @@
 namespace hexwarden {
 
 class TVelUnit;
+struct ShipClass;
 struct StructureCost;
 
 // The phases whose orders a unit carries out one by one, in file order.
@@ -86,6 +87,7 @@ private:
     // Begins new structures and sends helpers in; true when a unit went into a structure.
     bool StartBuilding(const std::vector<int>& units);
     void Build(Actor& actor, const TurnOrder& order);
+    void BuildShip(Actor& actor, const TurnOrder& order, const ShipClass& ship);
     // What the structure takes, when the unit has the skill to build it (else a problem).
     const StructureCost* BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order);
     void RemoveUnbuiltStructures();
@@ -107,6 +109,8 @@ private:
     void Move();
     void MoveUnit(Actor& actor, const TurnOrder& order);
     void Sail(Actor& owner, const TurnOrder& order);
+    // A known hex of ocean or lake lies next to the place.
+    bool TouchesWater(const Place& place) const;
     void Teach();
     void MonthLongWork();
     void Study(Actor& actor, const TurnOrder& order);

@@ -76,6 +76,15 @@ void MonthRun::Move() {
     Reorder();
 }
 
+bool MonthRun::TouchesWater(const Place& place) const {
+    const OrdersDatabase database(start_.Database());
+    for (int side = 0; side < 6; ++side) {
+        const TVelHex* hex = start_.Database().FindHex(database.Neighbour({place, 0}, static_cast<Compass>(side), rules_).at);
+        if (hex != nullptr && IsWater(hex->TerrainName())) return true;
+    }
+    return false;
+}
+
 void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
     RegionState& start = RegionFor(actor);
     const int32_t fleet = actor.state.structure;
@@ -137,13 +146,7 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
                                  "SAIL: No region is known to the " + std::string(CompassName(*compass)) + ".");
             }
             // Land only where it touches water, unless the ship flies.
-            bool coast = ship->flies || IsWater(region.terrain);
-            for (int side = 0; side < 6 && !coast; ++side) {
-                const Place beyond = database.Neighbour({destination, 0}, static_cast<Compass>(side), rules_).at;
-                const TVelHex* hex = start_.Database().FindHex(beyond);
-                coast = hex != nullptr && IsWater(hex->TerrainName());
-            }
-            if (!coast) return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail inland.");
+            if (!ship->flies && !IsWater(region.terrain) && !TouchesWater(destination)) return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail inland.");
             if (region.bad_weather) cost = 16;
         }
         if (points < cost) continue;

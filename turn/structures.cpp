@@ -196,13 +196,15 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
             if (plain) {
                 const std::string* kind = region.StructureKind(actor.state.structure);
                 const int32_t* needs = region.StructureNeeds(actor.state.structure);
-                if (kind != nullptr && IsFleetKind(kind, tables_)) {
-                    actor.state.Uncertain("BUILD: building ships is not previewed");
-                    Problem(actor, order, ProblemKind::Uncertain, "BUILD: The preview does not build ships.");
-                } else if (needs == nullptr || *needs <= 0) {
+                if (needs != nullptr && *needs > 0 && !IsFleetKind(kind, tables_)) {
+                    actor.project = actor.state.structure;
+                } else if (!TouchesWater(actor.state.place)) {
                     Problem(actor, order, ProblemKind::Error, "BUILD: Unit is not in an unfinished structure.");
                 } else {
-                    actor.project = actor.state.structure;
+                    // It may carry an unfinished ship, which the database does not keep.
+                    actor.state.Uncertain("BUILD: an unfinished ship the unit may carry is not in the database");
+                    Problem(actor, order, ProblemKind::Uncertain,
+                            "BUILD: Unit is not in an unfinished structure, and any unfinished ship it carries is not known.");
                 }
                 continue;
             }
@@ -227,12 +229,7 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
                 continue;
             } else {
                 const ObjectToken* object = tables_.FindObject(words[0]);
-                if (object == nullptr) {
-                    if (tables_.FindShip(words[0]) == nullptr) continue;  // the order checker reports the name
-                    actor.state.Uncertain("BUILD: building ships is not previewed");
-                    Problem(actor, order, ProblemKind::Uncertain, "BUILD: The preview does not build ships.");
-                    continue;
-                }
+                if (object == nullptr) continue;  // a ship, built with the work; else the order checker reports the name
                 if (!object->Buildable() || StructureCostOf(object->name, rules_) == nullptr) {
                     Problem(actor, order, ProblemKind::Error, "BUILD: Can't build that.");
                     continue;
@@ -268,6 +265,29 @@ bool MonthRun::StartBuilding(const std::vector<int>& units) {
     return moved;
 }
 
+void MonthRun::BuildShip(Actor& actor, const TurnOrder& order, const ShipClass& ship) {
+    const std::string name(ship.name);
+    if (ship.material.empty()) return Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build that.");
+    if (!ship.flies && !TouchesWater(actor.state.place))
+        return Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build ship in non-coastal or lakeside region.");
+    const SkillState* skill = actor.state.Skill("SHIP");
+    if (skill == nullptr || skill->level < ship.level) return Problem(actor, &order, ProblemKind::Error, "BUILD: Can't build " + name + ".");
+    if (!ship.other_material.empty()) {
+        actor.state.Uncertain("BUILD: how " + std::string(ship.material) + " and " + std::string(ship.other_material) + " share the work on a " +
+                              name + " is not known");
+        return;
+    }
+    // Men x level man-months, one unit of material each, no more than the ship takes.
+    const int64_t points = std::min({actor.state.Men() * skill->level, int64_t{ship.months}, Available(actor, ship.material)});
+    if (points <= 0) return Problem(actor, &order, ProblemKind::Error, "BUILD: Don't have the required materials.");
+    Spend(actor, ship.material, points);
+    // The database keeps no unfinished ships, and a finished one joins a fleet whose number the game picks.
+    actor.state.Uncertain(points < ship.months
+                              ? "BUILD: the unfinished " + name + " the unit carries is not in the database (" +
+                                    std::to_string(ship.months - points) + " man-months left if it was begun this month)"
+                              : "BUILD: the finished " + name + " joins a fleet whose number the game picks");
+}
+
 const StructureCost* MonthRun::BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order) {
     const StructureCost* cost = StructureCostOf(kind, rules_);
     const ObjectToken* object = tables_.FindObject(kind);
@@ -284,7 +304,12 @@ const StructureCost* MonthRun::BuildCost(Actor& actor, const std::string& kind, 
 }
 
 void MonthRun::Build(Actor& actor, const TurnOrder& order) {
-    if (actor.project == 0) return;
+    if (actor.project == 0) {
+        const ItemToken* ship = order.words.empty() ? nullptr : tables_.FindShip(order.words[0]);
+        const ShipClass* built = ship ? ShipClassNamed(ship->name) : nullptr;
+        if (built != nullptr && !SameName(RegionFor(actor).terrain, "ocean")) BuildShip(actor, order, *built);
+        return;
+    }
     RegionState& region = RegionFor(actor);
     const std::string* kind = region.StructureKind(actor.project);
     if (kind == nullptr) return;
