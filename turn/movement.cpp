@@ -1,5 +1,6 @@
 // SAIL, MOVE and ADVANCE in the month's eight steps.
 #include <algorithm>
+#include <optional>
 
 #include "model/database.h"
 #include "model/hex.h"
@@ -126,6 +127,13 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
     if (weight > ship->capacity) return Problem(actor, &order, ProblemKind::Error, "SAIL: Fleet is overloaded.");
 
     const OrdersDatabase database(start_.Database());
+    // In the new rules a fleet leaves land only back the way it came or to either side of that
+    // way; how it came to its first hex the database does not say.
+    std::optional<Compass> arrived;
+    const bool landlocked_turns = rules_ == RuleSet::New && !ship->flies;
+    if (landlocked_turns && !IsWater(start.terrain))
+        uncertain("SAIL: in the new rules a fleet leaves land only near the way it came, which the report does not show",
+                  "SAIL: The fleet starts on land; which ways it may leave is not known.");
     std::size_t next = 0;
     int64_t points = 7;
     for (int step = 0; step < 8 && next < order.words.size(); ++step) {
@@ -146,7 +154,14 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
                                  "SAIL: No region is known to the " + std::string(CompassName(*compass)) + ".");
             }
             // Land only where it touches water, unless the ship flies.
-            if (!ship->flies && !IsWater(region.terrain) && !TouchesWater(destination)) return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail inland.");
+            if (!ship->flies && !IsWater(region.terrain) && !TouchesWater(destination))
+                return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail inland.");
+            if (landlocked_turns && arrived && !IsWater(RegionFor(actor).terrain)) {
+                const int back = (static_cast<int>(*arrived) + 3) % 6;
+                const int turn = (static_cast<int>(*compass) - back + 6) % 6;
+                if (turn != 0 && ((turn > 1 && turn < 5) || !IsWater(region.terrain)))
+                    return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail " + std::string(CompassName(*compass)) + " from land.");
+            }
             if (region.bad_weather) cost = 16;
         }
         if (points < cost) continue;
@@ -159,6 +174,7 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
         RegionState& to = regions_[static_cast<std::size_t>(target)];
         to.AddStructure(fleet, from.structure_kinds[slot], from.structure_needs[slot], false, false);
         from.RemoveStructure(fleet);
+        arrived = compass;
         for (Actor* unit : aboard) {
             unit->state.place = destination;
             unit->state.route.push_back(destination);

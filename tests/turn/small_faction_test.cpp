@@ -25,9 +25,9 @@ protected:
         for (int32_t number : {10, 11}) AddUnit(number, "PLAI", 10, 100);
     }
 
-    // A unit at (4,4) in the open, the faction's unless another is given.
-    TVelUnit& AddUnit(int32_t number, const char* race, int32_t men, int32_t silver, int32_t faction = 3) {
-        TVelUnit* unit = db.Units.AddOrReplace(testing::MakeUnit(db, number, faction, 4, 4));
+    // A unit at (4,y) in the open, the faction's unless another is given.
+    TVelUnit& AddUnit(int32_t number, const char* race, int32_t men, int32_t silver, int32_t faction = 3, int32_t y = 4) {
+        TVelUnit* unit = db.Units.AddOrReplace(testing::MakeUnit(db, number, faction, 4, y));
         unit->Troops.AddTroops(race, men);
         unit->Items.AddNew("SILV", 0, silver);
         testing::PlaceInHex(db, *unit);
@@ -35,8 +35,8 @@ protected:
         return *unit;
     }
 
-    TurnResult Run(const std::string& units) {
-        TurnPreview preview(db, {});
+    TurnResult Run(const std::string& units, RuleSet rules = RuleSet::Standard) {
+        TurnPreview preview(db, {rules});
         preview.SetOrders("#veldoria 3\n" + units + "#end\n");
         return preview.Run();
     }
@@ -197,6 +197,10 @@ TEST_F(SmallFaction, DestroyingEmptiesTheStructureAndAForeignOwnerLeavesItUncert
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(result.problems[0].line, 5);
     EXPECT_EQ(result.problems[0].kind, ProblemKind::Uncertain);
+    // In the new rules one leader knocks 1 point a month off the tower's 10: it stands.
+    const TurnResult slow = Run("unit 12\ndestroy\n", RuleSet::New);
+    EXPECT_EQ(Unit(slow, 12).structure, 1);
+    EXPECT_EQ(Unit(slow, 13).structure, 1);
 }
 
 TEST_F(SmallFaction, PillagingTakesTwiceTheTaxFigureWhenTheMenCoverIt) {
@@ -269,6 +273,19 @@ TEST_F(SmallFaction, AFleetSailsWithEveryoneAboard) {
     const TurnResult short_handed = Run(orders);
     EXPECT_EQ(Unit(short_handed, 12).route.size(), 1u);
     EXPECT_EQ(short_handed.problems[1].message, "SAIL: Not enough sailors.");
+}
+
+TEST_F(SmallFaction, InTheNewRulesAFleetLeavesLandOnlyNearTheWayItCame) {
+    // From the ocean at (4,6) the longship lands on the coast at (4,4); it came north, so it may
+    // leave south, south-east or south-west, not north-east, though the ocean lies there too.
+    for (auto [x, y] : {std::pair{4, 6}, {5, 3}}) db.HexesOf(Level::Surface).AddOrMerge(testing::MakeHex(db, x, y))->SetTerrainName("Ocean");
+    TVelUnit& sailors = AddUnit(12, "HUMA", 4, 100, 3, 6);
+    sailors.Skills.AddOrReplace(std::make_unique<TVelSkill>("SAIL", 1, 30));
+    testing::PlaceInStructure(db, sailors, 100, "Longship");
+    const TurnResult result = Run("unit 12\nsail n ne\n", RuleSet::New);
+    EXPECT_EQ(Unit(result, 12).route, (std::vector<Place>{{4, 6, Level::Surface}, {4, 4, Level::Surface}}));
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].message, "SAIL: Can't sail northeast from land.");
 }
 
 }  // namespace
