@@ -44,7 +44,8 @@ void MonthRun::Tax(bool month_long) {
             order = orders.empty() ? nullptr : orders.back().second;
         }
         if (region.peasants <= 0 || region.tax_pool <= 0) {
-            Problem(actor, order, ProblemKind::Error, "TAX: No peasants to tax here.");
+            // A region pillaged this month has peasants but nothing left.
+            Problem(actor, order, ProblemKind::Error, region.peasants <= 0 ? "TAX: No peasants to tax here." : "TAX: Nothing is left to tax here.");
             continue;
         }
         if (region.foreign_guard) {
