@@ -109,6 +109,7 @@ private:
     void Move();
     void MoveUnit(Actor& actor, const TurnOrder& order);
     void Sail(Actor& owner, const TurnOrder& order);
+    int64_t WeightOf(const UnitState& unit) const;
     // A known hex of ocean or lake lies next to the place.
     bool TouchesWater(const Place& place) const;
     void Teach();

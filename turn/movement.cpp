@@ -77,6 +77,8 @@ void MonthRun::Move() {
     Reorder();
 }
 
+int64_t MonthRun::WeightOf(const UnitState& unit) const { return LoadOf(unit, tables_, rules_).weight; }
+
 bool MonthRun::TouchesWater(const Place& place) const {
     const OrdersDatabase database(start_.Database());
     for (int side = 0; side < 6; ++side) {
@@ -108,7 +110,7 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
         Actor& unit = actors_[static_cast<std::size_t>(index)];
         if (unit.removed || unit.state.structure != fleet) continue;
         aboard.push_back(&unit);
-        weight += LoadOf(unit.state, tables_, rules_).weight;
+        weight += WeightOf(unit.state);
         const SkillState* sailing = unit.state.Skill("SAIL");
         if (unit.month_long && unit.month_long->keyword == Keyword::Sail && sailing) crew += sailing->level * unit.state.Men();
     }

@@ -118,13 +118,26 @@ void MonthRun::Join() {
         }
         const std::string option = next < order.words.size() ? order.words[next] : std::string();
         const RegionState& region = RegionFor(actor);
-        if (!option.empty() && IsFleetKind(region.StructureKind(structure), tables_)) {
-            // Merging fleets and a fleet's load are not run.
-            actor.state.Uncertain("JOIN " + option + ": the fleet's load and merging are not previewed");
-            Problem(actor, &order, ProblemKind::Uncertain, "JOIN " + option + ": The preview does not merge or load fleets.");
-            continue;
-        }
         if (structure == actor.state.structure) continue;
+        const std::string* kind = region.StructureKind(structure);
+        if (!option.empty() && IsFleetKind(kind, tables_)) {
+            // NOOVERLOAD: refused when the fleet could not carry everyone aboard and the joiner.
+            const ShipClass* ship = ShipClassNamed(*kind);
+            if (!SameName(option, "nooverload") || ship == nullptr || region.structure_foreign_inside[region.StructureSlot(structure)]) {
+                actor.state.Uncertain("JOIN " + option + ": merging fleets and the load of fleets of unknown ships are not previewed");
+                Problem(actor, &order, ProblemKind::Uncertain, "JOIN " + option + ": The preview does not merge fleets or load unknown ones.");
+                continue;
+            }
+            int64_t weight = WeightOf(actor.state);
+            for (int index : UnitsIn(actor.region)) {
+                const Actor& other = actors_[static_cast<std::size_t>(index)];
+                if (other.state.structure == structure && !other.removed) weight += WeightOf(other.state);
+            }
+            if (weight > ship->capacity) {
+                Problem(actor, &order, ProblemKind::Error, "JOIN: Fleet " + std::to_string(structure) + " would be overloaded.");
+                continue;
+            }
+        }
         if (Owner(actor.region, structure) < 0)
             actor.state.Uncertain("JOIN: the owner of " + StructureName(structure) +
                                   " belongs to another faction and refuses anyone it does not count as Friendly");

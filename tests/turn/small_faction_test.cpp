@@ -247,6 +247,7 @@ TEST_F(SmallFaction, AFleetSailsWithEveryoneAboard) {
     // crew of 4 it needs; with 4 + 7 points a step it enters one ocean hex (8 points) in step 1 and
     // the next in step 3. The leader aboard goes with it and its MOVE is dropped; 10 is on no ship.
     // 11's shipwrights put their 4 wood into a longship, unfinished: the database keeps no such ship.
+    // 14's eleven men (110) would bring the load aboard (50) past the longship's 150.
     for (int y : {6, 8}) db.HexesOf(Level::Surface).AddOrMerge(testing::MakeHex(db, 4, y))->SetTerrainName("Ocean");
     TVelUnit& sailors = AddUnit(12, "VIKI", 4, 100);
     sailors.Skills.AddOrReplace(std::make_unique<TVelSkill>("SAIL", 1, 30));
@@ -255,7 +256,9 @@ TEST_F(SmallFaction, AFleetSailsWithEveryoneAboard) {
     TVelUnit& shipwrights = *db.Units.FindByNumber(11);
     shipwrights.Skills.AddOrReplace(std::make_unique<TVelSkill>("SHIP", 1, 30));
     shipwrights.Items.AddNew("WOOD", 0, 4);
-    const std::string orders = "unit 10\nsail s\nunit 12\nsail s s\nunit 13\nmove n\nunit 11\nbuild longship\n";
+    AddUnit(14, "PLAI", 11, 200);
+    const std::string orders =
+        "unit 10\nsail s\nunit 12\nsail s s\nunit 13\nmove n\nunit 11\nbuild longship\nunit 14\njoin 12 nooverload\n";
     const TurnResult result = Run(orders);
     const std::vector<Place> route{{4, 4, Level::Surface}, {4, 6, Level::Surface}, {4, 8, Level::Surface}};
     for (int32_t aboard : {12, 13}) {
@@ -265,9 +268,11 @@ TEST_F(SmallFaction, AFleetSailsWithEveryoneAboard) {
     }
     EXPECT_EQ(Unit(result, 11).items.Count("WOOD"), 0);
     EXPECT_FALSE(Unit(result, 11).certain);
-    ASSERT_EQ(result.problems.size(), 2u);
+    EXPECT_EQ(Unit(result, 14).structure, 0);
+    ASSERT_EQ(result.problems.size(), 3u);
     EXPECT_EQ(result.problems[0].message, "SAIL: Must be on a ship.");
     EXPECT_EQ(result.problems[1].line, 7);
+    EXPECT_EQ(result.problems[2].message, "JOIN: Fleet 100 would be overloaded.");
     // Three sailors are one short.
     sailors.Troops.AddTroops("VIKI", -1);
     const TurnResult short_handed = Run(orders);
