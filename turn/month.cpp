@@ -238,10 +238,12 @@ void MonthRun::FactionOrders(const UnitOrders& orders) {
         problems_.push_back({order.line, 0, 0, ProblemKind::Uncertain,
                              verb + ": If the password is right, the faction leaves the game and none of its units remains."});
         problem_start_.push_back(-1);
-        for (Actor& actor : actors_)
-            actor.state.Uncertain(verb + " (line " + std::to_string(order.line) +
-                                  "): with the right password the faction leaves the game and this unit with it");
     }
+    // One reason is enough however many such lines a file holds.
+    if (orders.orders.empty()) return;
+    const std::string why = std::string(KeywordText(orders.orders.front().keyword)) +
+                            ": with the right password the faction leaves the game and this unit with it";
+    for (Actor& actor : actors_) actor.state.Uncertain(why);
 }
 
 void MonthRun::TakeUnclaimed(Actor& actor, int64_t amount) {

@@ -277,7 +277,8 @@ void MonthRun::Withdraw() {
             const bool counted = words.size() > 1;
             const auto amount = counted ? OrderNumber(words[0]) : std::optional<int32_t>(1);
             const ItemToken* item = tables_.FindItem(words[counted ? 1 : 0], ItemFilter::Giveable);
-            if (!amount || *amount <= 0 || item == nullptr) continue;  // the order checker reports it
+            // Ordinary goods only, never silver: the order checker reports the rest.
+            if (!amount || *amount <= 0 || item == nullptr || !item->Is(ItemClass::Normal) || SameName(item->abbr, "SILV")) continue;
             const std::string code(item->abbr);
             const std::string goods = ItemText(item, code, *amount);
             if (actor.state.place.Where.Kind() == LevelKind::Nexus) {
@@ -289,7 +290,7 @@ void MonthRun::Withdraw() {
                 // Expected: the goods arrive; what they cost the unclaimed silver is unknown.
                 pool_short_ = true;
                 actor.state.items.Add(code, *amount);
-                actor.state.Uncertain("WITHDRAW: " + goods + " cost 2½ times their base price, which the database does not hold");
+                actor.state.Uncertain("WITHDRAW: goods cost 2½ times their base price, which the database does not hold for all of them");
                 Problem(actor, order, ProblemKind::Uncertain,
                         "WITHDRAW: The cost of " + goods + " is not known: the database holds no base prices.");
                 continue;

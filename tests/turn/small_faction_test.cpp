@@ -226,9 +226,11 @@ TEST_F(SmallFaction, CastingWithdrawingAndQuitting) {
     // does not know. A QUIT leaves every unit uncertain: the password decides.
     AddUnit(12, "LEAD", 1, 100).Skills.AddOrReplace(std::make_unique<TVelSkill>("FIRE", 1, 30));
     const TurnResult result =
-        Run("quit secret\nunit 10\ncast fire\nunit 11\nwithdraw 2 iron\nwithdraw 20 swor\nwithdraw fur\nunit 12\ncast fire\n");
+        Run("quit secret\nunit 10\ncast fire\nunit 11\nwithdraw 2 iron\nwithdraw 20 swor\nwithdraw fur\nwithdraw 5 silv\nunit 12\n"
+            "cast fire\n");
     EXPECT_EQ(Unit(result, 11).items.Count("IRON"), 2);
     EXPECT_EQ(Unit(result, 11).items.Count("FUR"), 1);
+    EXPECT_EQ(Unit(result, 11).items.Count("SILV"), 0);  // silver is withdrawn never; 100 went on upkeep
     EXPECT_EQ(result.unclaimed, 850);
     for (const UnitState& unit : result.units) EXPECT_FALSE(unit.certain);
     std::vector<std::pair<int32_t, ProblemKind>> problems;
@@ -237,7 +239,7 @@ TEST_F(SmallFaction, CastingWithdrawingAndQuitting) {
                                                                        {4, ProblemKind::Error},
                                                                        {7, ProblemKind::Error},
                                                                        {8, ProblemKind::Uncertain},
-                                                                       {10, ProblemKind::Uncertain}}));
+                                                                       {11, ProblemKind::Uncertain}}));
     EXPECT_EQ(result.problems[1].message, "CAST: Unit is not a mage.");
     EXPECT_EQ(result.problems[2].message, "WITHDRAW: Too little unclaimed silver to withdraw 20 swords [SWOR].");
 }
