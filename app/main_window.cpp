@@ -44,6 +44,8 @@
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
 #include "windows/mages_report.h"
+#include "windows/month_preview.h"
+#include "windows/month_preview_report.h"
 #include "windows/map_window.h"
 #include "windows/marker_dialog.h"
 #include "windows/marker_list.h"
@@ -307,6 +309,7 @@ void TfrmMain::CreateMenus() {
                                       {.Hexes = submenus[1], .Units = submenus[3], .Factions = submenus[0],
                                        .Structures = submenus[2]});
     windows_->TrackUnit = [this](int32_t unit, QWidget*) { TrackUnitOnMap(unit); };
+    windows_->Preview = new TMonthPreview(database_, *notice_, this);
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     connect(AddItem(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents"), &QAction::triggered, this,
@@ -315,6 +318,8 @@ void TfrmMain::CreateMenus() {
     AddDisabled(reports, QStringLiteral("&Executive Report"), "mnuRepExecutive");
     connect(AddItem(reports, QStringLiteral("&Mages"), "mnuRepMages"), &QAction::triggered, this,
             [this] { TfrmReportMages::ShowMages(*windows_, this); });
+    connect(AddItem(reports, QStringLiteral("Month &Preview"), "mnuRepMonthPreview"), &QAction::triggered, this,
+            [this] { TfrmMonthPreviewReport::ShowReport(*windows_, this); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
