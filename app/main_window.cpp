@@ -310,6 +310,9 @@ void TfrmMain::CreateMenus() {
                                        .Structures = submenus[2]});
     windows_->TrackUnit = [this](int32_t unit, QWidget*) { TrackUnitOnMap(unit); };
     windows_->Preview = new TMonthPreview(database_, *notice_, this);
+    connect(notice_, &TRecordsNotice::PreviewChanged, this, [this] {
+        for (TfrmMap* map : MapWindows()) ShowRoutes(*map);
+    });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     connect(AddItem(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents"), &QAction::triggered, this,
@@ -424,7 +427,12 @@ TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
         map->show();
     }
     overview_->LinkMap(map);
+    ShowRoutes(*map);
     return map;
+}
+
+void TfrmMain::ShowRoutes(TfrmMap& map) const {
+    if (windows_->Preview != nullptr) map.SetRoutes(windows_->Preview->Routes(), windows_->Preview->SelectedUnit());
 }
 
 std::vector<TfrmMap*> TfrmMain::MapWindows() const {

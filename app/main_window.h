@@ -124,6 +124,8 @@ private:
     // After every change of the records: maps, overview, pages, menus and caption follow.
     void RecordsChanged(RecordChange kind);
     void TrackUnitOnMap(int32_t unit);
+    // The preview's routes in a map window.
+    void ShowRoutes(TfrmMap& map) const;
     void RepaintMaps();
     // The shared open dialog ("dlgOpen") with the given title; remembers the file chosen.
     QString AskOpenTextFile(const QString& title);

@@ -72,6 +72,8 @@ public:
     void ScrollToCentre(int32_t px, int32_t py);
     const THexMap& Map() const { return map_; }
     const MapViewOptions& ViewOptions() const { return options_; }
+    // The month's planned routes and the unit whose route is always drawn; repaints.
+    void SetRoutes(std::vector<MapRoute> routes, int32_t selected_unit);
     // Whether the level holds hexes beyond the drawn grid.
     bool LevelCapped() const { return extent_.Capped(); }
 
@@ -126,7 +128,7 @@ private:
     QRadioButton* rbOverworld = nullptr;
     QRadioButton* rbUnderworld = nullptr;
     // chkShowUnconfirmed ... chkShowWedges, in the order of the display switches.
-    std::array<QCheckBox*, 9> switches_{};
+    std::array<QCheckBox*, 10> switches_{};
     QToolButton* btnWedges = nullptr;
     QToolButton* btnZoomIn = nullptr;
     QToolButton* btnZoomOut = nullptr;

@@ -37,6 +37,7 @@ void TMonthPreview::SetUnitOrders(int32_t unit, const std::string& stored_text) 
     const auto held = orders_.find(unit);
     if (!preview_ || held == orders_.end() || held->second == stored_text) return;
     held->second = stored_text;
+    selected_ = unit;
     preview_->SetUnitOrders(unit, stored_text);
     stale_ = true;
     delay_.start();
@@ -124,6 +125,21 @@ void TMonthPreview::Collect(const TurnResult& result) {
 const UnitMonth* TMonthPreview::Unit(int32_t number) const {
     const auto found = by_number_.find(number);
     return found != by_number_.end() ? &units_[found->second] : nullptr;
+}
+
+std::vector<MapRoute> TMonthPreview::Routes() const {
+    std::vector<MapRoute> routes;
+    for (const UnitMonth& month : units_) {
+        if (month.After.planned.size() > 1 || month.After.route.size() > 1)
+            routes.push_back({month.Unit, month.After.route, month.After.planned});
+    }
+    return routes;
+}
+
+void TMonthPreview::SelectUnit(int32_t unit) {
+    if (unit == selected_) return;
+    selected_ = unit;
+    notice_.AnnouncePreview();
 }
 
 std::vector<TurnProblem> TMonthPreview::ProblemsOf(int32_t number) const {

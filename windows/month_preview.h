@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "map/route_painter.h"
 #include "turn/turn_preview.h"
 
 namespace hexwarden {
@@ -48,6 +49,11 @@ public:
     const UnitMonth* Unit(int32_t number) const;
     // The problems of one unit's orders (the units it forms included), as the checker gives them.
     std::vector<TurnProblem> ProblemsOf(int32_t number) const;
+    // Every own unit's planned route, for the maps.
+    std::vector<MapRoute> Routes() const;
+    // The unit the player works on (its window active, its orders typed): the maps always draw its route.
+    void SelectUnit(int32_t unit);
+    int32_t SelectedUnit() const { return selected_; }
     // Why the last run gave nothing, or empty.
     const QString& Failure() const { return failure_; }
 
@@ -64,6 +70,7 @@ private:
     std::vector<UnitMonth> units_;
     std::unordered_map<int32_t, size_t> by_number_;
     QString failure_;
+    int32_t selected_ = 0;
 };
 
 }  // namespace hexwarden

@@ -1,6 +1,7 @@
 #include "windows/unit_window.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -346,6 +347,13 @@ void TfrmUnitInfo::FillNextMonth() {
     pgNextMonth_->Show(*month);
     const QString route = RouteSummary(month->After);
     setAccessibleDescription(route.isEmpty() ? QString() : QStringLiteral("Route: ") + route);
+}
+
+// The maps draw the route of the unit the player works on.
+void TfrmUnitInfo::changeEvent(QEvent* event) {
+    TfrmRecordWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Windows().Preview != nullptr)
+        Windows().Preview->SelectUnit(key_.Number);
 }
 
 void TfrmUnitInfo::ShowNextMonth() { pgUnit_->setCurrentIndex(kNextMonthPage); }

@@ -58,6 +58,9 @@ public:
     void btnLastPositionClick();
     void btnHistoryClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* BuildTopPart();
     QWidget* BuildFlagsAndPlaces();
