@@ -33,7 +33,10 @@ TMonthPreview::~TMonthPreview() = default;
 
 void TMonthPreview::SetUnitOrders(int32_t unit, const std::string& stored_text) {
     if (notice_.Changing()) return;
-    if (!preview_) Rebuild();
+    if (!preview_) {
+        Rebuild();
+        delay_.start();
+    }
     const auto held = orders_.find(unit);
     if (!preview_ || held == orders_.end() || held->second == stored_text) return;
     held->second = stored_text;

@@ -125,6 +125,12 @@ std::vector<ListRow> NextMonthRows(const UnitMonth& month) {
         for (const std::string& why : after.why_uncertain) reasons << ToQString(why);
         rows.push_back(TextRow(QStringLiteral("Uncertain"), QStringLiteral("uncertain: ") + reasons.join(QStringLiteral("; "))));
     }
+    // The rows read as a sentence, place first and problems last, and sort back into that order.
+    for (size_t row = 0; row < rows.size(); ++row) {
+        rows[row].Cells[0].Order = {static_cast<int64_t>(row), 0};
+        for (size_t step = 0; step < rows[row].Children.size(); ++step)
+            rows[row].Children[step].Cells[0].Order = {static_cast<int64_t>(step), 0};
+    }
     return rows;
 }
 

@@ -12,14 +12,12 @@ namespace hexwarden {
 
 TNextMonthPage::TNextMonthPage(QWidget* parent)
     : QWidget(parent),
-      lstNextMonth_(new TTreeList({{QStringLiteral("Next month"), 90, SortKind::Text},
+      lstNextMonth_(new TTreeList({{QStringLiteral("Next month"), 90, SortKind::Ordered},
                                    {QStringLiteral("Value"), 200, SortKind::Text}})),
       lblRoute_(new QLabel) {
     setObjectName(QStringLiteral("pgNextMonth"));
     lstNextMonth_->setObjectName(QStringLiteral("lstNextMonth"));
     NameAfterCaption(lstNextMonth_, QStringLiteral("Next month"));
-    // Rows keep the order that reads as a sentence: place first, problems last.
-    lstNextMonth_->setSortingEnabled(false);
     lstNextMonth_->FitColumnsToWidth(1);
     lblRoute_->setObjectName(QStringLiteral("lblRoute"));
     lblRoute_->setWordWrap(true);
@@ -37,7 +35,7 @@ void TNextMonthPage::Show(const UnitMonth& month) {
     lblRoute_->setVisible(!route.isEmpty());
     // Route: as the caption is part of the text, the name is the text alone.
     lblRoute_->setAccessibleName(route.isEmpty() ? QStringLiteral("Route: none") : lblRoute_->text());
-    lstNextMonth_->Fill(NextMonthRows(month), -1);
+    lstNextMonth_->Fill(NextMonthRows(month), 0);
     lstNextMonth_->expandAll();
 }
 
@@ -45,7 +43,7 @@ void TNextMonthPage::ShowNone(const QString& why) {
     ShowValue(lblRoute_, why);
     lblRoute_->setAccessibleName(why);
     lblRoute_->setVisible(true);
-    lstNextMonth_->Fill({}, -1);
+    lstNextMonth_->Fill({}, 0);
 }
 
 }  // namespace hexwarden

@@ -186,6 +186,9 @@ QWidget* TfrmUnitInfo::BuildTopPart() {
     pgUnit_->addTab(edNotes_, QStringLiteral("Notes"));
     pgUnit_->addTab(edDescription_, QStringLiteral("Description"));
     pgUnit_->addTab(edEvents_, QStringLiteral("Events"));
+    // Every page's tab stays in view in the fixed width, cut short rather than scrolled away.
+    pgUnit_->setUsesScrollButtons(false);
+    pgUnit_->setElideMode(Qt::ElideRight);
     // What happened to the unit last turn is what the player reads first.
     pgUnit_->setCurrentIndex(kEventsPage);
 

@@ -15,20 +15,7 @@ namespace {
 // 10 plainsmen each. Nothing else is known. The orders run in April: clear weather everywhere.
 class SmallFaction : public ::testing::Test {
 protected:
-    SmallFaction() {
-        db.Clear();
-        db.FactionNumber = 3;
-        db.UnclaimedSilver = 1000;
-        db.Turn = 2;
-        for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(true).AddOrMerge(testing::MakeHex(db, x, y))->SetTerrainName("Plain");
-        for (int32_t number : {10, 11}) {
-            TVelUnit* unit = db.Units.AddOrReplace(testing::MakeUnit(db, number, 3, 4, 4));
-            unit->Troops.AddTroops("PLAI", 10);
-            unit->Items.AddNew("SILV", 0, 100);
-            testing::PlaceInHex(db, *unit);
-            db.OwnUnits.AddUnique(unit);
-        }
-    }
+    SmallFaction() { testing::BuildSmallFaction(db); }
 
     TurnResult Run(const std::string& units) {
         TurnPreview preview(db, {});
