@@ -104,7 +104,7 @@ TEST_F(MonthPreviewTest, TypedOrdersChangeTheNextMonthPageAndTheReport) {
     EXPECT_EQ(changes(11), "SILV 100 \u2192 0");
     smiths.edOrders().setPlainText(QStringLiteral("move n"));
     WaitForThePreview();
-    EXPECT_EQ(changes(10), "place 4,4 \u2192 4,2");
+    EXPECT_EQ(changes(10), "place 4,4 \u2192 4,2, SILV 100 \u2192 0");
 
     // Sorting and filtering; a chosen row opens the unit on its Next Month page.
     report.edFilter().setText(QStringLiteral("guards"));
