@@ -80,6 +80,7 @@ void TMonthPreview::RunNow() {
 
 void TMonthPreview::Collect(const TurnResult& result) {
     const TurnStart& start = preview_->Start();
+    rules_ = result.rules;
     units_.clear();
     by_number_.clear();
     std::unordered_map<int32_t, int32_t> former_of_alias;

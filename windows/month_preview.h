@@ -54,6 +54,7 @@ public:
     // The unit the player works on (its window active, its orders typed): the maps always draw its route.
     void SelectUnit(int32_t unit);
     int32_t SelectedUnit() const { return selected_; }
+    RuleSet Rules() const { return rules_; }
     // Why the last run gave nothing, or empty.
     const QString& Failure() const { return failure_; }
 
@@ -71,6 +72,7 @@ private:
     std::unordered_map<int32_t, size_t> by_number_;
     QString failure_;
     int32_t selected_ = 0;
+    RuleSet rules_ = RuleSet::Standard;
 };
 
 }  // namespace hexwarden

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "qt_surface/qt_text.h"
+#include "turn/game_tables.h"
+#include "windows/list_rows.h"
 
 namespace hexwarden {
 namespace {
@@ -83,6 +85,35 @@ QStringList ChangedValues(const UnitMonth& month) {
         if (was != is) changes << code + QLatin1Char(' ') + was + kArrow + is;
     });
     return changes;
+}
+
+QString HexMonthText(const std::vector<UnitMonth>& units, const Place& hex, RuleSet rules) {
+    int64_t silver_now = 0;
+    int64_t silver_after = 0;
+    int64_t upkeep = 0;
+    QStringList arriving;
+    QStringList leaving;
+    bool any = false;
+    for (const UnitMonth& month : units) {
+        const bool here_now = month.Today.place == hex && month.After.number != 0;
+        const bool here_after = month.After.place == hex && !month.After.men.Empty();
+        any = any || here_now || here_after;
+        const QString name = NumberedName(month.After.number != 0 ? month.After.number : month.Unit, month.Name);
+        if (here_now) silver_now += month.Today.items.Count("SILV");
+        if (here_after) {
+            silver_after += month.After.items.Count("SILV");
+            const int64_t leaders = month.After.men.Count("LEAD");
+            upkeep += leaders * UpkeepPerMan(true, rules) + (month.After.Men() - leaders) * UpkeepPerMan(false, rules);
+        }
+        if (here_after && !(month.Today.place == hex)) arriving << name + QStringLiteral(" from ") + PreviewPlaceText(month.Today.place);
+        if (here_now && !(month.After.place == hex)) leaving << name + QStringLiteral(" to ") + PreviewPlaceText(month.After.place);
+    }
+    if (!any) return QStringLiteral("no own units");
+    QString text = QStringLiteral("own silver ") + Change(QString::number(silver_now), QString::number(silver_after)) +
+                   QStringLiteral(", upkeep %1").arg(upkeep);
+    if (!arriving.isEmpty()) text += QStringLiteral("; arriving: ") + arriving.join(QStringLiteral(", "));
+    if (!leaving.isEmpty()) text += QStringLiteral("; leaving: ") + leaving.join(QStringLiteral(", "));
+    return text;
 }
 
 std::vector<ListRow> NextMonthRows(const UnitMonth& month) {

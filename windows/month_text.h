@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/level.h"
+#include "orders/rule_set.h"
 #include "windows/list_rows.h"
 #include "windows/month_preview.h"
 
@@ -19,6 +20,10 @@ QString RouteSummary(const UnitState& unit);
 
 // Each value the month changes, beside its value today: "SILV 186 → 26", "place 28,10 → 29,11".
 QStringList ChangedValues(const UnitMonth& month);
+
+// What the month brings to one hex's own units: their silver now and after, the upkeep due at the
+// month's end, and the units that arrive and leave ("arriving: (152) Workers from 28,10").
+QString HexMonthText(const std::vector<UnitMonth>& units, const Place& hex, RuleSet rules);
 
 // The Next Month page's rows: place, structure, men, items and skills after the month (changed
 // ones beside their value today), the route step by step, the problems and what is uncertain.

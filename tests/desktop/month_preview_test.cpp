@@ -20,6 +20,7 @@
 #include "tests/support/database_builder.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/recording_surface.h"
+#include "windows/hex_window.h"
 #include "windows/information_windows.h"
 #include "windows/map_window.h"
 #include "windows/month_preview.h"
@@ -162,6 +163,14 @@ TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderli
     WaitForThePreview();
     EXPECT_EQ(smiths.NextMonth().lblRoute().text(), QStringLiteral("Route: 4,4 to 4,2"));
     EXPECT_EQ(map->ViewOptions().Routes.at(0).Passed.size(), 2u);
+
+    // The hex windows of both ends: silver now and after, upkeep, who arrives and who leaves.
+    const auto hex_text = [this](int32_t x, int32_t y) {
+        main.InfoWindows().ShowHex(HexKey{x, y, Level::Surface}, nullptr);
+        return main.InfoWindows().Hexes.FindForm(HexKey{x, y, Level::Surface})->lblNextMonth().accessibleName().toStdString();
+    };
+    EXPECT_EQ(hex_text(4, 2), "Next month: own silver 0, upkeep 100; arriving: (10) Smiths from 4,4");
+    EXPECT_EQ(hex_text(4, 4), "Next month: own silver 200 \u2192 0, upkeep 100; leaving: (10) Smiths to 4,2");
 }
 
 TEST_F(MonthPreviewTest, AnImportWhileThePreviewWaitsLosesNothing) {
