@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -23,6 +22,7 @@
 #include <tuple>
 #include <utility>
 
+#include "app/map_frame.h"
 #include "app/place_list.h"
 #include "app/settings.h"
 #include "import/faction_list_import.h"
@@ -30,6 +30,7 @@
 #include "interchange/map_import.h"
 #include "interchange/orders_file.h"
 #include "map/level_extent.h"
+#include "orders/orders_header.h"
 #include "platform/message_sink.h"
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
@@ -117,18 +118,17 @@ TfrmMain::TfrmMain(std::filesystem::path settings_file, QWidget* parent)
     setAcceptDrops(true);
     notice_ = new TRecordsNotice(this);
     connect(notice_, &TRecordsNotice::RecordsChanged, this, &TfrmMain::RecordsChanged);
-    mdi_ = new QMdiArea(this);
-    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     CreateLeftPanel();
+    QMenu* windows_menu = CreateInformationWindows();
+    maps_ = new TMapFrame(*windows_, *overview_, this);
     spltMain_ = new QSplitter(Qt::Horizontal, this);
     spltMain_->addWidget(pnlLeft_);
-    spltMain_->addWidget(mdi_);
+    spltMain_->addWidget(maps_);
     spltMain_->setChildrenCollapsible(false);
     spltMain_->setStretchFactor(1, 1);
     pnlLeft_->setMinimumWidth(kSplitterMinimum);
     setCentralWidget(spltMain_);
-    CreateMenus();
+    CreateMenus(windows_menu);
 
     import_options_ = new TfrmImportOptions(this);
     parse_status_ = new TfrmParseStatus(this);
@@ -142,14 +142,35 @@ TfrmMain::TfrmMain(std::filesystem::path settings_file, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
-    // The information windows, the map windows and the overview read the database, which goes
-    // before the child widgets do.
+    // The map windows, the information windows and the overview read the database, which goes
+    // before the child widgets do; the map windows open information windows.
+    for (TfrmMap* map : maps_->MapWindows()) delete map;
     delete windows_;
-    for (TfrmMap* map : MapWindows()) delete map;
     delete overview_;
 }
 
-void TfrmMain::CreateMenus() {
+QMenu* TfrmMain::CreateInformationWindows() {
+    // Made before the menu bar that it takes its place in, since the map frame needs the windows.
+    auto* windows = new QMenu(QStringLiteral("&Windows"), this);
+    const std::pair<const char*, const char*> registries[] = {{"&Faction Details", "mnuWinFactions"},
+                                                              {"&Hex Details", "mnuWinHexes"},
+                                                              {"&Structure Details", "mnuWinStructures"},
+                                                              {"&Unit Details", "mnuWinUnits"}};
+    std::vector<QMenu*> submenus;
+    for (const auto& [caption, name] : registries) {
+        QMenu* submenu = windows->addMenu(QString::fromLatin1(caption));
+        submenu->menuAction()->setObjectName(QString::fromLatin1(name));
+        submenus.push_back(submenu);
+    }
+    windows_ = new InformationWindows(database_, *notice_, this,
+                                      {.Hexes = submenus[1], .Units = submenus[3], .Factions = submenus[0],
+                                       .Structures = submenus[2]});
+    windows_->TrackUnit = [this](int32_t unit, QWidget*) { maps_->TrackUnit(unit); };
+    windows_->Preview = new TMonthPreview(database_, *notice_, this);
+    return windows;
+}
+
+void TfrmMain::CreateMenus(QMenu* windows) {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* item = AddItem(file, QStringLiteral("&New"), "mnuFileNew");
     item->setShortcut(QKeySequence::New);
@@ -237,82 +258,45 @@ void TfrmMain::CreateMenus() {
 
     QMenu* maps = menuBar()->addMenu(QStringLiteral("&Maps"));
     connect(AddItem(maps, QStringLiteral("&Overworld"), "mnuMapVeldoria"), &QAction::triggered, this,
-            [this] { OpenMapWindow(true, true); });
+            [this] { maps_->OpenMapWindow(true, true); });
     connect(AddItem(maps, QStringLiteral("&Underworld"), "mnuMapUnderworld"), &QAction::triggered, this,
-            [this] { OpenMapWindow(false, true); });
+            [this] { maps_->OpenMapWindow(false, true); });
     mnuMapOverview_ = AddItem(maps, QStringLiteral("Over&view"), "mnuMapOverview");
     mnuMapOverview_->setCheckable(true);
     connect(mnuMapOverview_, &QAction::triggered, this, &TfrmMain::SetOverviewShown);
     // Both work on the active map window, so they wait for one to be open.
     QAction* locate_marker = AddItem(maps, QStringLiteral("&Locate Marker"), "mnuLocateMarker");
     QAction* wedges = AddItem(maps, QStringLiteral("&Wedges"), "mnuMapWedges");
-    const auto active_map = [this]() -> TfrmMap* {
-        if (auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow())) return map;
-        const std::vector<TfrmMap*> open = MapWindows();
-        return open.empty() ? nullptr : open.front();
-    };
-    connect(locate_marker, &QAction::triggered, this, [this, active_map] {
-        const QPointer<TfrmMap> map = active_map();
+    connect(locate_marker, &QAction::triggered, this, [this] {
+        const QPointer<TfrmMap> map = maps_->ActiveMap();
         if (map == nullptr) return;
         const bool overworld = map->IsOverworld();
         const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, overworld, !overworld);
         const TVelMapMarker* marker = chosen ? database_.Markers.Get(*chosen) : nullptr;
         if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->X, marker->Y, marker->Overworld, true);
     });
-    connect(wedges, &QAction::triggered, this, [this, active_map] {
-        if (TfrmMap* map = active_map()) map->DefineWedges(*windows_);
+    connect(wedges, &QAction::triggered, this, [this] {
+        if (TfrmMap* map = maps_->ActiveMap()) map->DefineWedges();
     });
     const auto enable_map_commands = [this, locate_marker, wedges] {
-        const bool open = !MapWindows().empty();
+        const bool open = maps_->ActiveMap() != nullptr;
         locate_marker->setEnabled(open);
         wedges->setEnabled(open);
     };
     enable_map_commands();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, enable_map_commands);
+    connect(maps_, &QMdiArea::subWindowActivated, this, enable_map_commands);
     connect(maps, &QMenu::aboutToShow, this, enable_map_commands);
     maps->addSeparator();
-    connect(AddItem(maps, QStringLiteral("&Tile"), "mnuMapTile"), &QAction::triggered, this, &TfrmMain::TileMaps);
+    connect(AddItem(maps, QStringLiteral("&Tile"), "mnuMapTile"), &QAction::triggered, maps_,
+            &QMdiArea::tileSubWindows);
     connect(AddItem(maps, QStringLiteral("Tile &Horizontally"), "mnuMapTileHorz"), &QAction::triggered, this,
             &TfrmMain::TileMapsHorizontally);
     // The frame's window list follows the commands, as the platform's window menu has it.
     const int fixed_items = static_cast<int>(maps->actions().size());
-    connect(maps, &QMenu::aboutToShow, this, [this, maps, fixed_items] {
-        QList<QAction*> actions = maps->actions();
-        for (qsizetype i = fixed_items; i < actions.size(); ++i) {
-            maps->removeAction(actions[i]);
-            actions[i]->deleteLater();
-        }
-        const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
-        if (!windows.isEmpty()) maps->addSeparator();
-        for (qsizetype i = 0; i < windows.size(); ++i) {
-            QMdiSubWindow* window = windows[i];
-            QAction* entry = maps->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
-            entry->setCheckable(true);
-            entry->setChecked(window == mdi_->currentSubWindow());
-            connect(entry, &QAction::triggered, mdi_, [this, window] { mdi_->setActiveSubWindow(window); });
-        }
-    });
+    connect(maps, &QMenu::aboutToShow, this, [this, maps, fixed_items] { maps_->ListWindows(*maps, fixed_items); });
 
-    QMenu* windows = menuBar()->addMenu(QStringLiteral("&Windows"));
-    // Filled by the registries of the information windows; empty until they exist.
-    const std::pair<const char*, const char*> registries[] = {{"&Faction Details", "mnuWinFactions"},
-                                                              {"&Hex Details", "mnuWinHexes"},
-                                                              {"&Structure Details", "mnuWinStructures"},
-                                                              {"&Unit Details", "mnuWinUnits"}};
-    std::vector<QMenu*> submenus;
-    for (const auto& [caption, name] : registries) {
-        QMenu* submenu = windows->addMenu(QString::fromLatin1(caption));
-        submenu->menuAction()->setObjectName(QString::fromLatin1(name));
-        submenus.push_back(submenu);
-    }
-    windows_ = new InformationWindows(database_, *notice_, this,
-                                      {.Hexes = submenus[1], .Units = submenus[3], .Factions = submenus[0],
-                                       .Structures = submenus[2]});
-    windows_->TrackUnit = [this](int32_t unit, QWidget*) { TrackUnitOnMap(unit); };
-    windows_->Preview = new TMonthPreview(database_, *notice_, this);
-    connect(notice_, &TRecordsNotice::PreviewChanged, this, [this] {
-        for (TfrmMap* map : MapWindows()) ShowRoutes(*map);
-    });
+    // Filled by the registries of the information windows.
+    menuBar()->addMenu(windows);
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     connect(AddItem(reports, QStringLiteral("&Turn Events"), "mnuRepTurnEvents"), &QAction::triggered, this,
@@ -365,7 +349,7 @@ void TfrmMain::CreateLeftPanel() {
     connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::AddMarker);
     connect(btnRemove, &QPushButton::clicked, this, &TfrmMain::RemoveMarker);
     for (TPlaceList* list : {lstCities_, lstGates_, lstMarkers_}) {
-        connect(list, &TPlaceList::PlaceChosen, this, &TfrmMain::CentreOnPlace);
+        connect(list, &TPlaceList::PlaceChosen, this, [this](const MapPlace& place) { maps_->CentreOnPlace(place); });
     }
 
     pnlMapOverview_ = new QWidget(pnlLeft_);
@@ -396,7 +380,7 @@ void TfrmMain::OpenRecent(const std::string& file_name) {
         UpdateRecentMenu();
         return;
     }
-    LoadDataFile(file_name);
+    if (MayDiscardData(SaveQuestion::WhenChanged)) LoadDataFile(file_name);
 }
 
 template <typename Work>
@@ -407,45 +391,7 @@ bool TfrmMain::RunBusy(Work&& work) {
     return done;
 }
 
-TfrmMap* TfrmMain::OpenMapWindow(bool overworld, bool maximised) {
-    auto* map = new TfrmMap(database_, *overview_);
-    mdi_->addSubWindow(map);
-    map->SetOverworld(overworld);
-    connect(map, &TfrmMap::MarkersChanged, this, &TfrmMain::ShowMarkers);
-    connect(map, &TfrmMap::WedgesRequested, this, [this, map] { map->DefineWedges(*windows_); });
-    map->PickUnit = [this](QWidget* parent) -> std::optional<int32_t> {
-        const std::optional<UnitKey> unit =
-            TfrmUnitList::SelectUnit(*windows_, parent, QStringLiteral("Select Unit"), std::nullopt);
-        return unit ? std::optional<int32_t>(unit->Number) : std::nullopt;
-    };
-    connect(map, &TfrmMap::HexDetailsRequested, this, [this, map](int32_t x, int32_t y, bool on_overworld) {
-        windows_->ShowHex({x, y, LevelOf(on_overworld)}, map);
-    });
-    if (maximised) {
-        map->showMaximized();
-    } else {
-        map->show();
-    }
-    overview_->LinkMap(map);
-    ShowRoutes(*map);
-    return map;
-}
-
-void TfrmMain::ShowRoutes(TfrmMap& map) const {
-    if (windows_->Preview != nullptr) map.SetRoutes(windows_->Preview->Routes(), windows_->Preview->SelectedUnit());
-}
-
-std::vector<TfrmMap*> TfrmMain::MapWindows() const {
-    std::vector<TfrmMap*> maps;
-    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
-    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
-        if (auto* map = qobject_cast<TfrmMap*>(*window)) maps.push_back(map);
-    }
-    return maps;
-}
-
 void TfrmMain::RefreshMaps() {
-    for (TfrmMap* map : MapWindows()) map->UpdateLevel();
     const LevelExtent overworld = LevelGridExtent(database_.OverworldHexes);
     const LevelExtent underworld = LevelGridExtent(database_.UnderworldHexes);
     const int overview_height = std::max(overworld.Rows, underworld.Rows) + overview_->TopControlHeight() + 2;
@@ -458,14 +404,6 @@ void TfrmMain::RefreshMaps() {
     pnlLeft_->setSizes({std::max(0, left_height - overview_height), overview_height});
     spltMain_->setSizes({left_width, std::max(0, total_width - left_width)});
     overview_->Refresh();
-}
-
-void TfrmMain::CloseAllMaps() {
-    // Each window unlinks itself from the overview as it closes, which redraws it.
-    for (TfrmMap* map : MapWindows()) {
-        map->close();
-        delete map;
-    }
 }
 
 void TfrmMain::FillCitiesPage() {
@@ -505,13 +443,26 @@ void TfrmMain::UpdateCaption() {
 
 void TfrmMain::NewData() {
     if (Prompts().Confirm(this, QStringLiteral("Clear all current data?"), false) != Answer::Yes) return;
-    CloseAllMaps();
+    maps_->CloseAllMaps();
     notice_->Change(RecordChange::Cleared, [this] { database_.Clear(); });
     DataFileName.clear();
     UnopenedDataFile.clear();
+    unsaved_ = false;
+}
+
+bool TfrmMain::MayDiscardData(SaveQuestion question) {
+    // What is still typed in open windows goes in first, and counts as a change.
+    notice_->CommitEdits();
+    if (question == SaveQuestion::WhenChanged && !unsaved_) return true;
+    const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
+    if (answer == Answer::Cancel) return false;
+    // When the data the user wanted saved was not written (the save failed or its dialog was
+    // cancelled), nothing goes on, so that it is not lost.
+    return answer == Answer::No || SaveData();
 }
 
 void TfrmMain::OpenData() {
+    if (!MayDiscardData(SaveQuestion::WhenChanged)) return;
     const QString preset = ToQString(DataFileName.empty() ? Presets.Save : DataFileName);
     const QString file = Prompts().OpenFileName(this, QStringLiteral("Load Data"), preset, kDataFilter);
     if (!file.isEmpty()) LoadDataFile(FromQString(file));
@@ -524,6 +475,8 @@ void TfrmMain::LoadDataFile(const std::string& file_name) {
     // A file that could not be read whole is not taken as the file to save to: "Save" would
     // overwrite it with the part that was read.
     DataFileName = opened ? file_name : std::string();
+    // What a damaged file gave up is not the user's work.
+    unsaved_ = false;
     if (opened || file_name != UnopenedDataFile) UnopenedDataFile.clear();
     if (opened) {
         Recent.Add(file_name);
@@ -538,6 +491,7 @@ bool TfrmMain::SaveData() {
     bool saved = false;
     RunBusy([&] { saved = SaveToFile(database_, DataFileName, messages); });
     if (saved) {
+        unsaved_ = false;
         Recent.Add(DataFileName);
         UpdateRecentMenu();
     }
@@ -559,6 +513,7 @@ bool TfrmMain::SaveDataAs() {
     if (!saved) return false;
     DataFileName = file_name;
     UnopenedDataFile.clear();
+    unsaved_ = false;
     Recent.Add(file_name);
     UpdateRecentMenu();
     return true;
@@ -644,12 +599,9 @@ void TfrmMain::GenerateOrders() {
                                                 kTextFilter, QStringLiteral("txt"));
     if (file.isEmpty()) return;
     Presets.Orders = FromQString(file);
-    QString password = ToQString(FactionPassword);
-    if (!Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
-                             password)) {
-        return;
-    }
-    FactionPassword = FromQString(password);
+    const std::optional<std::string> password = AskPassword();
+    if (!password) return;
+    FactionPassword = *password;
     if (RunBusy([&] {
             WriteWholeFile(FromQString(file), WriteOrders(database_.FactionNumber, FactionPassword, database_.OwnUnits));
         })) {
@@ -657,41 +609,27 @@ void TfrmMain::GenerateOrders() {
     }
 }
 
-void TfrmMain::TileMaps() { mdi_->tileSubWindows(); }
-
-int TfrmMain::SplitterWidth() const { return spltMain_->handleWidth(); }
+std::optional<std::string> TfrmMain::AskPassword() {
+    QString password = ToQString(FactionPassword);
+    while (Prompts().InputText(this, QStringLiteral("Generate Orders"), QStringLiteral("Enter Faction Password:"),
+                               password)) {
+        const std::string entered = FromQString(password);
+        const std::optional<std::string> problem = HeaderPasswordProblem(entered);
+        if (!problem) return entered;
+        Prompts().ShowError(this, ToQString(*problem));
+    }
+    return std::nullopt;
+}
 
 void TfrmMain::TileMapsHorizontally() {
-    const std::vector<TfrmMap*> maps = MapWindows();
-    const int n = static_cast<int>(maps.size());
-    if (n == 0) return;
-    const int p = pgcMain_->isVisible() ? pgcMain_->width() : 0;
-    const int s = SplitterWidth();
-    const int client_width = centralWidget()->width();
-    const int client_height = centralWidget()->height();
-    const int w = (client_width - s - p - 4 * n) / n;
-    int x = 0;
-    for (int i = 0; i < n; ++i) {
-        TfrmMap* map = maps[static_cast<size_t>(i)];
-        map->showNormal();
-        const int width = i + 1 < n ? w - 1 : client_width - x - p - s - 4;
-        map->setGeometry(x, 0, width, client_height - 4);
-        x += w - 1;
-    }
+    // The maps share what the left panel leaves of the window.
+    const int pages = pgcMain_->isVisible() ? pgcMain_->width() : 0;
+    maps_->TileHorizontally(centralWidget()->width() - spltMain_->handleWidth() - pages, centralWidget()->height());
 }
 
 void TfrmMain::SetOverviewShown(bool shown) {
     mnuMapOverview_->setChecked(shown);
     pnlMapOverview_->setVisible(shown);
-}
-
-void TfrmMain::CentreOnPlace(const MapPlace& place) {
-    auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow());
-    if (map == nullptr) {
-        const std::vector<TfrmMap*> maps = MapWindows();
-        map = maps.empty() ? OpenMapWindow(place.Overworld, true) : maps.front();
-    }
-    map->CentreOnHex(place.X, place.Y, place.Overworld, false);
 }
 
 void TfrmMain::AddMarker() {
@@ -700,12 +638,12 @@ void TfrmMain::AddMarker() {
     notice_->Change(RecordChange::MarkersChanged, [&] { database_.Markers.Add(std::move(marker)); });
 }
 
-void TfrmMain::ShowMarkers() { notice_->Announce(RecordChange::MarkersChanged); }
-
 void TfrmMain::RecordsChanged(RecordChange kind) {
-    if (kind == RecordChange::MarkersChanged || kind == RecordChange::WedgesChanged) {
-        FillMarkersPage();
-        RepaintMaps();
+    unsaved_ = true;
+    // The map windows follow the notice themselves; the rest of the window shows none of these.
+    if (kind == RecordChange::MarkersChanged) FillMarkersPage();
+    if (kind == RecordChange::MarkersChanged || kind == RecordChange::WedgesChanged ||
+        kind == RecordChange::EditsWritten) {
         return;
     }
     RefreshMaps();
@@ -718,20 +656,6 @@ void TfrmMain::RecordsChanged(RecordChange kind) {
     } else {
         UpdateCaption();
     }
-}
-
-void TfrmMain::TrackUnitOnMap(int32_t unit) {
-    auto* map = qobject_cast<TfrmMap*>(mdi_->currentSubWindow());
-    if (map == nullptr) {
-        const std::vector<TfrmMap*> maps = MapWindows();
-        const TVelUnit* record = UnitKey{unit}.Find(database_);
-        map = maps.empty() ? OpenMapWindow(record == nullptr || record->Overworld, true) : maps.front();
-    }
-    map->TrackUnit(unit);
-}
-
-void TfrmMain::RepaintMaps() {
-    for (TfrmMap* map : MapWindows()) map->RepaintMap();
 }
 
 void TfrmMain::RemoveMarker() {
@@ -755,20 +679,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    notice_->CommitEdits();
-    const Answer answer = Prompts().Confirm(this, QStringLiteral("Save current data?"), true);
-    if (answer == Answer::Cancel) {
-        event->ignore();
-        return;
-    }
-    // When the data the user wanted saved was not written (the save failed or its dialog was
-    // cancelled), the window stays open so that it is not lost.
-    if (answer == Answer::Yes && !SaveData()) {
+    if (!MayDiscardData(SaveQuestion::Always)) {
         event->ignore();
         return;
     }
     WriteSettingsFile(*this);
-    CloseAllMaps();
+    maps_->CloseAllMaps();
     parse_status_->close();
     event->accept();
 }

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,21 +14,19 @@
 #include "model/database.h"
 
 class QAction;
-class QMdiArea;
 class QMenu;
 class QSplitter;
 class QTabWidget;
 
 namespace hexwarden {
 
-struct MapPlace;
 class InformationWindows;
 class TPlaceList;
 class TRecordsNotice;
 enum class RecordChange;
 class TfrmGetItemType;
 class TfrmImportOptions;
-class TfrmMap;
+class TMapFrame;
 class TfrmMapOverview;
 class TfrmParseStatus;
 
@@ -38,7 +37,7 @@ struct DialogPresets {
     std::string Orders;
 };
 
-// The program's one top-level window: owner of the database, frame of the map windows, and the
+// The program's one top-level window: owner of the database, holder of the map frame, and the
 // start of every command.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -62,16 +61,13 @@ public:
     RecentFiles Recent;
     const std::filesystem::path& SettingsFile() const { return settings_file_; }
 
-    TfrmMap* OpenMapWindow(bool overworld, bool maximised);
-    // The open map windows in the frame's stacking order, the active one first.
-    std::vector<TfrmMap*> MapWindows() const;
-
+    // Sizes the left panel and the overview to the levels and redraws the overview; the map
+    // windows follow the records notice themselves.
     void RefreshMaps();
     void FillCitiesPage();
     void FillGatesPage();
     void FillMarkersPage();
     void UpdateUnitMenus();
-    void CloseAllMaps();
     void UpdateCaption();
     void UpdateRecentMenu();
 
@@ -92,14 +88,10 @@ public:
     void ImportFactions();
     void ImportMapData();
     void GenerateOrders();
-    void TileMaps();
     void TileMapsHorizontally();
     void SetOverviewShown(bool shown);
-    void CentreOnPlace(const MapPlace& place);
     void AddMarker();
     void RemoveMarker();
-    // After a marker was added: the markers page refilled and every map repainted.
-    void ShowMarkers();
 
     // Shows the window and reads the settings; then opens the data file when one is named.
     void Start(const std::string& data_file);
@@ -109,11 +101,10 @@ public:
     TPlaceList& CitiesList() { return *lstCities_; }
     TPlaceList& GatesList() { return *lstGates_; }
     TPlaceList& MarkersList() { return *lstMarkers_; }
-    QMdiArea& Frame() const { return *mdi_; }
+    TMapFrame& Maps() const { return *maps_; }
     QAction& UnitsNewAction() { return *mnuUnitsNew_; }
     QAction& UnitsLostAction() { return *mnuUnitsLost_; }
     QTabWidget& Pages() { return *pgcMain_; }
-    int SplitterWidth() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,15 +114,22 @@ protected:
 private:
     // After every change of the records: maps, overview, pages, menus and caption follow.
     void RecordsChanged(RecordChange kind);
-    void TrackUnitOnMap(int32_t unit);
-    // The preview's routes in a map window.
-    void ShowRoutes(TfrmMap& map) const;
-    void RepaintMaps();
     // The shared open dialog ("dlgOpen") with the given title; remembers the file chosen.
     QString AskOpenTextFile(const QString& title);
-    void CreateMenus();
+    // The registries of the information windows and the "Windows" menu that mirrors them.
+    QMenu* CreateInformationWindows();
+    void CreateMenus(QMenu* windows);
     void CreateLeftPanel();
     void OpenRecent(const std::string& file_name);
+    // Closing asks always; Open only when the records changed since they were last opened, saved
+    // or cleared.
+    enum class SaveQuestion { Always, WhenChanged };
+    // Asks "Save current data?" before the records are replaced or the program ends; false when
+    // the user cancelled or the data he wanted saved was not written.
+    bool MayDiscardData(SaveQuestion question);
+    // The faction password for the orders header, asked again until the header can hold it;
+    // nothing when the user cancelled.
+    std::optional<std::string> AskPassword();
     // The busy cursor for a long operation; errors are shown and the program goes on.
     template <typename Work>
     bool RunBusy(Work&& work);
@@ -141,8 +139,10 @@ private:
     InformationWindows* windows_ = nullptr;
     // A long operation is running; the status window lets events through meanwhile.
     bool busy_ = false;
+    // The records changed since they were last opened, saved or cleared.
+    bool unsaved_ = false;
 
-    QMdiArea* mdi_ = nullptr;
+    TMapFrame* maps_ = nullptr;
     QSplitter* spltMain_ = nullptr;
     QSplitter* pnlLeft_ = nullptr;
     QTabWidget* pgcMain_ = nullptr;

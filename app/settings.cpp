@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "platform/ascii_case.h"
 #include "platform/error.h"
 #include "platform/profile_file.h"
@@ -110,7 +111,7 @@ void RestoreMapWindows(TfrmMain& main, const ProfileFile& settings, int count) {
         const bool overworld = settings.ReadBool(section, "Overworld", true);
         const bool maximised = settings.ReadBool(section, "Maximised", false);
         const bool is_active = settings.ReadBool(section, "Active", false);
-        TfrmMap* map = main.OpenMapWindow(overworld, maximised);
+        TfrmMap* map = main.Maps().OpenMapWindow(overworld, maximised);
         map->LoadSettings(settings, section);
         any_maximised = any_maximised || maximised;
         if (is_active) {
@@ -119,13 +120,13 @@ void RestoreMapWindows(TfrmMain& main, const ProfileFile& settings, int count) {
         }
     }
     if (active != nullptr) {
-        main.Frame().setActiveSubWindow(active);
+        main.Maps().setActiveSubWindow(active);
         active->setFocus();
     }
     // The frame keeps only its active window maximised, so opening the windows one after another
     // left its state to the last one. It is put back as the user left it; the frame then maximises
     // each window as it is activated. Older settings marked only the active window.
-    QMdiSubWindow* current = main.Frame().currentSubWindow();
+    QMdiSubWindow* current = main.Maps().currentSubWindow();
     if (current != nullptr && (active != nullptr ? active_maximised : any_maximised)) current->showMaximized();
 }
 
@@ -134,7 +135,7 @@ void WriteSettingsFile(const TfrmMain& main) {
     try {
         // Written over what the file holds, so keys of other programs and versions stay.
         ProfileFile settings = ReadProfile(file);
-        const std::vector<TfrmMap*> maps = main.MapWindows();
+        const std::vector<TfrmMap*> maps = main.Maps().MapWindows();
         settings.WriteString(kMain, "Data", main.DataFileName.empty() ? main.UnopenedDataFile : main.DataFileName);
         settings.WriteInteger(kMain, "MapCount", static_cast<int32_t>(maps.size()));
         settings.WriteString(kMain, "Password", main.FactionPassword);
@@ -147,7 +148,7 @@ void WriteSettingsFile(const TfrmMain& main) {
         settings.WriteInteger(kWindow, "Width", bounds.width());
         settings.WriteInteger(kWindow, "Height", bounds.height());
         settings.WriteBool(kWindow, "Maximised", main.isMaximized());
-        const QMdiSubWindow* current = main.Frame().currentSubWindow();
+        const QMdiSubWindow* current = main.Maps().currentSubWindow();
         for (size_t i = 0; i < maps.size(); ++i) {
             maps[i]->SaveSettings(settings, MapSection(static_cast<int>(i) + 1), maps[i] == current);
         }

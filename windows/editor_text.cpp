@@ -1,5 +1,7 @@
 #include "windows/editor_text.h"
 
+#include <QPlainTextEdit>
+
 #include "qt_surface/qt_text.h"
 
 namespace hexwarden {
@@ -15,6 +17,10 @@ std::string FromEditorText(const QString& text) {
     QString stored = text;
     stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return FromQString(stored);
+}
+
+void ShowText(QPlainTextEdit& editor, const QString& text) {
+    if (editor.toPlainText() != text) editor.setPlainText(text);
 }
 
 }  // namespace hexwarden

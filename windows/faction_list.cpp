@@ -1,6 +1,5 @@
 #include "windows/faction_list.h"
 
-#include <QEvent>
 #include <QPushButton>
 
 #include "model/database.h"
@@ -73,13 +72,6 @@ void TfrmFactionList::Refill() {
 }
 
 std::optional<FactionKey> TfrmFactionList::Selected() const { return treeList().SelectedKey<FactionKey>(); }
-
-// A faction window opened from here writes its edits back when it is left, which is when this list
-// comes forward again.
-void TfrmFactionList::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Refill();
-    TfrmTBasicList::changeEvent(event);
-}
 
 void TfrmFactionList::ViewSelected() {
     OpenSelectedRecords<FactionKey>(treeList(), this,

@@ -29,9 +29,6 @@ public:
     // The faction of the selected row.
     std::optional<FactionKey> Selected() const;
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void ViewSelected();
     void AcceptSelected();

@@ -81,7 +81,8 @@ bool TfrmFaction::Refill() {
     caption_ = ToQString(TVelFactionList::FormatFaction(*faction, FactionSquareBrackets | FactionUnknownMark));
     setWindowTitle(caption_);
     filled_email_ = ToQString(faction->Email);
-    edEmail_->setText(filled_email_);
+    // Only when it differs, so the cursor stays where the user had it.
+    if (edEmail_->text() != filled_email_) edEmail_->setText(filled_email_);
     filled_colour_ = faction->Colour;
     swatch_->SetColour(filled_colour_);
     ShowValue(lblAttitude_, AttitudeText(Main(), faction->Attitude));
@@ -103,22 +104,29 @@ bool TfrmFaction::Refill() {
     return true;
 }
 
-void TfrmFaction::WriteBack() {
+bool TfrmFaction::WriteBack() {
     TVelFaction* faction = key_.Find(Main());
-    if (faction == nullptr) return;
+    if (faction == nullptr) return false;
+    bool changed = false;
     if (edEmail_->text() != filled_email_) {
         filled_email_ = edEmail_->text();
         faction->Email = FromQString(filled_email_);
+        changed = true;
     }
     if (swatch_->Colour() != filled_colour_) {
         filled_colour_ = swatch_->Colour();
         faction->Colour = filled_colour_;
+        changed = true;
     }
+    return changed;
 }
 
 void TfrmFaction::PickColour() {
     const QColor chosen = QColorDialog::getColor(ToQColor(swatch_->Colour()), this);
-    if (chosen.isValid()) swatch_->SetColour(FromQColor(chosen));
+    if (!chosen.isValid()) return;
+    swatch_->SetColour(FromQColor(chosen));
+    // The faction's wedges on the maps take the colour at once.
+    Windows().WriteBack(*this);
 }
 
 }  // namespace hexwarden

@@ -23,7 +23,7 @@ public:
 
     const FactionKey& RecordKey() const { return key_; }
     bool Refill() override;
-    void WriteBack() override;
+    bool WriteBack() override;
     QString MenuCaption() const override { return caption_; }
 
     // Opens the colour picker on the swatch's colour; the swatch takes what the user accepts.

@@ -8,7 +8,7 @@
 namespace hexwarden {
 
 TFrozenColumns::TFrozenColumns(QTreeView& list, int columns, QHeaderView* headings)
-    : QTreeView(&list), list_(list), columns_(columns) {
+    : QTreeView(&list), list_(list), list_viewport_(list.viewport()), columns_(columns) {
     setObjectName(list.objectName() + QStringLiteral("Frozen"));
     setHeader(headings);
     setModel(list.model());
@@ -52,7 +52,7 @@ TFrozenColumns::TFrozenColumns(QTreeView& list, int columns, QHeaderView* headin
     connect(model(), &QAbstractItemModel::modelReset, this, &TFrozenColumns::FollowColumns);
     connect(model(), &QAbstractItemModel::layoutChanged, this, &TFrozenColumns::FollowColumns);
     list.installEventFilter(this);
-    list.viewport()->installEventFilter(this);
+    list_viewport_->installEventFilter(this);
     FollowColumns();
 }
 
@@ -75,7 +75,10 @@ void TFrozenColumns::PlaceOverList() {
 }
 
 bool TFrozenColumns::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == &list_ || watched == list_.viewport()) && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) PlaceOverList();
+    // The event type first: events reach this filter while the list is being destroyed, when it
+    // may no longer be asked for its viewport.
+    const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (moved && (watched == &list_ || watched == list_viewport_)) PlaceOverList();
     return QTreeView::eventFilter(watched, event);
 }
 

@@ -23,6 +23,7 @@ private:
     void PlaceOverList();
 
     QTreeView& list_;
+    QWidget* list_viewport_;
     int columns_;
 };
 

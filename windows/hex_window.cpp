@@ -252,7 +252,8 @@ bool TfrmHexInfo::Refill() {
     ShowValue(lblMaxWages_, QString::number(hex->MaxWages));
     ShowValue(lblEntertainment_, QString::number(hex->Entertainment));
     filled_notes_ = ToEditorText(hex->Notes);
-    edNotes_->setPlainText(filled_notes_);
+    ShowText(*edNotes_, filled_notes_);
+    filled_notes_ = edNotes_->toPlainText();
     grpGate_->setVisible(hex->Gate >= 0);
     ShowValue(lblGate_, QString::number(hex->Gate));
     lstWanted_->Fill(MarketRows(hex->Wanted, true), kQtyColumn);
@@ -300,13 +301,14 @@ void TfrmHexInfo::FillStructures(const TVelHex& hex) {
     lstStructures_->Fill(std::move(rows), kUnitIdColumn);
 }
 
-void TfrmHexInfo::WriteBack() {
+bool TfrmHexInfo::WriteBack() {
     const QString notes = edNotes_->toPlainText();
-    if (notes == filled_notes_) return;
+    if (notes == filled_notes_) return false;
     TVelHex* hex = key_.Find(Main());
-    if (hex == nullptr) return;
+    if (hex == nullptr) return false;
     hex->Notes = FromEditorText(notes);
     filled_notes_ = notes;
+    return true;
 }
 
 void TfrmHexInfo::mnuViewStructureClick() {

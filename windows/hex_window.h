@@ -25,7 +25,7 @@ public:
 
     const HexKey& RecordKey() const { return key_; }
     bool Refill() override;
-    void WriteBack() override;
+    bool WriteBack() override;
     QString MenuCaption() const override { return menu_caption_; }
 
     TTreeList& lstWanted() const { return *lstWanted_; }

@@ -39,7 +39,9 @@ InformationWindows::InformationWindows(TVelMain& main, TRecordsNotice& notice, Q
       owner_(owner) {
     connect(&notice_, &TRecordsNotice::EditsWanted, this, &InformationWindows::WriteBackAll);
     // While the records change, the windows take no input: what they would act on may be half gone.
-    connect(&notice_, &TRecordsNotice::RecordsAboutToChange, this, [this] {
+    connect(&notice_, &TRecordsNotice::RecordsAboutToChange, this, [this](RecordChange kind) {
+        // Written edits free nothing, and the window typed in keeps its focus.
+        if (kind == RecordChange::EditsWritten) return;
         for (TFormList* registry : Registries()) {
             for (TfrmRecordWindow* form : registry->Forms()) form->setEnabled(false);
         }
@@ -82,10 +84,17 @@ void InformationWindows::ShowStructure(const StructureKey& key, QWidget* parent)
 
 std::array<TFormList*, 4> InformationWindows::Registries() { return {&Hexes, &Units, &Factions, &Structures}; }
 
+void InformationWindows::WriteBack(TfrmRecordWindow& window) {
+    if (window.WriteBack()) notice_.Announce(RecordChange::EditsWritten);
+}
+
 void InformationWindows::WriteBackAll() {
+    bool changed = false;
     for (TFormList* registry : Registries()) {
-        for (TfrmRecordWindow* form : registry->Forms()) form->WriteBack();
+        for (TfrmRecordWindow* form : registry->Forms()) changed = form->WriteBack() || changed;
     }
+    // Within a change that asked for the edits, this is part of it.
+    if (changed) notice_.Announce(RecordChange::EditsWritten);
 }
 
 void InformationWindows::RefillAll() {

@@ -17,6 +17,7 @@ namespace hexwarden {
 class TVelMain;
 class TfrmFaction;
 class TfrmHexInfo;
+class TfrmRecordWindow;
 class TfrmStructure;
 class TfrmUnitInfo;
 class TMonthPreview;
@@ -55,6 +56,9 @@ public:
     void ShowUnit(const UnitKey& key, QWidget* parent);
     void ShowFaction(const FactionKey& key, QWidget* parent);
     void ShowStructure(const StructureKey& key, QWidget* parent);
+
+    // Writes back what the user typed in the window and announces it when that changed the records.
+    void WriteBack(TfrmRecordWindow& window);
 
     // Draws the unit's track in a map window; set by the main window.
     std::function<void(int32_t unit, QWidget* parent)> TrackUnit;

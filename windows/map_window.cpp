@@ -23,12 +23,15 @@
 #include "qt_surface/level_image.h"
 #include "windows/accessible_names.h"
 #include "windows/busy_cursor.h"
+#include "windows/information_windows.h"
+#include "windows/month_preview.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/marker_dialog.h"
 #include "windows/message_boxes.h"
 #include "qt_surface/qt_text.h"
 #include "windows/track_unit_dialog.h"
+#include "windows/unit_list.h"
 #include "windows/wedge_window.h"
 
 namespace hexwarden {
@@ -115,8 +118,8 @@ QToolButton* SmallButton(QWidget* parent, const char* name, const QString& text,
 
 }  // namespace
 
-TfrmMap::TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent)
-    : QMdiSubWindow(parent), main_(main), overview_(overview) {
+TfrmMap::TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget* parent)
+    : QMdiSubWindow(parent), windows_(windows), main_(windows.Main()), overview_(overview) {
     setAttribute(Qt::WA_DeleteOnClose);
     map_.SetHexSize(kMapHexSize);
     map_.SetZoom(kDefaultMapZoom);
@@ -140,6 +143,13 @@ TfrmMap::TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent)
     connect(theMap, &HexMapWidget::ZoomRequested, this, &TfrmMap::ZoomAround);
     connect(theMap, &HexMapWidget::PanRequested, this, &TfrmMap::PanBy);
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { overview_.LinkMap(this); });
+    // While hexes and units are replaced the window takes no input: the hex under a click may be gone.
+    connect(&windows_.Notice(), &TRecordsNotice::RecordsAboutToChange, this, [this](RecordChange kind) {
+        if (ReplacesRecords(kind)) setEnabled(false);
+    });
+    connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmMap::RecordsChanged);
+    connect(&windows_.Notice(), &TRecordsNotice::PreviewChanged, this, &TfrmMap::ShowRoutes);
+    ShowRoutes();
 
     UpdateLevel();
 }
@@ -189,9 +199,7 @@ void TfrmMap::BuildControls(QWidget* content) {
         "This options has been disabled because it is not entirely complete yet.  It will be available soon."));
 
     btnWedges = SmallButton(pnlControls, "btnWedges", QStringLiteral("Wedges..."), QStringLiteral("Define wedges"));
-    // The wedge window chooses factions from the main window's lists and tells its notice, so the
-    // main window opens it.
-    connect(btnWedges, &QToolButton::clicked, this, &TfrmMap::WedgesRequested);
+    connect(btnWedges, &QToolButton::clicked, this, &TfrmMap::DefineWedges);
     panel->addWidget(btnWedges);
     panel->addSpacing(8);
 
@@ -321,10 +329,20 @@ void TfrmMap::ShowCapNote() {
 
 void TfrmMap::RepaintMap() { theMap->update(); }
 
-void TfrmMap::SetRoutes(std::vector<MapRoute> routes, int32_t selected_unit) {
-    options_.Routes = std::move(routes);
-    options_.RouteUnit = selected_unit;
+void TfrmMap::ShowRoutes() {
+    if (windows_.Preview == nullptr) return;
+    options_.Routes = windows_.Preview->Routes();
+    options_.RouteUnit = windows_.Preview->SelectedUnit();
     RepaintMap();
+}
+
+void TfrmMap::RecordsChanged(RecordChange kind) {
+    setEnabled(true);
+    if (ReplacesRecords(kind)) {
+        UpdateLevel();  // the level's hexes, and so its size, may differ
+    } else {
+        RepaintMap();  // marks, wedges and colours over the same hexes
+    }
 }
 
 void TfrmMap::PaintExposed(DrawingSurface& surface) {
@@ -461,7 +479,7 @@ void TfrmMap::ShowPopup(QPoint pixel, QPoint global) {
 void TfrmMap::ShowHexInfo() {
     const GridCell cell = map_.MouseHex();
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    if (main_.HexesOf(IsOverworld()).Find(at) != nullptr) emit HexDetailsRequested(at.X, at.Y, IsOverworld());
+    windows_.ShowHex({at.X, at.Y, LevelOf(IsOverworld())}, this);
 }
 
 void TfrmMap::mnuCreateMarkerClick() {
@@ -469,8 +487,7 @@ void TfrmMap::mnuCreateMarkerClick() {
     const GamePoint at = GridToGame(cell.Column, cell.Row);
     auto marker = std::make_unique<TVelMapMarker>(std::string(), at.X, at.Y, IsOverworld());
     if (!TfrmEditMarker::Edit(this, *marker)) return;
-    main_.Markers.Add(std::move(marker));
-    emit MarkersChanged();
+    windows_.Notice().Change(RecordChange::MarkersChanged, [&] { main_.Markers.Add(std::move(marker)); });
 }
 
 void TfrmMap::mnuCentreOnHexClick() {
@@ -482,11 +499,16 @@ void TfrmMap::mnuCentreOnHexClick() {
 void TfrmMap::mnuTrackUnitClick() { TrackUnit(std::nullopt); }
 
 void TfrmMap::TrackUnit(std::optional<int32_t> unit) {
-    if (TfrmTrackUnit::Execute(this, main_, options_, unit, PickUnit)) RepaintMap();
+    const UnitPicker pick = [this](QWidget* parent) -> std::optional<int32_t> {
+        const std::optional<UnitKey> chosen =
+            TfrmUnitList::SelectUnit(windows_, parent, QStringLiteral("Select Unit"), std::nullopt);
+        return chosen ? std::optional<int32_t>(chosen->Number) : std::nullopt;
+    };
+    if (TfrmTrackUnit::Execute(this, main_, options_, unit, pick)) RepaintMap();
 }
 
-void TfrmMap::DefineWedges(InformationWindows& windows) {
-    TfrmWedges::Execute(windows, this, options_.WedgeSlots);
+void TfrmMap::DefineWedges() {
+    TfrmWedges::Execute(windows_, this, options_.WedgeSlots);
     RepaintMap();
 }
 

@@ -31,13 +31,15 @@ class InformationWindows;
 class ProfileFile;
 class TVelMain;
 class TfrmMapOverview;
+enum class RecordChange;
 
 // A document window showing one level of the map: zoomable, scrollable, with its own display
 // switches, wedge slots and tracked unit, and a status bar for the hex under the pointer.
 class TfrmMap : public QMdiSubWindow {
     Q_OBJECT
 public:
-    TfrmMap(TVelMain& main, TfrmMapOverview& overview, QWidget* parent = nullptr);
+    // The window opens the information windows of what it shows and follows their records notice.
+    TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget* parent = nullptr);
     ~TfrmMap() override;
 
     bool IsOverworld() const;
@@ -58,10 +60,8 @@ public:
     void RepaintMap();
     // The track unit dialog, proposing that unit when given.
     void TrackUnit(std::optional<int32_t> unit);
-    // How the track unit dialog's "..." picks a unit; set by the main window, which owns the lists.
-    UnitPicker PickUnit;
     // The wedge window on the database's wedges and this window's wedge slots.
-    void DefineWedges(InformationWindows& windows);
+    void DefineWedges();
 
     int32_t Zoom() const { return map_.Zoom(); }
     void ZoomIn();
@@ -72,18 +72,10 @@ public:
     void ScrollToCentre(int32_t px, int32_t py);
     const THexMap& Map() const { return map_; }
     const MapViewOptions& ViewOptions() const { return options_; }
-    // The month's planned routes and the unit whose route is always drawn; repaints.
-    void SetRoutes(std::vector<MapRoute> routes, int32_t selected_unit);
+    // The preview's planned routes and the unit whose route is always drawn; repaints.
+    void ShowRoutes();
     // Whether the level holds hexes beyond the drawn grid.
     bool LevelCapped() const { return extent_.Capped(); }
-
-signals:
-    // A marker was added to the database.
-    void MarkersChanged();
-    // The user asked for the details of a hex that the database holds.
-    void HexDetailsRequested(int32_t x, int32_t y, bool overworld);
-    // The user asked for the wedge window ("Wedges...").
-    void WedgesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +88,7 @@ private:
     QWidget* BuildStatusBar();
     void BuildPopupMenu();
 
+    void RecordsChanged(RecordChange kind);
     void PaintExposed(DrawingSurface& surface);
     void ResizeMapWidget();
     void ChangeZoom(int32_t step);
@@ -113,6 +106,7 @@ private:
     void mnuExportMapImageClick();
     void ShowCapNote();
 
+    InformationWindows& windows_;
     TVelMain& main_;
     TfrmMapOverview& overview_;
     THexMap map_;

@@ -1,6 +1,5 @@
 #include "windows/orders_report.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 
@@ -23,13 +22,20 @@ enum ReportColumn { kUnit, kLine, kSeverity, kMessage };
 
 }  // namespace
 
-std::vector<UnitProblem> CheckOwnOrders(const TVelMain& main) {
+std::vector<Problem> CheckSentOrders(const TVelMain& main, RuleSet rules, const TVelUnit& unit,
+                                     std::string_view orders) {
+    if (!main.OwnUnits.Contains(&unit)) return {};
     CheckOptions options;
-    options.rules = RuleSetOf(main);
+    options.rules = rules;
     options.line_ends = LineEnds::Stored;
+    return CheckUnitOrders(orders, unit.Number, options, &main);
+}
+
+std::vector<UnitProblem> CheckOwnOrders(const TVelMain& main) {
+    const RuleSet rules = RuleSetOf(main);
     std::vector<UnitProblem> found;
     for (const TVelUnit* unit : main.OwnUnits) {
-        for (Problem& problem : CheckUnitOrders(unit->Orders, unit->Number, options, &main))
+        for (Problem& problem : CheckSentOrders(main, rules, *unit, unit->Orders))
             found.push_back({UnitKey{unit->Number}, unit->Name, std::move(problem)});
     }
     return found;
@@ -87,15 +93,6 @@ void TfrmOrdersReport::OpenSelected() {
     const auto line = static_cast<int>(row->Cells[kLine].Order[0]);
     windows_.ShowUnit(key, this);
     if (TfrmUnitInfo* window = windows_.Units.FindForm(key)) window->ShowOrdersLine(line);
-}
-
-// Orders mended in a unit window opened from here are checked again when the report comes back.
-void TfrmOrdersReport::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        windows_.Notice().CommitEdits();
-        Refill();
-    }
-    TfrmTBasicList::changeEvent(event);
 }
 
 }  // namespace hexwarden

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/record_keys.h"
 #include "orders/problem.h"
+#include "orders/rule_set.h"
 #include "windows/basic_window.h"
 
 namespace hexwarden {
 
 class InformationWindows;
 class TVelMain;
+class TVelUnit;
 
 // A problem in the stored orders of one unit, at a line of the orders as the unit window shows them.
 struct UnitProblem {
@@ -18,6 +21,12 @@ struct UnitProblem {
     std::string Name;
     Problem Found;
 };
+
+// The problems in orders for the unit, checked as the orders file will send them. Only the own units
+// of the last report are sent; the orders of any other unit (a lost one, another faction's) go
+// nowhere and are not checked, so the unit window marks exactly what Check Orders lists.
+std::vector<Problem> CheckSentOrders(const TVelMain& main, RuleSet rules, const TVelUnit& unit,
+                                     std::string_view orders);
 
 // The problems in the stored orders of every own unit, in the list's order, each unit checked as
 // its window checks it.
@@ -35,9 +44,6 @@ public:
 
     void Refill();
     void OpenSelected();
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     InformationWindows& windows_;

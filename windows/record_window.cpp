@@ -14,12 +14,12 @@ TfrmRecordWindow::TfrmRecordWindow(InformationWindows& windows) : TfrmTBasic(win
 TVelMain& TfrmRecordWindow::Main() const { return windows_.Main(); }
 
 void TfrmRecordWindow::closeEvent(QCloseEvent* event) {
-    WriteBack();
+    windows_.WriteBack(*this);
     event->accept();
 }
 
 void TfrmRecordWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) WriteBack();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) windows_.WriteBack(*this);
     TfrmTBasic::changeEvent(event);
 }
 

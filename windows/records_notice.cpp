@@ -2,11 +2,23 @@
 
 namespace hexwarden {
 
-void TRecordsNotice::BeginChange() {
+bool ReplacesRecords(RecordChange kind) {
+    switch (kind) {
+        case RecordChange::Cleared:
+        case RecordChange::Loaded:
+        case RecordChange::TurnImported:
+        case RecordChange::MapDataImported:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TRecordsNotice::BeginChange(RecordChange kind) {
     // A change inside a change (a nested event loop starting a command) is part of the outer one.
     if (depth_++ > 0) return;
     emit EditsWanted();
-    emit RecordsAboutToChange();
+    emit RecordsAboutToChange(kind);
 }
 
 void TRecordsNotice::EndChange(RecordChange kind) {

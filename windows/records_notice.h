@@ -16,11 +16,17 @@ enum class RecordChange {
     MarkersChanged,   // a marker added or removed
     WedgesChanged,    // what a wedge tests or its colour
     UnitEdited,       // the player gave a unit the faction he suspects
+    EditsWritten,     // what the user typed in a window (orders, notes, a faction's colour) went in
 };
+
+// Whether the change replaces hexes and units (and so may free records a window shows), rather than
+// marking, colouring or editing the records that are there.
+bool ReplacesRecords(RecordChange kind);
 
 // The one notice every window follows around a change of the database's records. Before a change
 // open windows write back what the user typed (EditsWanted) and stop using what they showed
-// (RecordsAboutToChange); after it they find their records again by key and refill.
+// (RecordsAboutToChange); after it they find their records again by key and refill. What a window
+// writes back is itself a change (EditsWritten), inside the one that asked for it or on its own.
 class TRecordsNotice : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +36,7 @@ public:
     // what it did before the error stays in the database.
     template <typename Work>
     void Change(RecordChange kind, Work&& change) {
-        BeginChange();
+        BeginChange(kind);
         try {
             std::forward<Work>(change)();
         } catch (...) {
@@ -58,11 +64,11 @@ public:
 signals:
     void PreviewChanged();
     void EditsWanted();
-    void RecordsAboutToChange();
+    void RecordsAboutToChange(RecordChange kind);
     void RecordsChanged(RecordChange kind);
 
 private:
-    void BeginChange();
+    void BeginChange(RecordChange kind);
     void EndChange(RecordChange kind);
 
     int depth_ = 0;

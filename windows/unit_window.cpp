@@ -17,7 +17,6 @@
 #include <optional>
 
 #include "model/database.h"
-#include "orders/order_checker.h"
 #include "orders/orders_database.h"
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
@@ -29,6 +28,7 @@
 #include "windows/month_text.h"
 #include "windows/next_month_page.h"
 #include "windows/orders_highlighter.h"
+#include "windows/orders_report.h"
 #include "windows/position_history.h"
 #include "windows/tree_list.h"
 
@@ -96,11 +96,6 @@ TTreeList* MakeList(std::vector<ListColumn> columns, const char* name) {
     return list;
 }
 
-// Sets the text only when it differs, so a refill leaves the cursor where the user had it.
-void ShowText(QPlainTextEdit& editor, const QString& text) {
-    if (editor.toPlainText() != text) editor.setPlainText(text);
-}
-
 QString PlaceText(int32_t x, int32_t y, bool overworld) { return ToQString(FormatLocation(x, y, overworld, true)); }
 
 // A row per skill: name, code and level, the level ordered by level and then days.
@@ -137,8 +132,14 @@ TfrmUnitInfo::TfrmUnitInfo(InformationWindows& windows, const UnitKey& key) : Tf
     splitter->addWidget(BuildBottomPart());
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
+    // A lost unit's state stands above everything else, so its orders are not mistaken for sent ones.
+    lblLost_ = new QLabel;
+    lblLost_->setObjectName(QStringLiteral("lblLost"));
+    lblLost_->setWordWrap(true);
+    lblLost_->setVisible(false);
     auto* layout = new QVBoxLayout(pnlTTop());
     layout->setContentsMargins(4, 4, 4, 0);
+    layout->addWidget(lblLost_);
     layout->addWidget(splitter);
 
     connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
@@ -310,7 +311,16 @@ bool TfrmUnitInfo::Refill() {
     if (unit == nullptr) return false;
     const QString number_and_name = NumberedName(unit->Number, unit->Name);
     menu_caption_ = number_and_name;
-    setWindowTitle(number_and_name + QStringLiteral(" [Turn %1]").arg(unit->Turn));
+    // Found, but not among the units: the last report no longer showed it.
+    const bool lost = Main().Units.FindByNumber(key_.Number) == nullptr;
+    const QString lost_since = QStringLiteral("Lost since turn %1").arg(Main().Turn);
+    setWindowTitle(number_and_name +
+                   (lost ? QStringLiteral(" [%1]").arg(lost_since) : QStringLiteral(" [Turn %1]").arg(unit->Turn)));
+    ShowValue(lblLost_, lost ? lost_since + QStringLiteral(": the report of that turn no longer shows this unit, "
+                                                           "so its orders are not sent.")
+                             : QString());
+    lblLost_->setVisible(lost);
+    edOrders_->setReadOnly(lost);
     FillFaction(*unit);
 
     ShowValue(btnPosition_, PlaceText(unit->X, unit->Y, unit->Overworld));
@@ -390,12 +400,12 @@ void TfrmUnitInfo::FillLists(const TVelUnit& unit) {
     lstCanStudy_->Fill(SkillRows(unit.CanStudy, false), kCodeColumn);
 }
 
-void TfrmUnitInfo::WriteBack() {
+bool TfrmUnitInfo::WriteBack() {
     const QString orders = edOrders_->toPlainText();
     const QString notes = edNotes_->toPlainText();
-    if (orders == filled_orders_ && notes == filled_notes_) return;
+    if (orders == filled_orders_ && notes == filled_notes_) return false;
     TVelUnit* unit = key_.Find(Main());
-    if (unit == nullptr) return;
+    if (unit == nullptr) return false;
     if (orders != filled_orders_) {
         unit->Orders = FromEditorText(orders);
         filled_orders_ = orders;
@@ -404,15 +414,15 @@ void TfrmUnitInfo::WriteBack() {
         unit->Notes = FromEditorText(notes);
         filled_notes_ = notes;
     }
+    return true;
 }
 
 std::optional<std::vector<Problem>> TfrmUnitInfo::CheckOrders(const std::string& text) const {
     // Mid-change the database may hold freed records; the refill after it checks again.
     if (Windows().Notice().Changing()) return std::nullopt;
-    CheckOptions options;
-    options.rules = rules_;
-    options.line_ends = LineEnds::Stored;
-    std::vector<Problem> problems = CheckUnitOrders(text, key_.Number, options, &Main());
+    const TVelUnit* unit = key_.Find(Main());
+    if (unit == nullptr) return std::vector<Problem>{};
+    std::vector<Problem> problems = CheckSentOrders(Main(), rules_, *unit, text);
     TMonthPreview* preview = Windows().Preview;
     if (preview == nullptr) return problems;
     // The month runs again with these orders once typing stops; the marks follow when it has.

@@ -33,7 +33,7 @@ public:
 
     const UnitKey& RecordKey() const { return key_; }
     bool Refill() override;
-    void WriteBack() override;
+    bool WriteBack() override;
     QString MenuCaption() const override { return menu_caption_; }
 
     QPlainTextEdit& edOrders() const { return *edOrders_; }
@@ -81,6 +81,7 @@ private:
     // The rule set of the reports, found again at every refill.
     RuleSet rules_ = RuleSet::Standard;
 
+    QLabel* lblLost_ = nullptr;
     QToolButton* btnFaction_ = nullptr;
     QLabel* lblFactionName_ = nullptr;
     QToolButton* btnSuspected_ = nullptr;

@@ -162,20 +162,26 @@ TEST_F(FactionWindowsTest, FactionEditsReachTheFactionOnlyWhenChanged) {
     faction->Colour = 0x00FF00;
     TfrmFaction* window = OpenFaction(8);
     EXPECT_EQ(Child<QLineEdit>(window, "edEmail").text(), "old@example.org");
+    std::vector<RecordChange> changes;
+    QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [&changes](RecordChange kind) { changes.push_back(kind); });
 
     AnswerColourPicker(std::nullopt);
     window->PickColour();
+    EXPECT_TRUE(changes.empty());
+    // A colour picked goes in at once, so the maps repaint the faction's wedges in it.
     AnswerColourPicker(QColor(255, 0, 0));
     window->PickColour();
     EXPECT_EQ(Child<TColourSwatch>(window, "shpColour").Colour(), 0x0000FFu);
+    EXPECT_EQ(faction->Colour, 0x0000FFu);
+    EXPECT_EQ(changes, std::vector<RecordChange>{RecordChange::EditsWritten});
 
     // Changed elsewhere meanwhile: what the user did not touch is not put back over it.
     faction->Email = "new@example.org";
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(windows.Factions.FindForm({8}), nullptr);
-    EXPECT_EQ(faction->Colour, 0x0000FFu);
     EXPECT_EQ(faction->Email, "new@example.org");
+    EXPECT_EQ(changes.size(), 1u);  // closing changed nothing, so nothing more was announced
 
     window = OpenFaction(8);
     Child<QLineEdit>(window, "edEmail").setText(QString::fromUtf8("m\u00e4il@example.org"));
@@ -355,6 +361,12 @@ TEST_F(FactionListTest, ViewingOpensFactionWindowsAndFollowsChanges) {
     ASSERT_TRUE(list.Selected());
     EXPECT_EQ(list.Selected()->Number, 12);
     EXPECT_EQ(list.treeList().Model().Rows()[2].Cells[2].Swatch, 0x123456u);
+
+    // A colour written back from a faction window is announced, and the list follows at once.
+    TfrmFaction* twelve = windows.Factions.FindForm({12});
+    Child<TColourSwatch>(twelve, "shpColour").SetColour(0x00ABCDu);
+    twelve->close();
+    EXPECT_EQ(list.treeList().Model().Rows()[3].Cells[2].Swatch, 0x00ABCDu);
 
     notice.Change(RecordChange::Cleared, [&] { db.Clear(); });
     EXPECT_TRUE(list.treeList().Model().Rows().empty());

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 #include "model/database.h"
@@ -131,8 +132,18 @@ TEST_F(HexWindowTest, UnitsInTheOpenAndInStructuresAndMyUnitsOnly) {
 TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     TfrmHexInfo* window = Open(4, 6);
     window->edNotes().setPlainText("ford\nhere");
+    QTextCursor cursor = window->edNotes().textCursor();
+    cursor.setPosition(2);
+    window->edNotes().setTextCursor(cursor);
+    std::vector<RecordChange> changes;
+    QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [&changes](RecordChange kind) { changes.push_back(kind); });
     notice.CommitEdits();
     EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "ford\r\nhere");
+    // Announced, and the refill that follows leaves the cursor where it was.
+    EXPECT_EQ(changes, std::vector<RecordChange>{RecordChange::EditsWritten});
+    EXPECT_EQ(window->edNotes().textCursor().position(), 2);
+    notice.CommitEdits();
+    EXPECT_EQ(changes.size(), 1u);  // nothing new typed, nothing announced
 
     window->edNotes().setPlainText("kept over the change");
     notice.Change(RecordChange::TurnImported, [&] {

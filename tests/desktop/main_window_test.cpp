@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "app/place_list.h"
 #include "platform/message_sink.h"
 #include "storage/data_file.h"
@@ -16,10 +19,14 @@
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
 #include "tests/support/fixtures.h"
+#include "windows/hex_window.h"
 #include "windows/import_options_dialog.h"
+#include "windows/information_windows.h"
 #include "windows/item_type_dialog.h"
 #include "windows/map_window.h"
 #include "windows/parse_status_window.h"
+#include "windows/records_notice.h"
+#include "windows/unit_window.h"
 
 namespace hexwarden {
 namespace {
@@ -127,7 +134,7 @@ TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
     FailOnError errors;
     ASSERT_TRUE(SaveToFile(db, file, errors));
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, true);
+    main.Maps().OpenMapWindow(true, true);
     EXPECT_LE(main.Pages().width(), main.width() / 2);
     EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
 }
@@ -137,15 +144,15 @@ TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     QTreeWidget& cities = main.CitiesList();
     // "gamma" lies in the underworld; no map window is open yet.
     emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
-    ASSERT_EQ(main.MapWindows().size(), 1u);
-    TfrmMap* map = main.MapWindows().front();
+    ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
+    TfrmMap* map = main.Maps().MapWindows().front();
     EXPECT_FALSE(map->IsOverworld());
     EXPECT_TRUE(map->isMaximized());
 
     map->SetOverworld(true);
     QTreeWidget& gates = main.GatesList();
     emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
-    EXPECT_EQ(main.MapWindows().size(), 1u);
+    EXPECT_EQ(main.Maps().MapWindows().size(), 1u);
     EXPECT_FALSE(map->IsOverworld());
     QApplication::processEvents();
     const GamePoint top_left = map->VisibleTopLeft();
@@ -170,7 +177,7 @@ TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
 TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     const auto file = WriteSampleData(scratch);
     main.LoadDataFile(file.string());
-    main.OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(true, false);
 
     prompts.Answers = {Answer::No};
     main.NewData();
@@ -181,10 +188,69 @@ TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     EXPECT_EQ(prompts.Shown.back(), "confirm: Clear all current data?");
     EXPECT_EQ(main.Database().Turn, 0);
     EXPECT_TRUE(main.DataFileName.empty());
-    EXPECT_TRUE(main.MapWindows().empty());
+    EXPECT_TRUE(main.Maps().MapWindows().empty());
     EXPECT_EQ(main.CitiesList().topLevelItemCount(), 0);
     EXPECT_EQ(main.MarkersList().topLevelItemCount(), 0);
     EXPECT_EQ(main.windowTitle(), "Veldoria Hexwarden");
+}
+
+TEST_F(MainWindowTest, OpenAndRecentFilesAskToSaveWhatWasTyped) {
+    const auto file = WriteSampleData(scratch);
+    const QString name = QString::fromStdString(file.string());
+    const QStringList question = {"confirm: Save current data?"};
+    // Nothing changed since the start: nothing to ask about.
+    prompts.FileNames = {name};
+    main.OpenData();
+    ASSERT_EQ(main.DataFileName, file.string());
+    EXPECT_TRUE(prompts.Shown.isEmpty());
+
+    TVelMain& db = main.Database();
+    main.Notice().Change(RecordChange::UnitEdited, [&db] { db.Units.AddOrReplace(testing::MakeUnit(db, 7, 12, 4, 6)); });
+    main.SaveData();
+    main.InfoWindows().ShowUnit(UnitKey{7}, nullptr);
+    TfrmUnitInfo* window = main.InfoWindows().Units.FindForm(UnitKey{7});
+    ASSERT_NE(window, nullptr);
+    const auto type = [window](const char* orders) { window->edOrders().setPlainText(QString::fromLatin1(orders)); };
+
+    // Cancel: the typed order went in, and nothing is opened.
+    type("work");
+    prompts.Answers = {Answer::Cancel};
+    prompts.FileNames = {name};
+    main.OpenData();
+    EXPECT_EQ(prompts.Shown, question);
+    EXPECT_EQ(prompts.FileNames.size(), 1u);
+    EXPECT_EQ(db.Units.FindByNumber(7)->Orders, "work");
+
+    // Yes saves first, so the same file opened again keeps the order.
+    prompts.Shown.clear();
+    prompts.Answers = {Answer::Yes};
+    main.OpenData();
+    EXPECT_EQ(prompts.Shown, question);
+    EXPECT_TRUE(prompts.FileNames.empty());
+    EXPECT_EQ(db.Units.FindByNumber(7)->Orders, "work");
+    EXPECT_EQ(window->edOrders().toPlainText(), "work");
+
+    // A save that fails stops the open.
+    type("tax");
+    main.DataFileName = (scratch / "no such folder" / "x.hwd").string();
+    prompts.Shown.clear();
+    prompts.Answers = {Answer::Yes};
+    prompts.FileNames = {name};
+    main.OpenData();
+    ASSERT_EQ(prompts.Shown.size(), 2);
+    EXPECT_TRUE(prompts.Shown[1].startsWith("error: "));
+    EXPECT_EQ(prompts.FileNames.size(), 1u);
+    EXPECT_EQ(db.Units.FindByNumber(7)->Orders, "tax");
+
+    // Recent Files asks the same; No lets the typed order go.
+    prompts.Shown.clear();
+    prompts.Answers = {Answer::No};
+    QMenu* recent = main.findChild<QMenu*>(QStringLiteral("mnuFileRecent"));
+    ASSERT_FALSE(recent->actions().isEmpty());
+    recent->actions().front()->trigger();
+    EXPECT_EQ(prompts.Shown, question);
+    EXPECT_EQ(main.DataFileName, file.string());
+    EXPECT_EQ(db.Units.FindByNumber(7)->Orders, "work");
 }
 
 TEST_F(MainWindowTest, SaveAsksForANameOnlyWhenThereIsNone) {
@@ -235,11 +301,23 @@ TEST_F(MainWindowTest, ImportsTheDemoGameWithoutAQuestion) {
     EXPECT_FALSE(main.ParseStatus().Lines().empty());
 
     // A report older than the data is refused with the parser's message; nothing else changes.
+    // The windows and maps take no input while it runs, and take it again after the failure.
+    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    const TVelHex* hex = main.Database().OverworldHexes.HexesByRow().front();
+    main.InfoWindows().ShowHex(HexKey::Of(*hex), nullptr);
+    QWidget* hex_window = main.InfoWindows().Hexes.Forms().front();
+    bool disabled_meanwhile = false;
+    QObject::connect(&main.Notice(), &TRecordsNotice::RecordsAboutToChange, map, [&] {
+        disabled_meanwhile = !map->isEnabled() && !hex_window->isEnabled();
+    });
     EXPECT_FALSE(main.ImportTurnFile(reports[1].toStdString(), OrdersMode::Preserve));
     ASSERT_EQ(prompts.Shown.size(), 1);
     EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));
     EXPECT_TRUE(main.windowTitle().endsWith("(Turn 27)"));
     EXPECT_FALSE(QApplication::overrideCursor());
+    EXPECT_TRUE(disabled_meanwhile);
+    EXPECT_TRUE(map->isEnabled());
+    EXPECT_TRUE(hex_window->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClearAllOrdersEmptiesTheOwnUnitsOrders) {
@@ -265,12 +343,22 @@ TEST_F(MainWindowTest, GenerateOrdersKeepsThePassword) {
     EXPECT_EQ(testing::ReadFileBytes(file), "#veldoria 12 \"secret\"\n\n#end\n");
     EXPECT_EQ(prompts.Shown, QStringList({"information: The order file has been generated."}));
 
+    // A password the header cannot hold is refused and asked for again.
+    prompts.Shown.clear();
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    prompts.Inputs = {"se\"cret", "better"};
+    main.GenerateOrders();
+    ASSERT_EQ(prompts.Shown.size(), 2);
+    EXPECT_TRUE(prompts.Shown[0].startsWith("error: The password cannot hold '\"'")) << prompts.Shown[0].toStdString();
+    EXPECT_EQ(prompts.Shown[1], "information: The order file has been generated.");
+    EXPECT_EQ(main.FactionPassword, "better");
+
     // A cancelled password box writes nothing and keeps the password.
     std::filesystem::remove(file);
     prompts.FileNames.push_back(QString::fromStdString(file.string()));
     main.GenerateOrders();
     EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_EQ(main.FactionPassword, "secret");
+    EXPECT_EQ(main.FactionPassword, "better");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "app/place_list.h"
 #include "platform/whole_file.h"
 #include "tests/desktop/scripted_prompts.h"
@@ -22,7 +23,7 @@ TEST(MapDataImport, AFaultyFileChangesNothingAndSaysWhyAGoodOneSaysWhatItDid) {
     TfrmMain main(scratch / "settings.ini");
     main.show();
     main.Database().OverworldHexes.AddOrMerge(testing::MakeHex(main.Database(), 2, 2, true, 5));
-    TfrmMap* map = main.OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
     const std::string before = testing::DatabaseBytes(main.Database());
     const std::string good = std::string(kHeader) + "[Hex 4,4,Overworld]\r\nTurn=6\r\nTerrain=Plain\r\nConfirmed=True\r\nTown=Harbour\r\n";
 

@@ -17,6 +17,7 @@
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
 #include "tests/support/fixtures.h"
+#include "windows/information_windows.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/map_window.h"
@@ -43,7 +44,7 @@ protected:
         overview.Refresh();
         area.resize(900, 700);
         area.show();
-        map = new TfrmMap(db, overview);
+        map = new TfrmMap(windows, overview);
         area.addSubWindow(map);
         map->setGeometry(0, 0, 600, 450);
         map->show();
@@ -59,6 +60,9 @@ protected:
     }
 
     TVelMain db;
+    TRecordsNotice notice;
+    QWidget owner;
+    InformationWindows windows{db, notice, &owner, {}};
     TfrmMapOverview overview;
     QMdiArea area;
     TfrmMap* map = nullptr;
@@ -128,7 +132,7 @@ TEST_F(MapWindowTest, SettingsAreWrittenInOrderAndReadBackClamped) {
     EXPECT_EQ(maximised.ReadInteger("Map1", "Width", 0), 600);
     EXPECT_TRUE(maximised.ReadBool("Map1", "Maximised", false));
 
-    TfrmMap* other = new TfrmMap(db, overview);
+    TfrmMap* other = new TfrmMap(windows, overview);
     area.addSubWindow(other);
     other->show();
     other->LoadSettings(file, "Map1");
@@ -215,7 +219,9 @@ TEST_F(MapWindowTest, CreateMarkerAddsTheAcceptedMarkerAtTheMouseHex) {
     const Point centre = map->Map().HexCentre(GameToGrid(7, 9));
     MoveMouse(QPoint(centre.x, centre.y));
     int changes = 0;
-    QObject::connect(map, &TfrmMap::MarkersChanged, [&changes] { ++changes; });
+    QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [&changes](RecordChange kind) {
+        changes += kind == RecordChange::MarkersChanged;
+    });
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
@@ -266,7 +272,7 @@ TEST_F(MapWindowTest, TrackUnitTakesTheDialogsChoiceAndActivationLinksTheOvervie
     EXPECT_EQ(map->ViewOptions().TrackedUnit, 5);
     EXPECT_EQ(map->ViewOptions().TrackTurns, -1);
 
-    auto* underworld = new TfrmMap(db, overview);
+    auto* underworld = new TfrmMap(windows, overview);
     area.addSubWindow(underworld);
     underworld->SetOverworld(false);
     underworld->show();

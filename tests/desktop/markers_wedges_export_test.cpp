@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "map/level_painter.h"
 #include "model/database.h"
 #include "qt_surface/qt_text.h"
@@ -205,7 +206,7 @@ TEST_F(MarkersTest, LocateMarkerListsTheActiveMapsLevelAndKeepsIt) {
     EXPECT_FALSE(locate.isEnabled());
     EXPECT_TRUE(Child<QAction>(&main, "mnuExportMapData").isEnabled());
 
-    TfrmMap* map = main.OpenMapWindow(false, true);
+    TfrmMap* map = main.Maps().OpenMapWindow(false, true);
     main.RefreshMaps();
     QApplication::processEvents();
     EXPECT_TRUE(locate.isEnabled());
@@ -232,9 +233,8 @@ protected:
         db.Alliances.Add(std::move(alliance));
         db.ItemTypes.AddOrUpdate("sword", "swords", 0x123456, "SWOR");
         area = new QMdiArea(&owner);
-        map = new TfrmMap(db, overview);
+        map = new TfrmMap(windows, overview);
         area->addSubWindow(map);
-        QObject::connect(map, &TfrmMap::WedgesRequested, [this] { map->DefineWedges(windows); });
         QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [this](RecordChange kind) {
             EXPECT_EQ(kind, RecordChange::WedgesChanged);
             ++changes;

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "map/level_painter.h"
 #include "model/coordinates.h"
 #include "tests/desktop/modal_answerer.h"
@@ -119,7 +120,7 @@ TEST_F(MonthPreviewTest, TypedOrdersChangeTheNextMonthPageAndTheReport) {
 }
 
 TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderlines) {
-    TfrmMap* map = main.OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
     TfrmUnitInfo& smiths = Type(10, "move n n");
     // (4,0) is in no report: the unit stops in the plain to the north.
     const QString summary = QStringLiteral("Route: 4,4 to 4,0, stops at 4,2: no region known to the north");
@@ -183,7 +184,7 @@ TEST_F(MonthPreviewTest, AnImportWhileThePreviewWaitsLosesNothing) {
     TfrmUnitInfo* window = main.InfoWindows().Units.FindForm(UnitKey{number});
     ASSERT_NE(window, nullptr);
     TfrmMonthPreviewReport report(main.InfoWindows(), &main);
-    main.OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(true, false);
     // Typed, and the report imported before the preview had its turn.
     window->edOrders().setPlainText(QStringLiteral("move n"));
     window->OrdersMarks().CheckNow();

@@ -2,6 +2,7 @@
 // of every own unit's problems, and the check before the orders file is written.
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QEventLoop>
@@ -162,10 +163,11 @@ TEST_F(OrdersCheckTest, ReportListsEveryOwnUnitsProblemsAndOpensTheUnitAtTheLine
     EXPECT_EQ(Column(list, 2), (Texts{"warning", "error", "error"}));
     EXPECT_EQ(Column(list, 3)[0] + " " + Column(list, 3)[1], kNotEnough + " " + kNoSkill);
 
-    // Orders typed in an open window count once written back; the report follows the notice.
+    // Orders typed in an open window count once written back, as the window closes, say: the
+    // write-back is announced and the report follows.
     TfrmUnitInfo* ten = Open(10);
     ten->edOrders().setPlainText(QStringLiteral("work"));
-    main.Notice().Announce(RecordChange::UnitEdited);
+    ten->close();
     EXPECT_EQ(Column(list, 0), (Texts{"(11) Guards"}));
 
     report.treeList().setCurrentIndex(list.Model().index(0, 0));
@@ -175,6 +177,44 @@ TEST_F(OrdersCheckTest, ReportListsEveryOwnUnitsProblemsAndOpensTheUnitAtTheLine
     EXPECT_EQ(eleven->findChild<QTabWidget*>(QStringLiteral("pgUnit"))->currentWidget(), &eleven->edOrders());
     EXPECT_EQ(eleven->edOrders().textCursor().blockNumber(), 2);
     EXPECT_EQ(eleven->edOrders().textCursor().positionInBlock(), 0);
+}
+
+TEST_F(OrdersCheckTest, ALostUnitsWindowSaysSoAndItsOrdersAreNeitherTypedNorChecked) {
+    TfrmUnitInfo* window = Open(10);
+    ASSERT_EQ(Underlines(window->edOrders()).size(), 2u);
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblLost"))->isHidden());
+
+    // The next report shows unit 11 only.
+    TVelMain& db = main.Database();
+    main.Notice().Change(RecordChange::TurnImported, [&db] {
+        db.Turn = 8;
+        db.OwnUnits.Clear();
+        db.OwnUnits.AddUnique(db.Units.FindByNumber(11));
+        db.FindLostUnits(3, db.OwnUnits);
+    });
+    ASSERT_EQ(main.InfoWindows().Units.FindForm(UnitKey{10}), window);
+    EXPECT_EQ(window->windowTitle().toStdString(), "(10) Smiths [Lost since turn 8]");
+    const QLabel* lost = window->findChild<QLabel*>(QStringLiteral("lblLost"));
+    EXPECT_FALSE(lost->isHidden());
+    EXPECT_TRUE(lost->text().startsWith(QStringLiteral("Lost since turn 8: "))) << lost->text().toStdString();
+    EXPECT_TRUE(lost->accessibleName().startsWith(QStringLiteral("Lost since turn 8")));
+    EXPECT_TRUE(window->edOrders().isReadOnly());
+    EXPECT_FALSE(window->edNotes().isReadOnly());
+    // The orders file leaves the unit out, so neither the marks nor Check Orders check it.
+    EXPECT_TRUE(Underlines(window->edOrders()).empty());
+    for (const UnitProblem& problem : CheckOwnOrders(db)) EXPECT_EQ(problem.Unit.Number, 11);
+    EXPECT_EQ(window->edOrders().toPlainText().toStdString(), "work\ngive 11 9 SWOR\nstudy");
+
+    // Seen again, it is an ordinary unit once more.
+    main.Notice().Change(RecordChange::TurnImported, [&db] {
+        TVelUnit* back = db.Units.AddOrReplace(db.LostUnits.Extract(db.LostUnits.FindByNumber(10)));
+        db.OwnUnits.AddUnique(back);
+        db.LostUnits.Clear();
+    });
+    EXPECT_EQ(window->windowTitle().toStdString(), "(10) Smiths [Turn 1]");
+    EXPECT_TRUE(lost->isHidden());
+    EXPECT_FALSE(window->edOrders().isReadOnly());
+    EXPECT_EQ(Underlines(window->edOrders()).size(), 2u);
 }
 
 TEST_F(OrdersCheckTest, GenerateOrderFileAsksAboutErrorsFirst) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "app/recent_files.h"
 #include "app/settings.h"
 #include "platform/profile_file.h"
@@ -46,8 +47,8 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
         main.Database().Turn = 3;
         prompts.FileNames.push_back(QString::fromStdString(data));
         main.SaveDataAs();
-        main.OpenMapWindow(true, false);
-        main.OpenMapWindow(false, false);
+        main.Maps().OpenMapWindow(true, false);
+        main.Maps().OpenMapWindow(false, false);
         EXPECT_FALSE(CloseAnswering(main, prompts, Answer::Cancel));
         EXPECT_FALSE(std::filesystem::exists(file));
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
@@ -68,9 +69,9 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
     EXPECT_EQ(again.Presets.Orders, "orders.txt");
     EXPECT_EQ(again.DataFileName, data);
     EXPECT_EQ(again.Database().Turn, 3);
-    const std::vector<TfrmMap*> maps = again.MapWindows();
+    const std::vector<TfrmMap*> maps = again.Maps().MapWindows();
     ASSERT_EQ(maps.size(), 2u);
-    EXPECT_EQ(again.Frame().currentSubWindow(), maps.front());
+    EXPECT_EQ(again.Maps().currentSubWindow(), maps.front());
     EXPECT_FALSE(maps.front()->IsOverworld());
     EXPECT_TRUE(prompts.Shown.count() == 2) << prompts.Shown.join('\n').toStdString();
 }
@@ -113,8 +114,8 @@ TEST_F(SettingsTest, MaximisedMapWindowsComeBackMaximised) {
     {
         TfrmMain main(file);
         main.Start("");
-        main.OpenMapWindow(true, true);
-        main.OpenMapWindow(false, true);
+        main.Maps().OpenMapWindow(true, true);
+        main.Maps().OpenMapWindow(false, true);
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
     }
     // Only the active window is maximised in the frame; the other one is as soon as it is activated.
@@ -127,10 +128,10 @@ TEST_F(SettingsTest, MaximisedMapWindowsComeBackMaximised) {
         WriteSettings(text);
         TfrmMain again(file);
         again.Start("");
-        const std::vector<TfrmMap*> maps = again.MapWindows();
+        const std::vector<TfrmMap*> maps = again.Maps().MapWindows();
         ASSERT_EQ(maps.size(), 2u);
         EXPECT_TRUE(maps.front()->isMaximized());
-        again.Frame().setActiveSubWindow(maps.back());
+        again.Maps().setActiveSubWindow(maps.back());
         EXPECT_TRUE(maps.back()->isMaximized());
     }
 }
@@ -140,8 +141,8 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead
     WriteSettings("[Hexwarden]\nMapCount=1\n[Colours]\nColorB=0000ff\nColorZ=00ff00\nColorC=red\n");
     TfrmMain main(file);
     main.Start("");
-    ASSERT_EQ(main.MapWindows().size(), 1u);
-    const TfrmMap& map = *main.MapWindows().front();
+    ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
+    const TfrmMap& map = *main.Maps().MapWindows().front();
     EXPECT_TRUE(map.IsOverworld());
     EXPECT_FALSE(map.isMaximized());
     EXPECT_EQ(map.Zoom(), 5);
@@ -152,7 +153,7 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead
     WriteSettings("[Hexwarden]\nMapCount=2000000000\n[Window]\nWidth=999999999\nLeft=-99999999\n");
     TfrmMain damaged(file);
     damaged.Start("");
-    EXPECT_EQ(damaged.MapWindows().size(), static_cast<size_t>(kMaxRestoredMaps));
+    EXPECT_EQ(damaged.Maps().MapWindows().size(), static_cast<size_t>(kMaxRestoredMaps));
     EXPECT_LT(damaged.width(), 100000);
 }
 
@@ -167,7 +168,7 @@ TEST_F(SettingsTest, UnreadableFilesAreReportedAndLeftAlone) {
         prompts.Shown.clear();
         TfrmMain main(settings);
         main.Start("");
-        EXPECT_TRUE(main.MapWindows().empty());
+        EXPECT_TRUE(main.Maps().MapWindows().empty());
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
         ASSERT_EQ(prompts.Shown.size(), 3);
         EXPECT_TRUE(prompts.Shown[0].startsWith("error: "));

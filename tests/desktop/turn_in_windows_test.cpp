@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "tests/desktop/modal_answerer.h"
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/fixtures.h"
@@ -52,7 +53,7 @@ TEST(TurnInWindowsTest, WindowsOpenAcrossAnImportFollowTheNewRecordsAndKeepWhatW
 
     InformationWindows& windows = main.InfoWindows();
     const HexKey mine{10, 12, Level::Surface};
-    TfrmMap* map = main.OpenMapWindow(true, true);
+    TfrmMap* map = main.Maps().OpenMapWindow(true, true);
     map->TrackUnit(203);
     ASSERT_EQ(map->ViewOptions().TrackedUnit, 203);
     windows.ShowHex(mine, map);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/map_frame.h"
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
 #include "tests/support/fixtures.h"
@@ -321,7 +322,7 @@ TEST_F(UnitMenusTest, EachItemListsItsUnits) {
 }
 
 TEST_F(UnitMenusTest, TrackDialogPicksItsUnitFromTheList) {
-    TfrmMap* map = main.OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<TfrmTrackUnit*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
