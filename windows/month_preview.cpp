@@ -143,7 +143,8 @@ std::vector<MapRoute> TMonthPreview::Routes() const {
 void TMonthPreview::SelectUnit(int32_t unit) {
     if (unit == selected_) return;
     selected_ = unit;
-    notice_.AnnouncePreview();
+    // Mid-change the change's end runs the month again and announces it.
+    if (!notice_.Changing()) notice_.AnnouncePreview();
 }
 
 std::vector<TurnProblem> TMonthPreview::ProblemsOf(int32_t number) const {
