@@ -22,6 +22,7 @@
 #include <tuple>
 #include <utility>
 
+#include "app/level_tabs.h"
 #include "app/map_frame.h"
 #include "app/place_list.h"
 #include "app/settings.h"
@@ -34,6 +35,7 @@
 #include "platform/message_sink.h"
 #include "platform/whole_file.h"
 #include "storage/data_file.h"
+#include "windows/level_title.h"
 #include "windows/about_box.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
@@ -88,18 +90,18 @@ void AddDisabled(QMenu* menu, const QString& caption, const char* name) {
     AddItem(menu, caption, name)->setEnabled(false);
 }
 
-// Fills a side page with one row per hex that `name_of` names (no name: no row): both levels,
-// overworld first, each column by column, then sorted on the names.
+// Fills a side page with one row per hex that `name_of` names (no name: no row): every level in the
+// order of depth, each column by column, then sorted on the names.
 template <typename NameOf>
 void FillHexPage(TPlaceList& list, const TVelMain& db, NameOf name_of) {
     list.clear();
-    for (const bool overworld : {true, false}) {
+    for (const Level level : db.Levels()) {
         std::vector<std::pair<const TVelHex*, QString>> rows;
-        for (const TVelHex* hex : db.HexesOf(overworld).HexesByRow()) {
+        for (const TVelHex* hex : db.HexesOf(level).HexesByRow()) {
             if (std::optional<QString> name = name_of(*hex)) rows.emplace_back(hex, std::move(*name));
         }
         std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first->X < b.first->X; });
-        for (const auto& [hex, name] : rows) list.AddRow(name, {hex->X, hex->Y, hex->Overworld});
+        for (const auto& [hex, name] : rows) list.AddRow(name, hex->At());
     }
     list.SortOnNames();
 }
@@ -258,9 +260,21 @@ void TfrmMain::CreateMenus(QMenu* windows) {
 
     QMenu* maps = menuBar()->addMenu(QStringLiteral("&Maps"));
     connect(AddItem(maps, QStringLiteral("&Overworld"), "mnuMapVeldoria"), &QAction::triggered, this,
-            [this] { maps_->OpenMapWindow(true, true); });
+            [this] { maps_->OpenMapWindow(Level::Surface, true); });
     connect(AddItem(maps, QStringLiteral("&Underworld"), "mnuMapUnderworld"), &QAction::triggered, this,
-            [this] { maps_->OpenMapWindow(false, true); });
+            [this] { maps_->OpenMapWindow(Level::Underworld, true); });
+    // The other levels the database holds, as they are when the menu opens.
+    QMenu* other_levels = maps->addMenu(QStringLiteral("Other &Levels"));
+    other_levels->menuAction()->setObjectName(QStringLiteral("mnuMapOtherLevels"));
+    connect(other_levels, &QMenu::aboutToShow, this, [this, other_levels] {
+        other_levels->clear();
+        for (const Level level : database_.Levels()) {
+            if (level == Level::Surface || level == Level::Underworld) continue;
+            connect(other_levels->addAction(LevelTitle(level)), &QAction::triggered, this,
+                    [this, level] { maps_->OpenMapWindow(level, true); });
+        }
+        if (other_levels->isEmpty()) other_levels->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    });
     mnuMapOverview_ = AddItem(maps, QStringLiteral("Over&view"), "mnuMapOverview");
     mnuMapOverview_->setCheckable(true);
     connect(mnuMapOverview_, &QAction::triggered, this, &TfrmMain::SetOverviewShown);
@@ -270,10 +284,9 @@ void TfrmMain::CreateMenus(QMenu* windows) {
     connect(locate_marker, &QAction::triggered, this, [this] {
         const QPointer<TfrmMap> map = maps_->ActiveMap();
         if (map == nullptr) return;
-        const bool overworld = map->IsOverworld();
-        const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, overworld, !overworld);
+        const std::optional<int32_t> chosen = TfrmMarkerList::Execute(database_, *notice_, this, map->CurrentLevel());
         const TVelMapMarker* marker = chosen ? database_.Markers.Get(*chosen) : nullptr;
-        if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->X, marker->Y, marker->Overworld, true);
+        if (marker != nullptr && map != nullptr) map->CentreOnHex(marker->At(), true);
     });
     connect(wedges, &QAction::triggered, this, [this] {
         if (TfrmMap* map = maps_->ActiveMap()) map->DefineWedges();
@@ -332,13 +345,21 @@ void TfrmMain::CreateLeftPanel() {
     lstCities_->setAccessibleName(QStringLiteral("Cities"));
     lstGates_->setAccessibleName(QStringLiteral("Gates"));
     lstMarkers_->setAccessibleName(QStringLiteral("Markers"));
-    pgcMain_->addTab(lstCities_, QStringLiteral("Cities"));
-    pgcMain_->addTab(lstGates_, QStringLiteral("Gates"));
+    // Each page: a tab per level above its list.
+    const auto level_page = [](TPlaceList* list, TLevelTabs*& tabs) {
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        tabs = new TLevelTabs(*list, page);
+        layout->addWidget(tabs);
+        layout->addWidget(list);
+        return std::pair{page, layout};
+    };
+    pgcMain_->addTab(level_page(lstCities_, tabCities_).first, QStringLiteral("Cities"));
+    pgcMain_->addTab(level_page(lstGates_, tabGates_).first, QStringLiteral("Gates"));
 
-    auto* markers_page = new QWidget;
-    auto* markers_layout = new QVBoxLayout(markers_page);
-    markers_layout->setContentsMargins(0, 0, 0, 0);
-    markers_layout->addWidget(lstMarkers_);
+    auto [markers_page, markers_layout] = level_page(lstMarkers_, tabMarkers_);
     auto* buttons = new QHBoxLayout;
     auto* btnAdd = new QPushButton(QStringLiteral("Add"), markers_page);
     auto* btnRemove = new QPushButton(QStringLiteral("Remove"), markers_page);
@@ -349,7 +370,7 @@ void TfrmMain::CreateLeftPanel() {
     connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::AddMarker);
     connect(btnRemove, &QPushButton::clicked, this, &TfrmMain::RemoveMarker);
     for (TPlaceList* list : {lstCities_, lstGates_, lstMarkers_}) {
-        connect(list, &TPlaceList::PlaceChosen, this, [this](const MapPlace& place) { maps_->CentreOnPlace(place); });
+        connect(list, &TPlaceList::PlaceChosen, this, [this](const Place& place) { maps_->CentreOnPlace(place); });
     }
 
     pnlMapOverview_ = new QWidget(pnlLeft_);
@@ -392,13 +413,17 @@ bool TfrmMain::RunBusy(Work&& work) {
 }
 
 void TfrmMain::RefreshMaps() {
-    const LevelExtent overworld = LevelGridExtent(database_.OverworldHexes);
-    const LevelExtent underworld = LevelGridExtent(database_.UnderworldHexes);
-    const int overview_height = std::max(overworld.Rows, underworld.Rows) + overview_->TopControlHeight() + 2;
+    LevelExtent largest{0, 0, false};
+    for (const Level level : database_.Levels()) {
+        const LevelExtent extent = LevelGridExtent(database_.HexesOf(level));
+        largest.Columns = std::max(largest.Columns, extent.Columns);
+        largest.Rows = std::max(largest.Rows, extent.Rows);
+    }
+    const int overview_height = largest.Rows + overview_->TopControlHeight() + 2;
     const int total_width = spltMain_->width();
     // A level wider than any real game's would leave the maps no room: the panel stops at half the
     // frame, showing the overview's left part.
-    const int left_width = std::min(std::max(kLeftPanelWidth, std::max(overworld.Columns, underworld.Columns) + 2),
+    const int left_width = std::min(std::max(kLeftPanelWidth, largest.Columns + 2),
                                     std::max(kLeftPanelWidth, total_width / 2));
     const int left_height = pnlLeft_->height();
     pnlLeft_->setSizes({std::max(0, left_height - overview_height), overview_height});
@@ -411,6 +436,7 @@ void TfrmMain::FillCitiesPage() {
         if (hex.SettlementSize == 0) return std::nullopt;
         return ToQString(hex.SettlementName);
     });
+    tabCities_->Refill(database_.Levels());
 }
 
 void TfrmMain::FillGatesPage() {
@@ -418,6 +444,7 @@ void TfrmMain::FillGatesPage() {
         if (hex.Gate < 0) return std::nullopt;
         return QString::number(hex.Gate);
     });
+    tabGates_->Refill(database_.Levels());
 }
 
 void TfrmMain::FillMarkersPage() {
@@ -425,9 +452,10 @@ void TfrmMain::FillMarkersPage() {
     for (int32_t i = 0; i < database_.Markers.Count(); ++i) {
         const TVelMapMarker* marker = database_.Markers.Get(i);
         if (marker == nullptr) continue;
-        lstMarkers_->AddRow(ToQString(marker->Text), {marker->X, marker->Y, marker->Overworld}, i);
+        lstMarkers_->AddRow(ToQString(marker->Text), marker->At(), i);
     }
     lstMarkers_->SortOnNames();
+    tabMarkers_->Refill(database_.Levels());
 }
 
 void TfrmMain::UpdateUnitMenus() {

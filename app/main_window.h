@@ -21,6 +21,7 @@ class QTabWidget;
 namespace hexwarden {
 
 class InformationWindows;
+class TLevelTabs;
 class TPlaceList;
 class TRecordsNotice;
 enum class RecordChange;
@@ -101,6 +102,7 @@ public:
     TPlaceList& CitiesList() { return *lstCities_; }
     TPlaceList& GatesList() { return *lstGates_; }
     TPlaceList& MarkersList() { return *lstMarkers_; }
+    TLevelTabs& CitiesLevels() { return *tabCities_; }
     TMapFrame& Maps() const { return *maps_; }
     QAction& UnitsNewAction() { return *mnuUnitsNew_; }
     QAction& UnitsLostAction() { return *mnuUnitsLost_; }
@@ -151,6 +153,9 @@ private:
     TPlaceList* lstCities_ = nullptr;
     TPlaceList* lstGates_ = nullptr;
     TPlaceList* lstMarkers_ = nullptr;
+    TLevelTabs* tabCities_ = nullptr;
+    TLevelTabs* tabGates_ = nullptr;
+    TLevelTabs* tabMarkers_ = nullptr;
 
     QAction* mnuUnitsNew_ = nullptr;
     QAction* mnuUnitsLost_ = nullptr;

@@ -18,10 +18,10 @@ TMapFrame::TMapFrame(InformationWindows& windows, TfrmMapOverview& overview, QWi
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-TfrmMap* TMapFrame::OpenMapWindow(bool overworld, bool maximised) {
+TfrmMap* TMapFrame::OpenMapWindow(Level level, bool maximised) {
     auto* map = new TfrmMap(windows_, overview_);
     addSubWindow(map);
-    map->SetOverworld(overworld);
+    map->SetLevel(level);
     if (maximised) {
         map->showMaximized();
     } else {
@@ -46,9 +46,9 @@ TfrmMap* TMapFrame::ActiveMap() const {
     return open.empty() ? nullptr : open.front();
 }
 
-TfrmMap& TMapFrame::MapOn(bool overworld) {
+TfrmMap& TMapFrame::MapOn(Level level) {
     TfrmMap* map = ActiveMap();
-    return map != nullptr ? *map : *OpenMapWindow(overworld, true);
+    return map != nullptr ? *map : *OpenMapWindow(level, true);
 }
 
 void TMapFrame::CloseAllMaps() {
@@ -73,13 +73,13 @@ void TMapFrame::TileHorizontally(int width, int height) {
     }
 }
 
-void TMapFrame::CentreOnPlace(const MapPlace& place) {
-    MapOn(place.Overworld).CentreOnHex(place.X, place.Y, place.Overworld, false);
+void TMapFrame::CentreOnPlace(const Place& place) {
+    MapOn(place.Where).CentreOnHex(place, false);
 }
 
 void TMapFrame::TrackUnit(int32_t unit) {
     const TVelUnit* record = UnitKey{unit}.Find(windows_.Main());
-    MapOn(record == nullptr || record->Overworld).TrackUnit(unit);
+    MapOn(record == nullptr ? Level::Surface : record->Where).TrackUnit(unit);
 }
 
 void TMapFrame::ListWindows(QMenu& menu, int fixed_items) {

@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/level.h"
+
 class QMenu;
 
 namespace hexwarden {
 
-struct MapPlace;
 class InformationWindows;
 class TfrmMap;
 class TfrmMapOverview;
@@ -20,7 +21,7 @@ class TMapFrame : public QMdiArea {
 public:
     TMapFrame(InformationWindows& windows, TfrmMapOverview& overview, QWidget* parent);
 
-    TfrmMap* OpenMapWindow(bool overworld, bool maximised);
+    TfrmMap* OpenMapWindow(Level level, bool maximised);
     // The open map windows in the frame's stacking order, the active one first.
     std::vector<TfrmMap*> MapWindows() const;
     // The map window a command works on: the active one, else the first open; null when none is.
@@ -30,7 +31,7 @@ public:
     // Side by side over the given width (the frame's client less what the left panel takes), as
     // high as the frame's client.
     void TileHorizontally(int width, int height);
-    void CentreOnPlace(const MapPlace& place);
+    void CentreOnPlace(const Place& place);
     // The track unit dialog on the active map window, opening one on the unit's level when none is.
     void TrackUnit(int32_t unit);
     // The window list at the end of the "Maps" menu, after its first fixed_items entries.
@@ -38,7 +39,7 @@ public:
 
 private:
     // The active map window, or one opened maximised on that level.
-    TfrmMap& MapOn(bool overworld);
+    TfrmMap& MapOn(Level level);
 
     InformationWindows& windows_;
     TfrmMapOverview& overview_;

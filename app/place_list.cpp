@@ -1,6 +1,7 @@
 #include "app/place_list.h"
 
 #include <QHeaderView>
+#include <optional>
 #include <tuple>
 
 #include "model/coordinates.h"
@@ -9,7 +10,7 @@
 namespace hexwarden {
 namespace {
 
-enum Role { kXRole = Qt::UserRole, kYRole, kOverworldRole, kPositionRole, kNumericRole };
+enum Role { kXRole = Qt::UserRole, kYRole, kLevelRole, kPositionRole, kNumericRole };
 
 class PlaceRow : public QTreeWidgetItem {
 public:
@@ -17,9 +18,9 @@ public:
 
     bool operator<(const QTreeWidgetItem& other) const override {
         if (treeWidget()->sortColumn() == 1) {
-            const MapPlace a = TPlaceList::PlaceOf(*this);
-            const MapPlace b = TPlaceList::PlaceOf(other);
-            return std::make_tuple(!a.Overworld, a.X, a.Y) < std::make_tuple(!b.Overworld, b.X, b.Y);
+            const Place a = TPlaceList::PlaceOf(*this);
+            const Place b = TPlaceList::PlaceOf(other);
+            return std::make_tuple(a.Where, a.X, a.Y) < std::make_tuple(b.Where, b.X, b.Y);
         }
         if (data(0, kNumericRole).toBool()) return text(0).toLongLong() < other.text(0).toLongLong();
         return text(0).compare(other.text(0), Qt::CaseInsensitive) < 0;
@@ -48,13 +49,13 @@ TPlaceList::TPlaceList(const QString& name_heading, bool numeric_names, QWidget*
     });
 }
 
-QTreeWidgetItem* TPlaceList::AddRow(const QString& name, const MapPlace& place, int32_t position) {
+QTreeWidgetItem* TPlaceList::AddRow(const QString& name, const Place& place, int32_t position) {
     // Sorting while filling would sort on every row.
     setSortingEnabled(false);
-    auto* row = new PlaceRow(this, {name, ToQString(FormatLocation(place.X, place.Y, place.Overworld, true))});
+    auto* row = new PlaceRow(this, {name, ToQString(FormatLocation(place))});
     row->setData(0, kXRole, place.X);
     row->setData(0, kYRole, place.Y);
-    row->setData(0, kOverworldRole, place.Overworld);
+    row->setData(0, kLevelRole, ToQString(place.Where.Label()));
     row->setData(0, kPositionRole, position);
     row->setData(0, kNumericRole, numeric_names_);
     return row;
@@ -65,8 +66,9 @@ void TPlaceList::SortOnNames() {
     setSortingEnabled(true);
 }
 
-MapPlace TPlaceList::PlaceOf(const QTreeWidgetItem& row) {
-    return {row.data(0, kXRole).toInt(), row.data(0, kYRole).toInt(), row.data(0, kOverworldRole).toBool()};
+Place TPlaceList::PlaceOf(const QTreeWidgetItem& row) {
+    const std::optional<Level> level = Level::FromLabel(FromQString(row.data(0, kLevelRole).toString()));
+    return {row.data(0, kXRole).toInt(), row.data(0, kYRole).toInt(), level.value_or(Level::Surface)};
 }
 
 int32_t TPlaceList::PositionOf(const QTreeWidgetItem& row) { return row.data(0, kPositionRole).toInt(); }

@@ -108,10 +108,9 @@ void RestoreMapWindows(TfrmMain& main, const ProfileFile& settings, int count) {
     bool any_maximised = false;
     for (int i = 1; i <= count; ++i) {
         const std::string section = MapSection(i);
-        const bool overworld = settings.ReadBool(section, "Overworld", true);
         const bool maximised = settings.ReadBool(section, "Maximised", false);
         const bool is_active = settings.ReadBool(section, "Active", false);
-        TfrmMap* map = main.Maps().OpenMapWindow(overworld, maximised);
+        TfrmMap* map = main.Maps().OpenMapWindow(TfrmMap::LevelInSettings(settings, section), maximised);
         map->LoadSettings(settings, section);
         any_maximised = any_maximised || maximised;
         if (is_active) {

@@ -11,6 +11,7 @@
 
 #include "bench/throwing_messages.h"
 #include "model/database.h"
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 #include "storage/data_file.h"
 
@@ -38,7 +39,7 @@ void AddUnit(TVelMain& db, TVelHex& hex, int32_t number) {
     unit->Items.AddNew("SILV", 0, 250);
     unit->Items.AddNew("SWOR", 0, 10);
     unit->Skills.AddOrReplace(std::make_unique<TVelSkill>("COMB", 2, 120));
-    for (int32_t turn = 22; turn <= 24; ++turn) unit->PositionHistory.AddPosition(hex.X, hex.Y, turn, true);
+    for (int32_t turn = 22; turn <= 24; ++turn) unit->PositionHistory.AddPosition({hex.X, hex.Y, Level::Surface}, turn);
     TVelUnit* stored = db.Units.AddOrReplace(std::move(unit));
     hex.Units.AddUnique(stored);
     if (stored->Faction == 7) db.OwnUnits.AddUnique(stored);

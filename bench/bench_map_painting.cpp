@@ -72,14 +72,14 @@ void BM_PaintView(benchmark::State& state) {
     THexMap map;
     map.SetHexSize(3);
     map.SetZoom(static_cast<int32_t>(state.range(0)));
-    FitMapToLevel(map, db, true);
+    FitMapToLevel(map, db, Level::Surface);
     const int32_t left = std::max(0, (map.Width() - 1920) / 2);
     const int32_t top = std::max(0, (map.Height() - 1080) / 2);
     CountingSurface surface;
     surface.Clip = Rect{left, top, left + 1920, top + 1080};
     const MapViewOptions options;
     for (auto _ : state) {
-        PaintLevel(db, true, options, map, surface);
+        PaintLevel(db, Level::Surface, options, map, surface);
         benchmark::DoNotOptimize(surface.Calls);
     }
 }
@@ -90,7 +90,7 @@ void BM_RebuildOverview(benchmark::State& state) {
     CountingSurface surface;
     CountingBitmap picture(surface);
     for (auto _ : state) {
-        BuildOverviewPicture(db, true, picture);
+        BuildOverviewPicture(db, Level::Surface, picture);
         benchmark::DoNotOptimize(surface.Calls);
     }
 }

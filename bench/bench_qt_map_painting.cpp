@@ -28,7 +28,7 @@ void PaintExposed(const TVelMain& db, THexMap& map, QImage& backing, const Rect&
     painter.fillRect(QRect(0, 0, exposed.right - exposed.left, exposed.bottom - exposed.top), Qt::white);
     painter.translate(-exposed.left, -exposed.top);
     QtDrawingSurface surface(painter, exposed);
-    PaintLevel(db, true, MapViewOptions{}, map, surface);
+    PaintLevel(db, Level::Surface, MapViewOptions{}, map, surface);
 }
 
 // A view in the middle of the level at the given zoom of base size 3; with `strip` only the band
@@ -39,7 +39,7 @@ void PaintView(benchmark::State& state, bool strip) {
     THexMap map;
     map.SetHexSize(3);
     map.SetZoom(static_cast<int32_t>(state.range(0)));
-    FitMapToLevel(map, db, true);
+    FitMapToLevel(map, db, Level::Surface);
     const int32_t left = std::max(0, (map.Width() - kViewWidth) / 2);
     const int32_t top = std::max(0, (map.Height() - kViewHeight) / 2);
     QImage backing(kViewWidth, kViewHeight, QImage::Format_RGB32);
@@ -89,7 +89,7 @@ void BM_QtPaintRoutes(benchmark::State& state) {
     THexMap map;
     map.SetHexSize(3);
     map.SetZoom(5);
-    FitMapToLevel(map, db, true);
+    FitMapToLevel(map, db, Level::Surface);
     const int32_t left = std::max(0, (map.Width() - kViewWidth) / 2);
     const int32_t top = std::max(0, (map.Height() - kViewHeight) / 2);
     const Rect exposed{left, top, left + kViewWidth, top + kViewHeight};
@@ -110,7 +110,7 @@ void BM_QtRebuildOverview(benchmark::State& state) {
     EnsureGuiApplication();
     QtBitmap picture(1, 1);
     for (auto _ : state) {
-        BuildOverviewPicture(db, true, picture);
+        BuildOverviewPicture(db, Level::Surface, picture);
         benchmark::DoNotOptimize(picture.Image().constBits());
     }
 }

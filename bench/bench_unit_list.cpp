@@ -60,7 +60,7 @@ struct World {
             if (unit->Faction > kFactions) unit->Faction = 0;
             unit->Name = std::string(kWords[next() % 12]) + " " + kWords[next() % 12] + " " +
                          std::to_string(next() % 1000);
-            unit->Overworld = next() % 4 != 0;
+            unit->Where = next() % 4 != 0 ? Level::Surface : Level::Underworld;
             unit->X = static_cast<int32_t>(next() % 400);
             unit->Y = static_cast<int32_t>(next() % 200) * 2 + unit->X % 2;
             unit->Troops.AddTroops(next() % 2 == 0 ? "VIKI" : "LEAD", static_cast<int32_t>(1 + next() % 50));

@@ -24,7 +24,7 @@ std::unique_ptr<TVelUnit> ReportedUnit(TVelMain& db, int32_t number, int32_t tur
     unit->Name = "Unit";
     unit->Troops.AddTroops("LEAD", 1);
     unit->Items.AddNew("SILV", 0, 100);
-    unit->PositionHistory.AddPosition(unit->X, unit->Y, turn, true);
+    unit->PositionHistory.AddPosition({unit->X, unit->Y, Level::Surface}, turn);
     return unit;
 }
 
@@ -34,7 +34,7 @@ std::vector<std::unique_ptr<TVelUnit>> Report(TVelMain& db, int32_t count, int32
     units.reserve(static_cast<std::size_t>(count));
     for (int32_t number = 1; number <= count; ++number) {
         auto unit = ReportedUnit(db, number, turn);
-        TVelHex* hex = db.FindHex(unit->X, unit->Y, true);
+        TVelHex* hex = db.FindHex({unit->X, unit->Y, Level::Surface});
         if (hex == nullptr) {
             auto fresh = std::make_unique<TVelHex>(db);
             fresh->X = unit->X;

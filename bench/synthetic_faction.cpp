@@ -24,7 +24,7 @@ void FillSyntheticFaction(TVelMain& db, int32_t count) {
         unit->Items.AddNew("SILV", 0, 500);
         unit->Items.AddNew("SWOR", 0, 10);
         unit->Skills.AddOrReplace(std::make_unique<TVelSkill>("COMB", 2, 90));
-        TVelHex* hex = db.FindHex(unit->X, unit->Y, true);
+        TVelHex* hex = db.FindHex(unit->At());
         if (hex == nullptr) {
             auto fresh = std::make_unique<TVelHex>(db);
             fresh->X = unit->X;
@@ -37,7 +37,7 @@ void FillSyntheticFaction(TVelMain& db, int32_t count) {
             fresh->Peasants.AddNew("HELF", 0, 10000);
             fresh->ForSale.AddNew("HELF", 58, 400);
             fresh->Wanted.AddNew("SWOR", 160, 500);
-            hex = db.HexesOf(true).AddOrMerge(std::move(fresh));
+            hex = db.HexesOf(Level::Surface).AddOrMerge(std::move(fresh));
         }
         TVelUnit* added = db.Units.AddOrReplace(std::move(unit));
         hex->Units.AddUnique(added);

@@ -29,7 +29,7 @@ void MakeSyntheticLevel(TVelMain& db, int32_t side) {
                 hex->Structures.Add(std::move(shaft));
             }
             if (serial % 200 == 21)
-                db.Markers.Add(std::make_unique<TVelMapMarker>("Marker " + std::to_string(serial), hex->X, hex->Y, true));
+                db.Markers.Add(std::make_unique<TVelMapMarker>("Marker " + std::to_string(serial), Place{hex->X, hex->Y, Level::Surface}));
             db.OverworldHexes.AddOrMerge(std::move(hex));
         }
     }

@@ -65,6 +65,14 @@ std::string Arguments::Choice(const std::string& option, const std::vector<std::
     throw UsageError("option --" + option + " does not take '" + value + "'");
 }
 
+Level Arguments::LevelChoice() const {
+    const std::string value = Value("level", "overworld");
+    if (value == "overworld") return Level::Surface;
+    const std::optional<Level> level = Level::FromLabel(value);
+    if (!level || value.empty()) throw UsageError("option --level does not take '" + value + "'");
+    return *level;
+}
+
 const std::vector<std::string>& Arguments::Operands(std::size_t min_count, std::size_t max_count) const {
     if (operands_.size() < min_count) throw UsageError("missing file name");
     if (operands_.size() > max_count) throw UsageError("too many file names");

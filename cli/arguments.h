@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/level.h"
+
 namespace hexwarden::cli {
 
 // Wrong usage of a command: exit status 2 with the command's usage text.
@@ -28,6 +30,9 @@ public:
     // The value, which must be one of the choices.
     std::string Choice(const std::string& option, const std::vector<std::string>& choices,
                        const std::string& fallback) const;
+    // The level that --level names: "overworld" (when left out), "underworld", or a level's label
+    // ("nexus", "deep underworld", "2 <underworld>", ...).
+    Level LevelChoice() const;
     const std::vector<std::string>& Operands() const { return operands_; }
     // The operands, which must number at least min_count and at most max_count.
     const std::vector<std::string>& Operands(std::size_t min_count, std::size_t max_count) const;

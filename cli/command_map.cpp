@@ -51,13 +51,15 @@ Command ExportMapCommand() {
     command.name = "export-map";
     command.summary = "write map data of one level to a file";
     command.usage =
-        "Usage: hexwarden-cli export-map --db FILE [--level overworld|underworld] [--from X,Y] [--to X,Y]\n"
+        "Usage: hexwarden-cli export-map --db FILE [--level LEVEL] [--from X,Y] [--to X,Y]\n"
         "         [--confirmed-only] [--no-province] [--no-peasants] [--no-cities] [--no-tax]\n"
         "         [--no-wages] [--no-entertainment] [--no-for-sale] [--no-wanted] [--no-products]\n"
         "         [--gates] [--structures] [--units] OUT\n"
         "Writes the hexes of the rectangle between the two corners (given in any order) of one level\n"
-        "(overworld when left out) to the map-data file OUT. A corner left out is the level's own:\n"
-        "0,0 for --from, its largest x and y for --to, so without corners the whole level is written.\n"
+        "to the map-data file OUT. LEVEL is overworld (when left out), underworld, or a level's words as\n"
+        "reports write them (nexus, \"deep underworld\", abyss, \"2 <underworld>\"). A corner left out is\n"
+        "the level's own: "
+"0,0 for --from, its largest x and y for --to, so without corners the whole level is written.\n"
         "--units also writes the units' faction, items, troops, skills and flags.\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags = {"confirmed-only", "gates", "structures", "units"};
@@ -68,12 +70,12 @@ Command ExportMapCommand() {
         const std::string out = arguments->Operands(1, 1)[0];
 
         MapExportOptions options;
-        options.Overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
+        options.Where = arguments->LevelChoice();
         const auto from = OptionalCorner(*arguments, "from");
         const auto to = OptionalCorner(*arguments, "to");
         TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
-        const TVelHexList& level = database.HexesOf(options.Overworld);
+        const TVelHexList& level = database.HexesOf(options.Where);
         const Corner start = from.value_or(Corner{0, 0});
         const Corner end = to.value_or(Corner{level.MaxX(), level.MaxY()});
         options.StartX = start.x;

@@ -60,6 +60,9 @@ DatabaseSummary Summarise(const TVelMain& database) {
     summary.provinces = database.Provinces.Count();
     summary.overworld = SummariseLevel(database.OverworldHexes, summary);
     summary.underworld = SummariseLevel(database.UnderworldHexes, summary);
+    for (const Level level : database.Levels())
+        if (level != Level::Surface && level != Level::Underworld)
+            summary.other_levels.emplace_back(level.Label(), SummariseLevel(database.HexesOf(level), summary));
     summary.units = database.Units.Count();
     summary.own_units = database.OwnUnits.Count();
     summary.new_units = database.NewUnits.Count();
@@ -83,6 +86,10 @@ void PrintSummaryJson(std::ostream& out, const DatabaseSummary& s) {
         << ", \"skills\": " << s.skills << ", \"provinces\": " << s.provinces << "},\n"
         << "  \"overworld\": " << JsonLevel(s.overworld) << ",\n"
         << "  \"underworld\": " << JsonLevel(s.underworld) << ",\n"
+        << "  \"other_levels\": {";
+    for (std::size_t i = 0; i < s.other_levels.size(); ++i)
+        out << (i == 0 ? "" : ", ") << JsonString(s.other_levels[i].first) << ": " << JsonLevel(s.other_levels[i].second);
+    out << "},\n"
         << "  \"units\": " << s.units << ",\n"
         << "  \"own_units\": " << s.own_units << ",\n"
         << "  \"new_units\": " << s.new_units << ",\n"
@@ -115,8 +122,9 @@ void PrintSummaryText(std::ostream& out, const DatabaseSummary& s) {
         << "Tables:           " << s.terrains << " terrains, " << s.races << " races, " << s.items << " items, "
         << s.skills << " skills, " << s.provinces << " provinces\n"
         << "Overworld:        " << level_line(s.overworld) << "\n"
-        << "Underworld:       " << level_line(s.underworld) << "\n"
-        << "Units:            " << s.units << " (" << s.own_units << " own, " << s.new_units << " new, "
+        << "Underworld:       " << level_line(s.underworld) << "\n";
+    for (const auto& [label, level] : s.other_levels) out << "Level " << label << ": " << level_line(level) << "\n";
+    out << "Units:            " << s.units << " (" << s.own_units << " own, " << s.new_units << " new, "
         << s.lost_units << " lost)\n"
         << "Factions:         " << s.factions << ", alliances: " << s.alliances << "\n"
         << "Structures:       " << s.structures << ", gates: " << s.gates << ", settlements: " << s.settlements << "\n"

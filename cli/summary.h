@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace hexwarden {
 class TVelMain;
@@ -30,6 +32,7 @@ struct DatabaseSummary {
     int32_t unclaimed_silver = 0;
     int terrains = 0, races = 0, items = 0, skills = 0, provinces = 0;
     LevelSummary overworld, underworld;
+    std::vector<std::pair<std::string, LevelSummary>> other_levels;  // by label, in the order of depth
     int units = 0, own_units = 0, new_units = 0, lost_units = 0;
     int factions = 0, alliances = 0, structures = 0, markers = 0, gates = 0, settlements = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/database.h"
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 
 namespace hexwarden::fuzzing {

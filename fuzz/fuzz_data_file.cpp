@@ -5,6 +5,7 @@
 #include "fuzz/database_round_trip.h"
 #include "model/database.h"
 #include "platform/error.h"
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -7,6 +7,7 @@
 #include "interchange/map_import.h"
 #include "model/database.h"
 #include "platform/error.h"
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 
 namespace {

@@ -31,7 +31,7 @@ inline const TVelMain& SmallGame() {
             hex->ForSale.AddNew("HORS", 70, -1);
             hex->Wanted.AddNew("SWOR", 150, 5);
             hex->Products.AddNew("GRAI", 0, 30);
-            made->HexesOf(true).AddOrMerge(std::move(hex));
+            made->HexesOf(Level::Surface).AddOrMerge(std::move(hex));
         }
         for (int32_t number : {1, 2, 3}) {
             auto unit = std::make_unique<TVelUnit>(*made);
@@ -43,7 +43,7 @@ inline const TVelMain& SmallGame() {
             unit->Items.AddNew("SILV", 0, 100);
             unit->Skills.AddOrReplace(std::make_unique<TVelSkill>("FARM", 1, 30));
             TVelUnit* added = made->Units.AddOrReplace(std::move(unit));
-            made->FindHex(2, 2, true)->Units.AddUnique(added);
+            made->FindHex({2, 2, Level::Surface})->Units.AddUnique(added);
             if (number != 3) made->OwnUnits.AddUnique(added);
         }
         return made;

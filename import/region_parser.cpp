@@ -58,7 +58,7 @@ void SetTerrain(TVelHex& hex, TVeldoriaParser& parser, const std::string& word) 
     const int32_t position = RegisterCode(parser.Database.Terrains, word, static_cast<int32_t>(TerrainColour(word)));
     if (position >= kNoTerrain) {
         // The hex keeps a terrain as a byte; a table this long only comes from a damaged report.
-        parser.Log("  Too many terrain types, terrain of hex " + JoinLocation(hex.X, hex.Y, hex.Overworld, true) + " left unknown");
+        parser.Log("  Too many terrain types, terrain of hex " + JoinLocation(hex.At()) + " left unknown");
         hex.Terrain = kNoTerrain;
         return;
     }
@@ -181,6 +181,38 @@ bool StartsOrdersTemplate(const TFileParser& reader, std::size_t line_start) {
     return line_start < reader.Size() && reader.Text()[line_start] > ' ' && reader.FirstWordOfLine(line_start) == "Orders";
 }
 
+// The words of a level up to the closing ")", which may wrap onto the next line: the level they
+// name and how many words they are, the ")" included. Nothing for words that name no level.
+std::optional<std::pair<Level, int>> ReadLevelWords(const TVeldoriaParser& parser, std::size_t cursor) {
+    constexpr int kMostWords = 12;  // "very very ... deep underdeep" of any sensible depth and more
+    const std::size_t start = cursor;
+    for (int count = 1; count <= kMostWords; ++count) {
+        const std::size_t before = cursor;
+        const std::string_view word = parser.ScanWordFrom(cursor);
+        if (word.empty() || word == "(") return std::nullopt;
+        if (word != ")") continue;
+        std::string words(parser.Text().substr(start, before - start));
+        std::replace_if(words.begin(), words.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        const std::optional<Level> level = Level::FromLabel(TrimAndCollapse(words));
+        if (!level) return std::nullopt;
+        return std::pair{*level, count};
+    }
+    return std::nullopt;
+}
+
+// A direction, or "In" / "Out" for the way down or up a shaft into another level.
+bool IsExitWord(std::string_view word) {
+    return DirectionIndex(word) > 0 || word == "In" || word == "Out";
+}
+
+// What the log adds to a hex's coordinates: nothing on the surface, "(Underworld)" as ever, the
+// label on another level.
+std::string LevelNote(Level level) {
+    if (level.IsSurface()) return {};
+    if (level == Level::Underworld) return "(Underworld)";
+    return "(" + level.Label() + ")";
+}
+
 }  // namespace
 
 std::unique_ptr<TVelHex> ParseRegion(TVeldoriaParser& parser) {
@@ -198,7 +230,7 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     hex.Confirmed = true;
     hex.Turn = turn;
     if (!ParseBasicInfo(hex, parser)) return false;
-    parser.Log({"** Parsing details for hex ", IntToStr(hex.X), ", ", IntToStr(hex.Y), hex.Overworld ? "" : "(Underworld)"});
+    parser.Log({"** Parsing details for hex ", IntToStr(hex.X), ", ", IntToStr(hex.Y), LevelNote(hex.Where)});
     const std::size_t limit = NextRegionBoundary(parser, parser.Position());
     std::optional<PeasantsSeen> peasants;
     if (parser.PrevChar() != '.') peasants = ReadPopulation(hex, parser);
@@ -209,11 +241,11 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
     ParseExits(hex, parser, limit);
     ReadGate(hex, parser);
     PassToEntries(parser, limit);
-    ParseUnits(hex.Units, parser, turn, hex.Overworld, 0, hex.X, hex.Y);
-    ParseStructures(hex.Structures, parser, turn, hex.Overworld, hex.X, hex.Y);
+    ParseUnits(hex.Units, parser, turn, hex.At(), 0);
+    ParseStructures(hex.Structures, parser, turn, hex.At());
     if (peasants && !PlacePeasants(hex, parser, *peasants)) {
         parser.Warn("Peasants of unknown race left out: " + IntToStr(peasants->count) + " " + peasants->race_name + " in " +
-                    JoinLocation(hex.X, hex.Y, hex.Overworld, true));
+                    JoinLocation(hex.At()));
     }
     return true;
 }
@@ -221,11 +253,11 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn) {
 bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser) {
     parser.Log("Parsing basic hex info");
     const std::string terrain = parser.ReadWord();
-    const std::optional<RegionCoordinates> coordinates = ParseCoordinates(parser);
+    const std::optional<Place> coordinates = ParseCoordinates(parser);
     if (!coordinates) return false;
     hex.X = coordinates->X;
     hex.Y = coordinates->Y;
-    hex.Overworld = coordinates->Overworld;
+    hex.Where = coordinates->Where;
     SetTerrain(hex, parser, terrain);
 
     parser.ReadWord();
@@ -243,24 +275,24 @@ bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser) {
     return true;
 }
 
-std::optional<RegionCoordinates> ParseCoordinates(TVeldoriaParser& parser) {
+std::optional<Place> ParseCoordinates(TVeldoriaParser& parser) {
     std::size_t cursor = parser.Position();
     int consumed = 0;
     if (parser.CurrentWord() != "(") {
         if (parser.ScanWordFrom(cursor) != "(") return std::nullopt;
         consumed = 1;
     }
-    std::array<std::string_view, 6> words;  // x "," y ")"  or  x "," y "," level ")"
+    std::array<std::string_view, 4> words;  // x "," y, then ")" or "," and the level's words
     for (std::string_view& word : words) word = parser.ScanWordFrom(cursor);
     if (words[1] != ",") return std::nullopt;
-    RegionCoordinates result;
-    if (words[3] == ")") {
-        result.Overworld = true;
-        consumed += 4;
-    } else if (words[3] == "," && (words[4] == "underworld" || words[4] == "nexus") && words[5] == ")") {
-        result.Overworld = false;
-        consumed += 6;
-    } else {
+    consumed += 4;
+    Place result;
+    if (words[3] == ",") {
+        const std::optional<std::pair<Level, int>> level = ReadLevelWords(parser, cursor);
+        if (!level) return std::nullopt;
+        result.Where = level->first;
+        consumed += level->second;
+    } else if (words[3] != ")") {
         return std::nullopt;
     }
     const std::optional<int32_t> x = ParseInt(words[0]);
@@ -312,7 +344,7 @@ void ParseExits(TVelHex& hex, TVeldoriaParser& parser, std::size_t limit) {
     parser.Log("Parsing exits");
     if (!parser.FindWordBefore("Exits", limit)) return;
     parser.SkipLine();
-    while (DirectionIndex(parser.PeekWord(1)) > 0) {
+    while (IsExitWord(parser.PeekWord(1))) {
         const std::size_t start = parser.Position();
         auto neighbour = std::make_unique<TVelHex>(parser.Database);
         parser.GetWord(2);
@@ -322,7 +354,7 @@ void ParseExits(TVelHex& hex, TVeldoriaParser& parser, std::size_t limit) {
             continue;
         }
         neighbour->Turn = hex.Turn;
-        parser.Database.HexesOf(neighbour->Overworld).AddOrMerge(std::move(neighbour));
+        parser.Database.HexesOf(neighbour->Where).AddOrMerge(std::move(neighbour));
     }
 }
 

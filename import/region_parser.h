@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/level.h"
+
 namespace hexwarden {
 
 class TFileParser;
@@ -17,7 +19,7 @@ class TVelItemList;
 
 // A new hex read from the region entry that starts here, stamped with the database's turn. Nothing
 // (and nothing read) when no entry starts here; nothing either, with the entry's header read and
-// logged, when its coordinates cannot be placed on a level the database keeps.
+// logged, when its coordinates cannot be read.
 std::unique_ptr<TVelHex> ParseRegion(TVeldoriaParser& parser);
 // The whole entry into hex; false when the coordinates cannot be placed.
 bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn);
@@ -25,15 +27,11 @@ bool ParseDetails(TVelHex& hex, TVeldoriaParser& parser, int32_t turn);
 // False, with the rest unread, when the coordinates cannot be placed.
 bool ParseBasicInfo(TVelHex& hex, TVeldoriaParser& parser);
 
-struct RegionCoordinates {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool Overworld = true;
-};
-// "(x,y)" or "(x,y,underworld)" / "(x,y,nexus)", from the "(" on (or from behind it when it is the
-// current word). Nothing, and nothing read, for a group of another shape, a level word the database
-// does not keep, or coordinates that are not whole numbers of 0 or more.
-std::optional<RegionCoordinates> ParseCoordinates(TVeldoriaParser& parser);
+// "(x,y)" on the surface or "(x,y,level)" with the level's words ("nexus", "deep underworld",
+// "2 <underworld>", ...), from the "(" on (or from behind it when it is the current word). Nothing,
+// and nothing read, for a group of another shape, words that name no level, or coordinates that are
+// not whole numbers of 0 or more.
+std::optional<Place> ParseCoordinates(TVeldoriaParser& parser);
 
 // The entries of a market or products line, read from behind its colon.
 void ParseMarketList(TVelItemList& list, TVeldoriaParser& parser);

@@ -11,16 +11,16 @@
 
 namespace hexwarden {
 
-void ParseStructures(TVelBuildingList& list, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t x, int32_t y) {
+void ParseStructures(TVelBuildingList& list, TVeldoriaParser& parser, int32_t turn, const Place& place) {
     list.Turn = turn;
     while (parser.PeekWord(1) == "+") {
         auto structure = std::make_unique<TVelBuilding>(parser.Database);
-        ParseStructure(*structure, parser, turn, overworld, x, y);
+        ParseStructure(*structure, parser, turn, place);
         list.AddOrReplace(std::move(structure));
     }
 }
 
-void ParseStructure(TVelBuilding& structure, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t x, int32_t y) {
+void ParseStructure(TVelBuilding& structure, TVeldoriaParser& parser, int32_t turn, const Place& place) {
     structure.Turn = turn;
     parser.ReadWord();
     structure.Name = parser.ReadUntil("[");
@@ -37,7 +37,7 @@ void ParseStructure(TVelBuilding& structure, TVeldoriaParser& parser, int32_t tu
         closing = word.empty() ? '\0' : word[0];
     }
     if (closing == ';') structure.Description = ReadDescription(parser);
-    ParseUnits(structure.Units, parser, turn, overworld, structure.Number, x, y);
+    ParseUnits(structure.Units, parser, turn, place, structure.Number);
 }
 
 }  // namespace hexwarden

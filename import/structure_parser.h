@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/level.h"
+
 namespace hexwarden {
 
 class TVeldoriaParser;
@@ -9,8 +11,8 @@ class TVelBuilding;
 class TVelBuildingList;
 
 // The structures of a region entry, each a line opened by "+" followed by the units inside it.
-void ParseStructures(TVelBuildingList& list, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t x, int32_t y);
+void ParseStructures(TVelBuildingList& list, TVeldoriaParser& parser, int32_t turn, const Place& place);
 // One structure: "+ Name [number] : Kind[, needs N][, ...][; description]" and its units.
-void ParseStructure(TVelBuilding& structure, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t x, int32_t y);
+void ParseStructure(TVelBuilding& structure, TVeldoriaParser& parser, int32_t turn, const Place& place);
 
 }  // namespace hexwarden

@@ -189,27 +189,27 @@ void ReadSentences(TVelUnit& unit, TVeldoriaParser& parser) {
 
 }  // namespace
 
-void ParseUnits(TVelUnitList& list, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t structure, int32_t x, int32_t y) {
+void ParseUnits(TVelUnitList& list, TVeldoriaParser& parser, int32_t turn, const Place& place, int32_t structure) {
     TVelMain& database = parser.Database;
     list.Clear();
     list.Turn = turn;
     while (IsUnitMark(parser.PeekWord(1))) {
         auto unit = std::make_unique<TVelUnit>(database);
-        ParseUnit(*unit, parser, turn, overworld, structure, x, y);
+        ParseUnit(*unit, parser, turn, place, structure);
         TVelUnit* stored = database.Units.AddOrReplace(std::move(unit));
         list.AddUnique(stored);
         if (stored->Faction == database.FactionNumber) database.OwnUnits.AddUnique(stored);
     }
 }
 
-void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t structure, int32_t x, int32_t y) {
+void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, const Place& place, int32_t structure) {
     unit.Reset(false);
     unit.FactionConfirmed = false;
     unit.Turn = turn;
-    unit.X = x;
-    unit.Y = y;
-    unit.Overworld = overworld;
-    unit.PositionHistory.AddPosition(x, y, turn, overworld);
+    unit.X = place.X;
+    unit.Y = place.Y;
+    unit.Where = place.Where;
+    unit.PositionHistory.AddPosition(place, turn);
     unit.Inside = structure;
 
     if (parser.ReadWord() == "*") unit.Faction = -1;

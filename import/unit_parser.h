@@ -5,6 +5,7 @@
 #include <string>
 
 #include "import/item_type_question.h"
+#include "model/level.h"
 
 namespace hexwarden {
 
@@ -19,10 +20,10 @@ class TVelUnitList;
 
 // Every entry from here into list (cleared first) and into the database's unit index; units of
 // the database's faction also into OwnUnits.
-void ParseUnits(TVelUnitList& list, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t structure, int32_t x, int32_t y);
+void ParseUnits(TVelUnitList& list, TVeldoriaParser& parser, int32_t turn, const Place& place, int32_t structure);
 // One entry: name and number, flags, faction, men and items, then its sentences (skills, combat
 // spell, studiable skills, description). Sentences it does not know are passed to their full stop.
-void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, bool overworld, int32_t structure, int32_t x, int32_t y);
+void ParseUnit(TVelUnit& unit, TVeldoriaParser& parser, int32_t turn, const Place& place, int32_t structure);
 
 // One entry of a unit's list of men and goods. Codes that neither the race nor the item table knows
 // are put to the item-type question, and the answer is remembered in the chosen table; an unknown

@@ -120,7 +120,7 @@ void TVeldoriaParser::ParseRegions() {
         if (next.empty() || next == "Orders") break;
         std::unique_ptr<TVelHex> hex = ParseRegion(*this);
         if (hex) {
-            Database.HexesOf(hex->Overworld).AddOrMerge(std::move(hex));
+            Database.HexesOf(hex->Where).AddOrMerge(std::move(hex));
         } else {
             PassUnreadableText();
         }

@@ -64,8 +64,8 @@ std::string UnitNumbers(const TVelUnitList& units) {
 
 class MapDataWriter {
 public:
-    MapDataWriter(const MapExportOptions& options, std::string_view level_word)
-        : options_(options), level_word_(level_word) {}
+    MapDataWriter(const MapExportOptions& options, std::string level_word)
+        : options_(options), level_word_(std::move(level_word)) {}
 
     void Header(const TVelMain& main) {
         Raw("[VELDORIA DATA]");
@@ -146,7 +146,7 @@ private:
     }
 
     std::string Location(const TVelHex& hex) const {
-        return IntToStr(hex.X) + "," + IntToStr(hex.Y) + "," + std::string(level_word_);
+        return IntToStr(hex.X) + "," + IntToStr(hex.Y) + "," + level_word_;
     }
 
     void Line(std::string_view key, std::string_view value) {
@@ -162,7 +162,7 @@ private:
     }
 
     const MapExportOptions& options_;
-    std::string_view level_word_;
+    std::string level_word_;
     std::string text_;
 };
 
@@ -182,12 +182,19 @@ std::vector<const TVelHex*> HexesInRectangle(const TVelHexList& hexes, const Map
     return selected;
 }
 
+// The seed's words for its two levels; every other level writes its label.
+std::string LevelWord(Level level) {
+    if (level == Level::Surface) return "Overworld";
+    if (level == Level::Underworld) return "Underworld";
+    return level.Label();
+}
+
 }  // namespace
 
 std::string ExportMapData(const TVelMain& main, const MapExportOptions& options) {
-    MapDataWriter writer(options, options.Overworld ? "Overworld" : "Underworld");
+    MapDataWriter writer(options, LevelWord(options.Where));
     writer.Header(main);
-    for (const TVelHex* hex : HexesInRectangle(main.HexesOf(options.Overworld), options)) writer.Hex(*hex);
+    for (const TVelHex* hex : HexesInRectangle(main.HexesOf(options.Where), options)) writer.Hex(*hex);
     return std::move(writer).Text();
 }
 

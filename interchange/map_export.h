@@ -4,16 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "model/level.h"
+
 namespace hexwarden {
 
 class TVelMain;
 
 inline constexpr std::string_view kExportCompletedMessage = "Export completed successfully.";
 
-// What the export writes. The defaults are those of the export window: the overworld, the one
+// What the export writes. The defaults are those of the export window: the surface, the one
 // hex (0, 0), every hex field but gates, no structures and no units.
 struct MapExportOptions {
-    bool Overworld = true;
+    Level Where = Level::Surface;
     // Corners of the rectangle of game coordinates, in either order.
     int32_t StartX = 0;
     int32_t StartY = 0;

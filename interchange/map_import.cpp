@@ -148,6 +148,14 @@ private:
     std::vector<ProfileEntry> entries_;
 };
 
+// The level part of a section name: the seed's "Overworld" and "Underworld", or a level's label
+// ("nexus", "deep underworld", ...). Other words go to the underworld, as they always have.
+Level LevelOfWord(std::string_view word) {
+    if (EqualsIgnoringCase(word, "Overworld")) return Level::Surface;
+    const std::optional<Level> level = word.empty() ? std::nullopt : Level::FromLabel(word);
+    return level.value_or(Level::Underworld);
+}
+
 // "Hex x,y,level": nothing unless the part after "Hex " has exactly three comma-separated parts.
 // A malformed x or y is refused. Places that cannot hold a hex (negative, or x + y odd, which the
 // game's grid does not have) give nothing too.
@@ -159,7 +167,7 @@ std::optional<MapDataHex> LocatedHex(std::string_view section_name, const Sectio
     MapDataHex hex;
     hex.X = section.NameNumber(parts[0]);
     hex.Y = section.NameNumber(parts[1]);
-    hex.Overworld = EqualsIgnoringCase(TrimSpacesAndTabs(parts[2]), "Overworld");
+    hex.Where = LevelOfWord(TrimSpacesAndTabs(parts[2]));
     if (hex.X < 0 || hex.Y < 0 || (int64_t{hex.X} + hex.Y) % 2 != 0) return std::nullopt;
     return hex;
 }
@@ -195,7 +203,7 @@ public:
     explicit HexMerge(TVelMain& main) : main_(main) {}
 
     void Merge(const MapDataHex& section, MapImportCounts& counts) const {
-        TVelHex* hex = main_.FindHex(section.X, section.Y, section.Overworld);
+        TVelHex* hex = main_.FindHex({section.X, section.Y, section.Where});
         if (hex && hex->Turn >= section.Turn) {
             ++counts.KeptNotOlder;
             return;
@@ -230,10 +238,9 @@ private:
         auto hex = std::make_unique<TVelHex>(main_);
         hex->X = section.X;
         hex->Y = section.Y;
-        hex->Overworld = section.Overworld;
         // A fresh hex would otherwise name the first province of the table when the section has none.
         hex->Province = -1;
-        return main_.HexesOf(section.Overworld).AddOrMerge(std::move(hex));
+        return main_.HexesOf(section.Where).AddOrMerge(std::move(hex));
     }
 
     // A terrain this database has not seen yet is registered as a report would have done (code:

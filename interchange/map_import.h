@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/level.h"
+
 #include "interchange/item_list_text.h"
 
 namespace hexwarden {
@@ -18,7 +20,7 @@ class TVelMain;
 struct MapDataHex {
     int32_t X = 0;
     int32_t Y = 0;
-    bool Overworld = true;
+    Level Where = Level::Surface;
     int32_t Turn = 0;
     bool Confirmed = false;
     std::string Terrain;

@@ -40,8 +40,8 @@ bool WithinDrawableGrid(GridCell cell) {
 // The map window's side of the control for one paint.
 class LevelPainter : public HexMapOwner {
 public:
-    LevelPainter(const TVelMain& db, bool overworld, const MapViewOptions& options)
-        : db_(db), overworld_(overworld), hexes_(db.HexesOf(overworld)), options_(options) {
+    LevelPainter(const TVelMain& db, Level level, const MapViewOptions& options)
+        : db_(db), level_(level), hexes_(db.HexesOf(level)), options_(options) {
         for (std::size_t slot = 0; slot < wedges_.size(); ++slot)
             wedges_[slot] = options.WedgeSlots[slot] >= 0 ? db.Wedges.Get(options.WedgeSlots[slot]) : nullptr;
         if (options.ShowMarkers || options.ShowMarkerTags) IndexMarkers();
@@ -99,8 +99,7 @@ public:
             DrawTags(map, surface, start_hex, end_hex);
         if (options_.TrackedUnit != 0 && !options_.HideTrack) DrawTrack(map, surface);
         if (!options_.Routes.empty())
-            PaintRoutes(options_.Routes, options_.RouteUnit, options_.ShowRoutes,
-                        overworld_ ? Level::Surface : Level::Underworld, map, surface);
+            PaintRoutes(options_.Routes, options_.RouteUnit, options_.ShowRoutes, level_, map, surface);
     }
 
 private:
@@ -111,7 +110,7 @@ private:
 
     void IndexMarkers() {
         for (const auto& marker : db_.Markers)
-            if (marker && marker->Overworld == overworld_) markers_.try_emplace(PlaceKey(marker->X, marker->Y), marker.get());
+            if (marker && marker->Where == level_) markers_.try_emplace(PlaceKey(marker->X, marker->Y), marker.get());
     }
 
     const TVelMapMarker* MarkerAt(const TVelHex& hex) const {
@@ -190,7 +189,7 @@ private:
     // The grid cell of a history entry that this level's map can show, if any. Entries on the
     // other level, or at coordinates beyond any grid, break the track into pieces.
     bool TrackCell(const TVelUnitPos* entry, GridCell& cell) const {
-        if (entry == nullptr || entry->Overworld != overworld_) return false;
+        if (entry == nullptr || entry->Where != level_) return false;
         cell = GameToGrid(entry->X, entry->Y);
         return WithinDrawableGrid(cell);
     }
@@ -239,7 +238,7 @@ private:
     }
 
     const TVelMain& db_;
-    const bool overworld_;
+    const Level level_;
     const TVelHexList& hexes_;
     const MapViewOptions& options_;
     THexData draw_data_;
@@ -250,20 +249,20 @@ private:
 
 }  // namespace
 
-LevelExtent FitMapToLevel(THexMap& map, const TVelMain& db, bool overworld) {
-    const LevelExtent extent = LevelGridExtent(db.HexesOf(overworld));
+LevelExtent FitMapToLevel(THexMap& map, const TVelMain& db, Level level) {
+    const LevelExtent extent = LevelGridExtent(db.HexesOf(level));
     map.SetX(extent.Columns);
     map.SetY(extent.Rows);
     return extent;
 }
 
-void PaintLevel(const TVelMain& db, bool overworld, const MapViewOptions& options, THexMap& map,
+void PaintLevel(const TVelMain& db, Level level, const MapViewOptions& options, THexMap& map,
                 DrawingSurface& surface) {
     map.ColourGrid = kMapColours.GridColour;
     map.ColourUnknown = kMapColours.UnknownColour;
     map.ColourSelected = kMapColours.SelectedColour;
     map.SetShowGrid(options.ShowGrid);
-    LevelPainter painter(db, overworld, options);
+    LevelPainter painter(db, level, options);
     map.Paint(surface, &painter);
 }
 

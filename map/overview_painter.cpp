@@ -9,8 +9,8 @@
 
 namespace hexwarden {
 
-LevelExtent BuildOverviewPicture(const TVelMain& db, bool overworld, OffscreenBitmap& picture) {
-    const TVelHexList& hexes = db.HexesOf(overworld);
+LevelExtent BuildOverviewPicture(const TVelMain& db, Level level, OffscreenBitmap& picture) {
+    const TVelHexList& hexes = db.HexesOf(level);
     const LevelExtent extent = LevelGridExtent(hexes);
     picture.Resize(extent.Columns, extent.Rows);
     DrawingSurface& surface = picture.Surface();

@@ -18,7 +18,7 @@ struct VisibleArea {
 
 // Resizes the picture to the level's grid (one pixel per hex, capped like the map) and paints it:
 // each hex in its terrain's colour, the rest in the unknown colour.
-LevelExtent BuildOverviewPicture(const TVelMain& db, bool overworld, OffscreenBitmap& picture);
+LevelExtent BuildOverviewPicture(const TVelMain& db, Level level, OffscreenBitmap& picture);
 
 // The picture pixels that enclose the visible hexes (right and bottom edges excluded).
 Rect PartnerRectangle(const VisibleArea& area);

@@ -4,15 +4,16 @@
 
 namespace hexwarden {
 
-std::string JoinLocation(int32_t x, int32_t y, bool overworld, bool mark_underground) {
-    std::string text = std::to_string(x) + "," + std::to_string(y);
-    if (!overworld && mark_underground) text += "*";
+std::string JoinLocation(const Place& place) {
+    std::string text = std::to_string(place.X) + "," + std::to_string(place.Y);
+    if (place.Where == Level::Underworld) text += "*";
+    else if (!place.Where.IsSurface()) text += " " + place.Where.Label();
     return text;
 }
 
-std::string FormatLocation(int32_t x, int32_t y, bool overworld, bool mark_underground) {
-    if (x < 0 || y < 0) return "<Unknown>";
-    return JoinLocation(x, y, overworld, mark_underground);
+std::string FormatLocation(const Place& place) {
+    if (place.X < 0 || place.Y < 0) return "<Unknown>";
+    return JoinLocation(place);
 }
 
 int DirectionIndex(std::string_view word) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/level.h"
+
 namespace hexwarden {
 
 // A hex in the game's coordinates (x + y even on the game's grid).
@@ -33,11 +35,12 @@ constexpr GamePoint GridToGame(int32_t column, int32_t row) {
     return {column, static_cast<int32_t>(2 * int64_t{row} + ColumnParity(column))};
 }
 
-// "x,y", with "*" for the underworld when asked; "<Unknown>" when x or y is negative.
-std::string FormatLocation(int32_t x, int32_t y, bool overworld, bool mark_underground);
+// "x,y" on the surface, "x,y*" in the underworld, "x,y label" on another level ("3,5 abyss");
+// "<Unknown>" when x or y is negative.
+std::string FormatLocation(const Place& place);
 
-// "x,y", with "*" for the underworld when asked, whatever the signs.
-std::string JoinLocation(int32_t x, int32_t y, bool overworld, bool mark_underground);
+// The same whatever the signs.
+std::string JoinLocation(const Place& place);
 
 // "Northwest" 1, "North" 2, "Northeast" 3, "Southeast" 4, "South" 5, "Southwest" 6, else 0.
 int DirectionIndex(std::string_view word);

@@ -1,11 +1,18 @@
 #include "model/database.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
 #include "model/default_tables.h"
+#include "model/level_codes.h"
 #include "model/text_rules.h"
+#include "platform/error.h"
 #include "platform/file_stream.h"
 
 namespace hexwarden {
@@ -32,10 +39,11 @@ TVelMain::TVelMain()
     : OwnUnits(*this),
       NewUnits(*this),
       LostUnits(*this),
-      OverworldHexes(*this),
-      UnderworldHexes(*this),
+      OverworldHexes(*this, Level::Surface),
+      UnderworldHexes(*this, Level::Underworld),
       Units(*this),
-      Wedges(*this) {
+      Wedges(*this),
+      no_hexes_(*this, Level::Surface) {
     Units.OnReplace = [this](TVelUnit& old_unit, TVelUnit&) { RemoveFromLocation(old_unit); };
     AddDefaultRaces();
     AddDefaultTerrains();
@@ -48,6 +56,7 @@ TVelMain::~TVelMain() {
     NewUnits.Clear();
     OverworldHexes.Clear();
     UnderworldHexes.Clear();
+    other_hexes_.clear();
 }
 
 void TVelMain::Clear() {
@@ -70,6 +79,7 @@ void TVelMain::Clear() {
     Provinces.Clear();
     OverworldHexes.Clear();
     UnderworldHexes.Clear();
+    other_hexes_.clear();
     Units.Clear();
     Factions.Clear();
     Alliances.Clear();
@@ -101,8 +111,58 @@ void TVelMain::SetFactionType(std::string_view name, const TFactionTypeEntry& en
     if (TFactionTypeEntry* stored = FactionType(name)) *stored = entry;
 }
 
-TVelHex* TVelMain::FindHex(int32_t x, int32_t y, bool overworld) const {
-    return HexesOf(overworld).FindXY(x, y);
+TVelHexList& TVelMain::HexesOf(Level level) {
+    if (level == Level::Surface) return OverworldHexes;
+    if (level == Level::Underworld) return UnderworldHexes;
+    std::unique_ptr<TVelHexList>& hexes = other_hexes_[level];
+    if (!hexes) hexes = std::make_unique<TVelHexList>(*this, level);
+    return *hexes;
+}
+
+const TVelHexList& TVelMain::HexesOf(Level level) const {
+    if (level == Level::Surface) return OverworldHexes;
+    if (level == Level::Underworld) return UnderworldHexes;
+    const auto found = other_hexes_.find(level);
+    return found == other_hexes_.end() ? no_hexes_ : *found->second;
+}
+
+TVelHex* TVelMain::FindHex(const Place& place) const {
+    return HexesOf(place.Where).FindXY(place.X, place.Y);
+}
+
+std::vector<Level> TVelMain::Levels() const {
+    std::vector<Level> levels = {Level::Surface, Level::Underworld};
+    for (const auto& [level, hexes] : other_hexes_)
+        if (hexes->HexCount() > 0) levels.push_back(level);
+    std::sort(levels.begin(), levels.end());
+    return levels;
+}
+
+std::vector<Level> TVelMain::OtherLevelsInUse() const {
+    std::set<Level> levels;
+    const auto note = [&levels](Level level) {
+        if (level != Level::Surface && level != Level::Underworld) levels.insert(level);
+    };
+    for (const auto& [level, hexes] : other_hexes_)
+        if (hexes->HexCount() > 0) levels.insert(level);
+    for (const TVelUnitIndexList* list : {&Units, &LostUnits})
+        for (const auto& unit : *list) {
+            note(unit->Where);
+            note(unit->LastWhere);
+            for (const auto& position : unit->PositionHistory) note(position->Where);
+        }
+    for (const auto& marker : Markers) note(marker->Where);
+    return {levels.begin(), levels.end()};
+}
+
+void TVelMain::ResolveLevels(const LevelCodes& codes) {
+    for (const TVelUnitIndexList* list : {&Units, &LostUnits})
+        for (const auto& unit : *list) {
+            unit->Where = codes.Resolve(unit->Where);
+            unit->LastWhere = codes.Resolve(unit->LastWhere);
+            for (const auto& position : unit->PositionHistory) position->Where = codes.Resolve(position->Where);
+        }
+    for (const auto& marker : Markers) marker->Where = codes.Resolve(marker->Where);
 }
 
 void TVelMain::UnitsOfFaction(int32_t faction, TVelUnitList& list) const {
@@ -114,7 +174,7 @@ void TVelMain::UnitsOfFaction(int32_t faction, TVelUnitList& list) const {
 void TVelMain::FindLostUnits(int32_t faction, const TVelUnitList& current) {
     LostUnits.Clear();
     TVelUnitList candidates(*this);
-    Units.Filter(candidates, faction, -1, -1, LevelMode::Any);
+    Units.Filter(candidates, faction, -1, -1, std::nullopt);
 
     std::unordered_set<int32_t> current_numbers;
     for (const TVelUnit* unit : current) current_numbers.insert(unit->Number);
@@ -135,7 +195,7 @@ void TVelMain::FindLostUnits(int32_t faction, const TVelUnitList& current) {
 }
 
 void TVelMain::RemoveFromLocation(const TVelUnit& unit) {
-    TVelHex* hex = FindHex(unit.X, unit.Y, unit.Overworld);
+    TVelHex* hex = FindHex(unit.At());
     if (hex == nullptr || hex->Units.RemoveByNumber(unit.Number)) return;
     for (const auto& building : hex->Structures)
         if (building->Units.RemoveByNumber(unit.Number)) return;
@@ -157,8 +217,10 @@ void TVelMain::AddDefaultItems() {
     hexwarden::AddDefaultItems(ItemTypes);
 }
 
-void TVelMain::SaveToStream(TKvFileStream& stream) const {
-    stream.Write(kFileVersion101.data(), kFileVersion101.size());
+void TVelMain::SaveToStream(TVelFileStream& stream) const {
+    stream.Levels = LevelCodes(OtherLevelsInUse());
+    const FileVersionBytes& version = stream.Levels.HasOthers() ? kFileVersion102 : kFileVersion101;
+    stream.Write(version.data(), version.size());
     stream.WriteInt32(FactionNumber);
     stream.WriteString(FactionName);
     WriteFactionType(stream, War);
@@ -182,11 +244,33 @@ void TVelMain::SaveToStream(TKvFileStream& stream) const {
     LostUnits.SaveToStream(stream);
     Markers.SaveToStream(stream);
     Wedges.SaveToStream(stream);
+    if (!stream.Levels.HasOthers()) return;
+    stream.WriteInt32(static_cast<int32_t>(stream.Levels.Others().size()));
+    for (const Level level : stream.Levels.Others()) {
+        stream.WriteString(level.Label());
+        HexesOf(level).SaveToStream(stream);
+    }
 }
 
 // Units come before every list that names units, which is what fixes the order of the sections.
-void TVelMain::LoadFromStream(TKvFileStream& stream) {
-    stream.Read(FileVersion.data(), FileVersion.size());
+void TVelMain::LoadFromStream(TVelFileStream& stream) {
+    FileVersionBytes version{};
+    stream.Read(version.data(), version.size());
+    if (version != kFileVersion101 && version != kFileVersion102)
+        throw Error("The data file has version " + FileVersionText(version) + ", which this program cannot read.");
+    Clear();
+    FileVersion = version;
+    stream.Levels = LevelCodes();
+    try {
+        LoadSections(stream, version);
+    } catch (const Error&) {
+        ResolveLevels(stream.Levels);
+        throw;
+    }
+    ResolveLevels(stream.Levels);
+}
+
+void TVelMain::LoadSections(TVelFileStream& stream, const FileVersionBytes& version) {
     FactionNumber = stream.ReadInt32();
     FactionName = stream.ReadString();
     War = ReadFactionType(stream);
@@ -210,6 +294,34 @@ void TVelMain::LoadFromStream(TKvFileStream& stream) {
     LostUnits.LoadFromStream(stream);
     Markers.LoadFromStream(stream);
     Wedges.LoadFromStream(stream);
+    if (version == kFileVersion102) LoadOtherLevels(stream);
+}
+
+// The codes grow with the list, so a file cut off within it still places the levels it named.
+void TVelMain::LoadOtherLevels(TVelFileStream& stream) {
+    constexpr std::size_t kMinLevelBytes = 9;  // a label of one letter and an empty hex list
+    const int32_t count = stream.ReadCount(kMinLevelBytes);
+    std::vector<Level> others;
+    for (int32_t i = 0; i < count; ++i) {
+        const std::string label = stream.ReadString();
+        const std::optional<Level> level = Level::FromLabel(label);
+        if (!level || *level == Level::Surface || *level == Level::Underworld)
+            throw Error("The data file lists a level it cannot place: '" + label + "'.");
+        others.push_back(*level);
+        stream.Levels = LevelCodes(others);
+        HexesOf(*level).LoadFromStream(stream);
+    }
+}
+
+std::string FileVersionText(const FileVersionBytes& version) {
+    uint64_t significand = 0;
+    for (int i = 7; i >= 0; --i) significand = (significand << 8) | version[static_cast<std::size_t>(i)];
+    const int exponent = ((version[9] & 0x7F) << 8 | version[8]) - 16383 - 63;
+    const long double value = std::ldexp(static_cast<long double>(significand), exponent);
+    if ((version[9] & 0x80) != 0 || !std::isfinite(value) || value <= 0 || value >= 1000) return "unknown";
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2Lf", value);
+    return text;
 }
 
 }  // namespace hexwarden

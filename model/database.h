@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/alliance.h"
 #include "model/faction.h"
@@ -17,7 +20,8 @@
 
 namespace hexwarden {
 
-class TKvFileStream;
+class LevelCodes;
+class TVelFileStream;
 
 // Faction-type points and their use (War: tax regions, Trade: trade regions, Magic: mages).
 struct TFactionTypeEntry {
@@ -29,8 +33,10 @@ struct TFactionTypeEntry {
 
 // The ten bytes of the data-file version (an 80-bit float).
 using FileVersionBytes = std::array<uint8_t, 10>;
-// 1.01, the only version ever written.
+// 1.01: every hex, unit and marker on the surface or the underworld.
 inline constexpr FileVersionBytes kFileVersion101 = {0xAE, 0x47, 0xE1, 0x7A, 0x14, 0xAE, 0x47, 0x81, 0xFF, 0x3F};
+// 1.02: 1.01 with a list of the other levels and their hexes after the wedges.
+inline constexpr FileVersionBytes kFileVersion102 = {0x5C, 0x8F, 0xC2, 0xF5, 0x28, 0x5C, 0x8F, 0x82, 0xFF, 0x3F};
 
 // The one game database: everything known of the game world, the latest state of each record
 // with the turn that gave it. It owns every record through its containers.
@@ -59,7 +65,7 @@ public:
     TVelIndexList ItemTypes;
     TVelIndexList SkillTypes;
     TVelIndexList Provinces;
-    TVelHexList OverworldHexes;
+    TVelHexList OverworldHexes;  // the surface
     TVelHexList UnderworldHexes;
     TVelUnitIndexList Units;
     TVelFactionList Factions;
@@ -79,9 +85,13 @@ public:
     // Any other name is ignored.
     void SetFactionType(std::string_view name, const TFactionTypeEntry& entry);
 
-    TVelHexList& HexesOf(bool overworld) { return overworld ? OverworldHexes : UnderworldHexes; }
-    const TVelHexList& HexesOf(bool overworld) const { return overworld ? OverworldHexes : UnderworldHexes; }
-    TVelHex* FindHex(int32_t x, int32_t y, bool overworld) const;
+    // The hexes of a level; a level not yet present gets an empty list.
+    TVelHexList& HexesOf(Level level);
+    // An empty list for a level not present.
+    const TVelHexList& HexesOf(Level level) const;
+    TVelHex* FindHex(const Place& place) const;
+    // The surface, the underworld and every other level that holds hexes, in the order of depth.
+    std::vector<Level> Levels() const;
 
     // Empties the list, then lists every unit of that faction in Units order.
     void UnitsOfFaction(int32_t faction, TVelUnitList& list) const;
@@ -99,10 +109,26 @@ public:
     void AddDefaultTerrains();
     void AddDefaultItems();
 
-    // The whole database in data-file layout (the file-level reading and writing is in storage/).
-    // Loading expects a cleared database and reads into it; what was read before an error stays.
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    // The whole database in data-file layout (the file-level reading and writing is in storage/):
+    // version 1.01 when everything lies on the surface and the underworld, else 1.02.
+    void SaveToStream(TVelFileStream& stream) const;
+    // Refuses a version it does not know (Error, the database untouched); otherwise clears the
+    // database and reads into it. What was read before an error stays.
+    void LoadFromStream(TVelFileStream& stream);
+
+private:
+    // The levels other than the surface and the underworld that hexes, units or markers lie on.
+    std::vector<Level> OtherLevelsInUse() const;
+    void LoadSections(TVelFileStream& stream, const FileVersionBytes& version);
+    void LoadOtherLevels(TVelFileStream& stream);
+    // Gives units and markers the levels their provisional codes stand for.
+    void ResolveLevels(const LevelCodes& codes);
+
+    std::map<Level, std::unique_ptr<TVelHexList>> other_hexes_;
+    TVelHexList no_hexes_;
 };
+
+// The version of a data file that starts with these bytes, as "1.01", or "unknown".
+std::string FileVersionText(const FileVersionBytes& version);
 
 }  // namespace hexwarden

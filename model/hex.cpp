@@ -50,10 +50,6 @@ void TVelHex::SetProvinceName(std::string_view name) {
     Province = main_->Provinces.IndexOfName(name);
 }
 
-bool TVelHex::Matches(int32_t x, int32_t y, bool overworld) const {
-    return X == x && Y == y && Overworld == overworld;
-}
-
 bool TVelHex::HasFactionUnit(int32_t faction) const {
     return Units.HasFactionUnit(faction) || Structures.HasFactionUnit(faction);
 }
@@ -66,9 +62,9 @@ int32_t TVelHex::ShaftIndex() const {
     return Structures.IndexOfShaft();
 }
 
-void TVelHex::SaveToStream(TKvFileStream& stream) const {
+void TVelHex::SaveToStream(TVelFileStream& stream) const {
     stream.WriteBool(Confirmed);
-    WriteLocation(stream, X, Y, Overworld);
+    WriteLocation(stream, X, Y, Where);
     stream.WriteInt32(Turn);
     stream.WriteUInt8(Terrain);
     stream.WriteInt32(Province);
@@ -88,9 +84,9 @@ void TVelHex::SaveToStream(TKvFileStream& stream) const {
     Units.SaveToStream(stream);
 }
 
-void TVelHex::LoadFromStream(TKvFileStream& stream) {
+void TVelHex::LoadFromStream(TVelFileStream& stream) {
     Confirmed = stream.ReadBool();
-    ReadLocation(stream, X, Y, Overworld);
+    ReadLocation(stream, X, Y, Where);
     Turn = stream.ReadInt32();
     Terrain = stream.ReadUInt8();
     Province = stream.ReadInt32();

@@ -7,11 +7,12 @@
 #include "model/building.h"
 #include "model/coordinates.h"
 #include "model/item_list.h"
+#include "model/level.h"
 #include "model/unit_list.h"
 
 namespace hexwarden {
 
-class TKvFileStream;
+class TVelFileStream;
 class TVelAlliance;
 class TVelIndexRecord;
 class TVelMain;
@@ -30,7 +31,7 @@ public:
     bool Confirmed = false;  // described by a region entry of its own, not only as an exit
     int32_t X = 0;
     int32_t Y = 0;
-    bool Overworld = true;
+    Level Where = Level::Surface;
     int32_t Turn = 0;
     uint8_t Terrain = 0;   // position in Terrains; 255 = none
     int32_t Province = 0;  // position in Provinces; -1 = none
@@ -56,7 +57,7 @@ public:
     std::string ProvinceName() const;
     void SetProvinceName(std::string_view name);
     GamePoint GetCoords() const { return {X, Y}; }
-    bool Matches(int32_t x, int32_t y, bool overworld) const;
+    Place At() const { return {X, Y, Where}; }
     // In the open or inside one of the structures.
     bool HasFactionUnit(int32_t faction) const;
     bool HasAllianceUnit(const TVelAlliance& alliance) const;
@@ -64,8 +65,8 @@ public:
 
     TVelMain& Main() const { return *main_; }
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 
 private:
     TVelMain* main_;

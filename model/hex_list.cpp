@@ -32,7 +32,8 @@ TVelHex* TVelHexList::FindXY(int32_t x, int32_t y) const {
 TVelHex* TVelHexList::Put(std::unique_ptr<TVelHex> hex) {
     const int32_t x = hex->X;
     const int32_t y = hex->Y;
-    if (x < 0 || y < 0) throw Error("Hex location out of range: " + JoinLocation(x, y, true, false));
+    if (x < 0 || y < 0) throw Error("Hex location out of range: " + JoinLocation({x, y, level_}));
+    hex->Where = level_;
     TVelHex* stored = hex.get();
     hexes_[Key(x, y)] = std::move(hex);
     max_x_ = std::max(max_x_, x);
@@ -59,13 +60,13 @@ std::vector<TVelHex*> TVelHexList::HexesByRow() const {
     return hexes;
 }
 
-void TVelHexList::SaveToStream(TKvFileStream& stream) const {
+void TVelHexList::SaveToStream(TVelFileStream& stream) const {
     const std::vector<TVelHex*> hexes = HexesByRow();
     stream.WriteInt32(static_cast<int32_t>(hexes.size()));
     for (const TVelHex* hex : hexes) hex->SaveToStream(stream);
 }
 
-void TVelHexList::LoadFromStream(TKvFileStream& stream) {
+void TVelHexList::LoadFromStream(TVelFileStream& stream) {
     Clear();
     LoadRecords(
         stream, kMinHexBytes, [this] { return std::make_unique<TVelHex>(*main_); },
@@ -78,8 +79,8 @@ TVelHex* TVelHexRefList::Get(int32_t index) const {
     return hexes_[static_cast<std::size_t>(index)];
 }
 
-TVelHex* TVelHexRefList::FindAt(int32_t x, int32_t y, bool overworld) const {
-    const auto found = std::find_if(hexes_.begin(), hexes_.end(), [&](const TVelHex* hex) { return hex->Matches(x, y, overworld); });
+TVelHex* TVelHexRefList::FindAt(const Place& place) const {
+    const auto found = std::find_if(hexes_.begin(), hexes_.end(), [&](const TVelHex* hex) { return hex->At() == place; });
     return found == hexes_.end() ? nullptr : *found;
 }
 

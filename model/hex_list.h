@@ -10,14 +10,16 @@
 
 namespace hexwarden {
 
-class TKvFileStream;
+class TVelFileStream;
 class TVelMain;
 
 // The map of one level: at most one hex per (x, y), both 0 or more. Held sparsely, so a damaged
-// coordinate cannot make it allocate a huge grid.
+// coordinate cannot make it allocate a huge grid. Every hex it holds lies on its level.
 class TVelHexList {
 public:
-    explicit TVelHexList(TVelMain& main) : main_(&main) {}
+    TVelHexList(TVelMain& main, Level level) : main_(&main), level_(level) {}
+
+    Level Where() const { return level_; }
     TVelHexList(const TVelHexList&) = delete;
     TVelHexList& operator=(const TVelHexList&) = delete;
 
@@ -28,8 +30,8 @@ public:
     void Clear();
     TVelHex* Find(GamePoint point) const { return FindXY(point.X, point.Y); }
     TVelHex* FindXY(int32_t x, int32_t y) const;
-    // Stores the hex at its own coordinates, freeing one that was there. Throws Error for a
-    // negative coordinate (the hex is freed).
+    // Stores the hex at its own coordinates, on this level, freeing one that was there. Throws
+    // Error for a negative coordinate (the hex is freed).
     TVelHex* Put(std::unique_ptr<TVelHex> hex);
     // Newer knowledge replaces older: the new hex takes the stored one's notes and replaces it,
     // unless the stored one is confirmed and the new one is not (then the new one is dropped).
@@ -40,19 +42,20 @@ public:
     // Every stored hex, row by row: y ascending, and x ascending within a row.
     std::vector<TVelHex*> HexesByRow() const;
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 
 private:
     static uint64_t Key(int32_t x, int32_t y);
 
     TVelMain* main_;
+    Level level_;
     std::unordered_map<uint64_t, std::unique_ptr<TVelHex>> hexes_;
     int32_t max_x_ = 0;
     int32_t max_y_ = 0;
 };
 
-// A non-owning list of hexes from both levels.
+// A non-owning list of hexes from any levels.
 class TVelHexRefList {
 public:
     int32_t Count() const { return static_cast<int32_t>(hexes_.size()); }
@@ -60,7 +63,7 @@ public:
     void Add(TVelHex* hex) { hexes_.push_back(hex); }
     void Clear() { hexes_.clear(); }
     // The first hex that matches, or null.
-    TVelHex* FindAt(int32_t x, int32_t y, bool overworld) const;
+    TVelHex* FindAt(const Place& place) const;
 
     auto begin() const { return hexes_.begin(); }
     auto end() const { return hexes_.end(); }

@@ -9,39 +9,35 @@ namespace {
 constexpr std::size_t kMinMarkerBytes = 13;  // empty text, x, y, level
 }  // namespace
 
-std::string TVelMapMarker::FormatPosition(bool mark_underground) const {
-    return JoinLocation(X, Y, Overworld, mark_underground);
+std::string TVelMapMarker::FormatPosition() const {
+    return JoinLocation(At());
 }
 
-bool TVelMapMarker::Matches(int32_t x, int32_t y, bool overworld) const {
-    return X == x && Y == y && Overworld == overworld;
-}
-
-void TVelMapMarker::SaveToStream(TKvFileStream& stream) const {
+void TVelMapMarker::SaveToStream(TVelFileStream& stream) const {
     stream.WriteString(Text);
     stream.WriteInt32(X);
     stream.WriteInt32(Y);
-    stream.WriteBool(Overworld);
+    stream.WriteUInt8(stream.Levels.CodeOf(Where));
 }
 
-void TVelMapMarker::LoadFromStream(TKvFileStream& stream) {
+void TVelMapMarker::LoadFromStream(TVelFileStream& stream) {
     Text = stream.ReadString();
     X = stream.ReadInt32();
     Y = stream.ReadInt32();
-    Overworld = stream.ReadBool();
+    Where = LevelCodes::FromCode(stream.ReadUInt8());
 }
 
-TVelMapMarker* TVelMapMarkerList::FindAt(int32_t x, int32_t y, bool overworld) const {
+TVelMapMarker* TVelMapMarkerList::FindAt(const Place& place) const {
     for (const auto& marker : *this)
-        if (marker && marker->Matches(x, y, overworld)) return marker.get();
+        if (marker && marker->At() == place) return marker.get();
     return nullptr;
 }
 
-void TVelMapMarkerList::SaveToStream(TKvFileStream& stream) const {
+void TVelMapMarkerList::SaveToStream(TVelFileStream& stream) const {
     SaveRecords(stream, *this);
 }
 
-void TVelMapMarkerList::LoadFromStream(TKvFileStream& stream) {
+void TVelMapMarkerList::LoadFromStream(TVelFileStream& stream) {
     Clear();
     LoadRecords<TVelMapMarker>(stream, kMinMarkerBytes, [this](auto marker) { Add(std::move(marker)); });
 }

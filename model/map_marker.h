@@ -4,38 +4,39 @@
 #include <string>
 
 #include "model/enhanced_list.h"
+#include "model/level.h"
 
 namespace hexwarden {
 
-class TKvFileStream;
+class TVelFileStream;
 
 // A short text the user pins to a hex.
 class TVelMapMarker {
 public:
     TVelMapMarker() = default;
-    TVelMapMarker(std::string text, int32_t x, int32_t y, bool overworld)
-        : Text(std::move(text)), X(x), Y(y), Overworld(overworld) {}
+    TVelMapMarker(std::string text, const Place& place)
+        : Text(std::move(text)), X(place.X), Y(place.Y), Where(place.Where) {}
 
     std::string Text;
     int32_t X = 0;
     int32_t Y = 0;
-    bool Overworld = true;
+    Level Where = Level::Surface;
 
-    std::string FormatPosition(bool mark_underground) const;
-    bool Matches(int32_t x, int32_t y, bool overworld) const;
+    Place At() const { return {X, Y, Where}; }
+    std::string FormatPosition() const;
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 };
 
 // Markers in order of creation.
 class TVelMapMarkerList : public TEnhancedList<TVelMapMarker> {
 public:
     // The first marker created at that place, or null.
-    TVelMapMarker* FindAt(int32_t x, int32_t y, bool overworld) const;
+    TVelMapMarker* FindAt(const Place& place) const;
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 };
 
 }  // namespace hexwarden

@@ -4,9 +4,7 @@
 
 namespace hexwarden {
 
-HexKey HexKey::Of(const TVelHex& hex) { return {hex.X, hex.Y, LevelOf(hex.Overworld)}; }
-
-TVelHex* HexKey::Find(const TVelMain& main) const { return main.FindHex(X, Y, IsOverworld(Where)); }
+TVelHex* HexKey::Find(const TVelMain& main) const { return main.FindHex(*this); }
 
 UnitKey UnitKey::Of(const TVelUnit& unit) { return {unit.Number}; }
 
@@ -18,7 +16,7 @@ TVelUnit* UnitKey::Find(const TVelMain& main) const {
 TVelFaction* FactionKey::Find(const TVelMain& main) const { return main.Factions.FindByNumber(Number); }
 
 TVelBuilding* StructureKey::Find(const TVelMain& main) const {
-    const TVelHex* hex = Hex.Find(main);
+    const TVelHex* hex = main.FindHex(Hex);
     return hex == nullptr ? nullptr : hex->Structures.FindByNumber(Number);
 }
 

@@ -13,22 +13,17 @@ class TVelMain;
 class TVelMapMarker;
 class TVelUnit;
 
-constexpr Level LevelOf(bool overworld) { return overworld ? Level::Surface : Level::Underworld; }
-constexpr bool IsOverworld(Level level) { return level == Level::Surface; }
-
 // Keys name a record so that it can be found again after the database has changed: an import
 // replaces hexes and units, and New and Open free everything. Windows, list rows and menu entries
 // keep keys; a record pointer found through one lives no longer than the call that found it.
 
-// A hex: its place on a level.
-struct HexKey {
-    int32_t X = 0;
-    int32_t Y = 0;
-    Level Where = Level::Surface;
+// A hex: its place.
+struct HexKey : Place {
+    HexKey() = default;
+    HexKey(const Place& place) : Place(place) {}  // NOLINT: a place is a hex key
+    HexKey(int32_t x, int32_t y, Level where) : Place{x, y, where} {}
 
-    static HexKey Of(const TVelHex& hex);
     TVelHex* Find(const TVelMain& main) const;
-    friend bool operator==(const HexKey&, const HexKey&) = default;
 };
 
 // A unit, by number: the one in Units, or else a unit lost this turn.

@@ -11,17 +11,17 @@ namespace {
 constexpr std::size_t kMinPositionBytes = 16;  // location and turn
 }  // namespace
 
-std::string TVelUnitPos::FormatPosition(bool mark_underground) const {
-    return FormatLocation(X, Y, Overworld, mark_underground);
+std::string TVelUnitPos::FormatPosition() const {
+    return FormatLocation(At());
 }
 
-void TVelUnitPos::SaveToStream(TKvFileStream& stream) const {
-    WriteLocation(stream, X, Y, Overworld);
+void TVelUnitPos::SaveToStream(TVelFileStream& stream) const {
+    WriteLocation(stream, X, Y, Where);
     stream.WriteInt32(Turn);
 }
 
-void TVelUnitPos::LoadFromStream(TKvFileStream& stream) {
-    ReadLocation(stream, X, Y, Overworld);
+void TVelUnitPos::LoadFromStream(TVelFileStream& stream) {
+    ReadLocation(stream, X, Y, Where);
     Turn = stream.ReadInt32();
 }
 
@@ -31,16 +31,16 @@ TVelUnitPos* TVelUnitPosList::FindByTurn(int32_t turn) const {
     return nullptr;
 }
 
-TVelUnitPos* TVelUnitPosList::AddPosition(int32_t x, int32_t y, int32_t turn, bool overworld) {
+TVelUnitPos* TVelUnitPosList::AddPosition(const Place& place, int32_t turn) {
     if (FindByTurn(turn)) return nullptr;
-    return Get(Add(std::make_unique<TVelUnitPos>(x, y, turn, overworld)));
+    return Get(Add(std::make_unique<TVelUnitPos>(place, turn)));
 }
 
-void TVelUnitPosList::SaveToStream(TKvFileStream& stream) const {
+void TVelUnitPosList::SaveToStream(TVelFileStream& stream) const {
     SaveRecords(stream, *this);
 }
 
-void TVelUnitPosList::LoadFromStream(TKvFileStream& stream) {
+void TVelUnitPosList::LoadFromStream(TVelFileStream& stream) {
     Clear();
     LoadRecords<TVelUnitPos>(
         stream, kMinPositionBytes, [this](auto position) { Add(std::move(position)); },
@@ -67,7 +67,7 @@ void TVelUnit::Reset(bool with_history) {
     Inside = 0;
     X = 0;
     Y = 0;
-    Overworld = true;
+    Where = Level::Surface;
     LastX = -1;
     LastY = -1;
     Name.clear();
@@ -97,7 +97,7 @@ bool TVelUnit::IsOwn() const {
 }
 
 bool TVelUnit::IsOnMap() const {
-    const TVelHexList& hexes = main_->HexesOf(Overworld);
+    const TVelHexList& hexes = main_->HexesOf(Where);
     return X >= 0 && X <= hexes.MaxX() && Y >= 0 && Y <= hexes.MaxY();
 }
 
@@ -110,15 +110,15 @@ bool TVelUnit::IsMage() const {
     return Skills.HasSkill("FORC") || Skills.HasSkill("SPIR") || Skills.HasSkill("PATT");
 }
 
-void TVelUnit::SaveToStream(TKvFileStream& stream) const {
+void TVelUnit::SaveToStream(TVelFileStream& stream) const {
     stream.WriteInt32(Turn);
     stream.WriteInt32(Faction);
     stream.WriteBool(FactionConfirmed);
     stream.WriteString(Name);
     stream.WriteString(Description);
     stream.WriteInt32(Number);
-    WriteLocation(stream, X, Y, Overworld);
-    WriteLocation(stream, LastX, LastY, LastOverworld);
+    WriteLocation(stream, X, Y, Where);
+    WriteLocation(stream, LastX, LastY, LastWhere);
     stream.WriteUInt16(Flags);
     stream.WriteString(CombatSpell);
     stream.WriteInt32(Inside);
@@ -132,7 +132,7 @@ void TVelUnit::SaveToStream(TKvFileStream& stream) const {
     PositionHistory.SaveToStream(stream);
 }
 
-void TVelUnit::LoadFromStream(TKvFileStream& stream) {
+void TVelUnit::LoadFromStream(TVelFileStream& stream) {
     Reset(true);
     Turn = stream.ReadInt32();
     Faction = stream.ReadInt32();
@@ -140,8 +140,8 @@ void TVelUnit::LoadFromStream(TKvFileStream& stream) {
     Name = stream.ReadString();
     Description = stream.ReadString();
     Number = stream.ReadInt32();
-    ReadLocation(stream, X, Y, Overworld);
-    ReadLocation(stream, LastX, LastY, LastOverworld);
+    ReadLocation(stream, X, Y, Where);
+    ReadLocation(stream, LastX, LastY, LastWhere);
     Flags = stream.ReadUInt16();
     CombatSpell = stream.ReadString();
     Inside = stream.ReadInt32();

@@ -6,13 +6,14 @@
 
 #include "model/enhanced_list.h"
 #include "model/item_list.h"
+#include "model/level.h"
 #include "model/skill_list.h"
 #include "model/troop_list.h"
 #include "model/unit_referrers.h"
 
 namespace hexwarden {
 
-class TKvFileStream;
+class TVelFileStream;
 class TVelMain;
 class TVelUnit;
 class TVelUnitList;
@@ -33,17 +34,18 @@ enum class UnitFlag : uint16_t {
 class TVelUnitPos {
 public:
     TVelUnitPos() = default;
-    TVelUnitPos(int32_t x, int32_t y, int32_t turn, bool overworld) : X(x), Y(y), Overworld(overworld), Turn(turn) {}
+    TVelUnitPos(const Place& place, int32_t turn) : X(place.X), Y(place.Y), Where(place.Where), Turn(turn) {}
 
     int32_t X = 0;
     int32_t Y = 0;
-    bool Overworld = true;
+    Level Where = Level::Surface;
     int32_t Turn = 0;
 
-    std::string FormatPosition(bool mark_underground) const;
+    Place At() const { return {X, Y, Where}; }
+    std::string FormatPosition() const;
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 };
 
 // A unit's position history: at most one entry per turn, in ascending turn order.
@@ -55,10 +57,10 @@ public:
 
     TVelUnitPos* FindByTurn(int32_t turn) const;
     // Null, and nothing changes, when the turn already has an entry.
-    TVelUnitPos* AddPosition(int32_t x, int32_t y, int32_t turn, bool overworld);
+    TVelUnitPos* AddPosition(const Place& place, int32_t turn);
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 };
 
 // A group of men of one faction, known by its number. Owned by exactly one of the database's
@@ -80,10 +82,10 @@ public:
     int32_t Number = 0;
     int32_t X = 0;
     int32_t Y = 0;
-    bool Overworld = true;
+    Level Where = Level::Surface;
     int32_t LastX = -1;
     int32_t LastY = -1;
-    bool LastOverworld = false;
+    Level LastWhere = Level::Underworld;  // as an unknown previous position has always been written
     uint16_t Flags = 0;
     TVelTroopList Troops;
     TVelItemList Items;
@@ -96,7 +98,10 @@ public:
     std::string Events;
     TVelUnitPosList PositionHistory;
 
-    // Back to a fresh record; FactionConfirmed and LastOverworld are left alone.
+    Place At() const { return {X, Y, Where}; }
+    Place LastAt() const { return {LastX, LastY, LastWhere}; }
+
+    // Back to a fresh record; FactionConfirmed and LastWhere are left alone.
     void Reset(bool with_history);
 
     bool HasFlag(UnitFlag flag) const;
@@ -109,9 +114,9 @@ public:
 
     TVelMain& Main() const { return *main_; }
 
-    void SaveToStream(TKvFileStream& stream) const;
+    void SaveToStream(TVelFileStream& stream) const;
     // Resets the unit with its history first.
-    void LoadFromStream(TKvFileStream& stream);
+    void LoadFromStream(TVelFileStream& stream);
 
 private:
     friend class TVelUnitList;

@@ -14,14 +14,6 @@ namespace {
 // empty lists.
 constexpr std::size_t kMinUnitBytes = 87;
 
-bool InLevel(const TVelUnit& unit, LevelMode level) {
-    switch (level) {
-        case LevelMode::Any: return true;
-        case LevelMode::Overworld: return unit.Overworld;
-        case LevelMode::Underworld: return !unit.Overworld;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -58,14 +50,14 @@ TVelUnit* TVelUnitIndexList::AddOrReplace(std::unique_ptr<TVelUnit> unit) {
     if (existing->Turn >= unit->Turn) {
         unit->LastX = existing->LastX;
         unit->LastY = existing->LastY;
-        unit->LastOverworld = existing->LastOverworld;
+        unit->LastWhere = existing->LastWhere;
     } else {
         unit->LastX = existing->X;
         unit->LastY = existing->Y;
-        unit->LastOverworld = existing->Overworld;
+        unit->LastWhere = existing->Where;
     }
     unit->PositionHistory.TakeItems(existing->PositionHistory);  // the old record is freed below
-    unit->PositionHistory.AddPosition(unit->X, unit->Y, unit->Turn, unit->Overworld);
+    unit->PositionHistory.AddPosition(unit->At(), unit->Turn);
     if (!unit->FactionConfirmed && existing->Faction != main_->FactionNumber) {
         unit->Faction = existing->Faction;
         unit->FactionConfirmed = existing->FactionConfirmed;
@@ -98,12 +90,12 @@ std::vector<std::unique_ptr<TVelUnit>> TVelUnitIndexList::ExtractAll(const std::
     return extracted;
 }
 
-void TVelUnitIndexList::Filter(TVelUnitList& result, int32_t faction, int32_t x, int32_t y, LevelMode level) const {
+void TVelUnitIndexList::Filter(TVelUnitList& result, int32_t faction, int32_t x, int32_t y, std::optional<Level> level) const {
     result.Clear();
     for (const auto& unit : units_) {
         const bool faction_matches = faction == -1 || faction == unit->Faction;
         const bool place_matches = x == -1 || y == -1 || (x == unit->X && y == unit->Y);
-        if (faction_matches && place_matches && InLevel(*unit, level)) result.AddByNumber(unit->Number);
+        if (faction_matches && place_matches && (!level || unit->Where == *level)) result.AddByNumber(unit->Number);
     }
 }
 
@@ -138,11 +130,11 @@ void TVelUnitIndexList::Reserve(std::size_t count) {
     first_by_number_.reserve(count);
 }
 
-void TVelUnitIndexList::SaveToStream(TKvFileStream& stream) const {
+void TVelUnitIndexList::SaveToStream(TVelFileStream& stream) const {
     SaveRecords(stream, units_);
 }
 
-void TVelUnitIndexList::LoadFromStream(TKvFileStream& stream) {
+void TVelUnitIndexList::LoadFromStream(TVelFileStream& stream) {
     Clear();
     LoadRecords(
         stream, kMinUnitBytes, [this] { return std::make_unique<TVelUnit>(*main_); },

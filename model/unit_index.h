@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -12,12 +13,9 @@
 
 namespace hexwarden {
 
-class TKvFileStream;
+class TVelFileStream;
 class TVelMain;
 class TVelUnitList;
-
-// Level filter of TVelUnitIndexList::Filter.
-enum class LevelMode : int { Underworld = -1, Any = 0, Overworld = 1 };
 
 // An owning list of units in order of arrival (the database's Units and LostUnits). Lookups by
 // number give the first record of that number, through a hash index.
@@ -52,14 +50,14 @@ public:
     std::vector<std::unique_ptr<TVelUnit>> ExtractAll(const std::unordered_set<const TVelUnit*>& units);
 
     // Empties result, then adds (through the database's Units) each unit matching: faction -1 or
-    // equal; x or y -1, or both equal; and the level mode.
-    void Filter(TVelUnitList& result, int32_t faction, int32_t x, int32_t y, LevelMode level) const;
+    // equal; x or y -1, or both equal; and the level, when one is given.
+    void Filter(TVelUnitList& result, int32_t faction, int32_t x, int32_t y, std::optional<Level> level) const;
 
     auto begin() const { return units_.begin(); }
     auto end() const { return units_.end(); }
 
-    void SaveToStream(TKvFileStream& stream) const;
-    void LoadFromStream(TKvFileStream& stream);
+    void SaveToStream(TVelFileStream& stream) const;
+    void LoadFromStream(TVelFileStream& stream);
 
 private:
     void IndexAppended(TVelUnit* unit);

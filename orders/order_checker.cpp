@@ -38,8 +38,8 @@ public:
     }
 
 private:
-    using PlaceKey = std::tuple<int32_t, int32_t, bool, int32_t>;
-    static PlaceKey Key(const UnitPlace& place, int32_t alias) { return {place.x, place.y, place.overworld, alias}; }
+    using PlaceKey = std::tuple<int32_t, int32_t, Level, int32_t>;
+    static PlaceKey Key(const UnitPlace& place, int32_t alias) { return {place.at.X, place.at.Y, place.at.Where, alias}; }
     std::set<std::pair<int32_t, int32_t>> by_unit_;
     std::set<PlaceKey> at_place_;
     std::set<int32_t> any_place_;

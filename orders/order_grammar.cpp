@@ -203,7 +203,7 @@ void FollowStep(Ctx& c, const Direction& direction, int32_t column) {
     UnitPlace& place = *month.route;
     switch (direction.kind) {
         case Direction::Kind::Compass: {
-            const UnitPlace next = Neighbour(place, direction.compass);
+            const UnitPlace next = c.database->Neighbour(place, direction.compass, c.Rules());
             const TVelHex* hex = c.database->Hex(next);
             if (hex == nullptr) {
                 c.OrderWarning(column, "No region is known to the " + std::string(CompassName(direction.compass)) + ".");
@@ -226,8 +226,13 @@ void FollowStep(Ctx& c, const Direction& direction, int32_t column) {
             return;
         case Direction::Kind::Pause:
             return;
+        case Direction::Kind::In:
+            if (c.database->Hex(place) != nullptr && !c.database->IsShaft(place))
+                c.OrderWarning(column, "IN needs the unit inside a shaft first.");
+            month.route_lost = true;  // the reports do not say where a shaft comes out
+            return;
         default:
-            month.route_lost = true;  // IN leads to a level the route cannot follow
+            month.route_lost = true;
             return;
     }
 }

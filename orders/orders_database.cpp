@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/building.h"
 #include "model/database.h"
 #include "model/hex.h"
 #include "model/index_table.h"
@@ -13,21 +14,7 @@
 namespace hexwarden {
 
 bool SameRegion(const UnitPlace& a, const UnitPlace& b) {
-    return a.x == b.x && a.y == b.y && a.overworld == b.overworld;
-}
-
-UnitPlace Neighbour(const UnitPlace& place, Compass direction) {
-    UnitPlace next = place;
-    next.structure = 0;
-    switch (direction) {
-        case Compass::North: next.y -= 2; break;
-        case Compass::Northeast: next.x += 1; next.y -= 1; break;
-        case Compass::Southeast: next.x += 1; next.y += 1; break;
-        case Compass::South: next.y += 2; break;
-        case Compass::Southwest: next.x -= 1; next.y += 1; break;
-        case Compass::Northwest: next.x -= 1; next.y -= 1; break;
-    }
-    return next;
+    return a.at == b.at;
 }
 
 std::string_view CompassName(Compass direction) {
@@ -61,11 +48,35 @@ bool OrdersDatabase::IsOwn(const TVelUnit& unit) const {
 }
 
 UnitPlace OrdersDatabase::PlaceOf(const TVelUnit& unit) const {
-    return {unit.X, unit.Y, unit.Overworld, unit.Inside};
+    return {unit.At(), unit.Inside};
 }
 
 const TVelHex* OrdersDatabase::Hex(const UnitPlace& place) const {
-    return db_.FindHex(place.x, place.y, place.overworld);
+    return db_.FindHex(place.at);
+}
+
+// The width of a wrapping level is that of the columns known: a report that lists an exit across
+// the edge has shown a hex of the last column. An odd width cannot wrap on the game's grid.
+UnitPlace OrdersDatabase::Neighbour(const UnitPlace& place, Compass direction, RuleSet rules) const {
+    Place next = place.at;
+    switch (direction) {
+        case Compass::North: next.Y -= 2; break;
+        case Compass::Northeast: next.X += 1; next.Y -= 1; break;
+        case Compass::Southeast: next.X += 1; next.Y += 1; break;
+        case Compass::South: next.Y += 2; break;
+        case Compass::Southwest: next.X -= 1; next.Y += 1; break;
+        case Compass::Northwest: next.X -= 1; next.Y -= 1; break;
+    }
+    const int64_t width = int64_t{db_.HexesOf(next.Where).MaxX()} + 1;
+    if (rules == RuleSet::New && width % 2 == 0 && (next.X < 0 || next.X >= width))
+        next.X = static_cast<int32_t>((next.X + width) % width);
+    return {next, 0};
+}
+
+bool OrdersDatabase::IsShaft(const UnitPlace& place) const {
+    const TVelHex* hex = Hex(place);
+    const TVelBuilding* structure = hex == nullptr ? nullptr : hex->Structures.FindByNumber(place.structure);
+    return structure != nullptr && SameName(structure->Kind, "shaft");
 }
 
 bool OrdersDatabase::IsOcean(const TVelHex& hex) const {

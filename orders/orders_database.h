@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/level.h"
 #include "orders/rule_set.h"
 
 namespace hexwarden {
@@ -16,9 +17,7 @@ struct SkillToken;
 
 // Where a unit stood in the last report that showed it.
 struct UnitPlace {
-    int32_t x = 0;
-    int32_t y = 0;
-    bool overworld = true;
+    Place at;
     int32_t structure = 0;  // 0 in the open
     friend bool operator==(const UnitPlace&, const UnitPlace&) = default;
 };
@@ -28,8 +27,6 @@ bool SameRegion(const UnitPlace& a, const UnitPlace& b);
 
 enum class Compass { North, Northeast, Southeast, South, Southwest, Northwest };
 
-// The next hex in that direction, in the game's coordinates.
-UnitPlace Neighbour(const UnitPlace& place, Compass direction);
 std::string_view CompassName(Compass direction);  // "north", ...
 // The direction a MOVE word names: n ne se s sw nw or the full word, any letter case.
 std::optional<Compass> CompassNamed(std::string_view word);
@@ -46,6 +43,11 @@ public:
     bool IsOwn(const TVelUnit& unit) const;
     UnitPlace PlaceOf(const TVelUnit& unit) const;
     const TVelHex* Hex(const UnitPlace& place) const;
+    // The next hex in that direction, outside any structure. The new rule set's map wraps east to
+    // west, so a step across its edge comes in on the other side.
+    UnitPlace Neighbour(const UnitPlace& place, Compass direction, RuleSet rules) const;
+    // One of the place's structures is a shaft, the way IN leads to another level.
+    bool IsShaft(const UnitPlace& place) const;
     bool IsOcean(const TVelHex& hex) const;
     bool HasStructure(const UnitPlace& place, int32_t number) const;
 

@@ -97,7 +97,4 @@ private:
     std::size_t passed_on_ = 0;
 };
 
-// The stream the data file is opened with.
-using TVelFileStream = TKvFileStream;
-
 }  // namespace hexwarden

@@ -11,11 +11,11 @@
 
 namespace hexwarden {
 
-QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom) {
+QImage RenderLevelImage(const TVelMain& db, Level level, const MapViewOptions& options, int32_t zoom) {
     THexMap map;
     map.SetHexSize(kMapHexSize);
     map.SetZoom(zoom);
-    FitMapToLevel(map, db, overworld);
+    FitMapToLevel(map, db, level);
     const std::string size = std::to_string(map.Width()) + " x " + std::to_string(map.Height()) + " pixels";
     if (int64_t{map.Width()} * map.Height() > kMaxLevelImagePixels) {
         throw Error("The map image would be " + size + ", more than " +
@@ -27,13 +27,13 @@ QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions
     image.fill(Qt::white);
     QPainter painter(&image);
     QtDrawingSurface surface(painter, Rect{0, 0, map.Width(), map.Height()});
-    PaintLevel(db, overworld, options, map, surface);
+    PaintLevel(db, level, options, map, surface);
     return image;
 }
 
-void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom,
+void SaveLevelImage(const TVelMain& db, Level level, const MapViewOptions& options, int32_t zoom,
                     const std::string& path) {
-    const QImage image = RenderLevelImage(db, overworld, options, zoom);
+    const QImage image = RenderLevelImage(db, level, options, zoom);
     QImageWriter writer(ToQString(path), "png");
     if (!writer.write(image)) {
         throw Error("Cannot write the map image \"" + path + "\": " + FromQString(writer.errorString()));

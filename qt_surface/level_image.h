@@ -5,6 +5,7 @@
 #include <string>
 
 #include "map/map_view_options.h"
+#include "model/level.h"
 
 namespace hexwarden {
 
@@ -14,10 +15,10 @@ class TVelMain;
 inline constexpr int64_t kMaxLevelImagePixels = 400'000'000;
 
 // The whole level as a map window shows it at that zoom, in an image of the control's size. Throws Error when the image would pass kMaxLevelImagePixels or cannot be made.
-QImage RenderLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom);
+QImage RenderLevelImage(const TVelMain& db, Level level, const MapViewOptions& options, int32_t zoom);
 
 // The same image written to `path` as a PNG file; throws Error when it cannot be written.
-void SaveLevelImage(const TVelMain& db, bool overworld, const MapViewOptions& options, int32_t zoom,
+void SaveLevelImage(const TVelMain& db, Level level, const MapViewOptions& options, int32_t zoom,
                     const std::string& path);
 
 }  // namespace hexwarden

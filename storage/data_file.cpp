@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/database.h"
+#include "model/level_codes.h"
 #include "model/terrain_colours.h"
 #include "platform/error.h"
 #include "platform/file_stream.h"
@@ -38,7 +39,6 @@ bool LoadFromFile(TVelMain& database, const std::filesystem::path& file_name, Me
         return false;
     }
     TVelFileStream stream(std::move(bytes));
-    database.Clear();
     database.LoadFromStream(stream);
     // Earlier versions registered new terrains without a colour.
     ColourUncolouredTerrains(database.Terrains);

@@ -15,7 +15,8 @@ bool SaveToFile(const TVelMain& database, const std::filesystem::path& file_name
 
 // Clears the database and reads the data file into it. A file that cannot be opened is shown as
 // "Error while attempting to open data file." on the sink and gives false, with the database
-// unchanged. A file that ends early throws StreamReadError, keeping what was read before.
+// unchanged; so does a version this program does not know, which throws Error naming it. A file
+// that ends early throws StreamReadError, keeping what was read before.
 bool LoadFromFile(TVelMain& database, const std::filesystem::path& file_name, MessageSink& messages);
 
 }  // namespace hexwarden

@@ -50,17 +50,14 @@ int32_t SpeedOf(const Load& load, Mode mode) {
 
 // The hexes the compass steps of a MOVE name from where the unit stands, for the map and the
 // windows; structures, OUT and pauses stay in the hex, and a word the preview does not follow ends it.
-void PlanRoute(UnitState& unit, const std::vector<std::string>& words) {
+template <typename Step>
+void PlanRoute(UnitState& unit, const std::vector<std::string>& words, Step&& step) {
     unit.planned = {unit.place};
     for (const std::string& word : words) {
         if (SameName(word, "out") || SameName(word, "p") || SameName(word, "pause") || OrderNumber(word)) continue;
         const auto compass = CompassNamed(word);
         if (!compass) return;
-        Place next = unit.planned.back();
-        const UnitPlace neighbour = Neighbour({next.X, next.Y, true, 0}, *compass);
-        next.X = neighbour.x;
-        next.Y = neighbour.y;
-        unit.planned.push_back(next);
+        unit.planned.push_back(step(unit.planned.back(), *compass));
     }
 }
 
@@ -85,7 +82,9 @@ void MonthRun::Move() {
 
 void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
     const std::string verb = order.keyword == Keyword::Advance ? "ADVANCE: " : "MOVE: ";
-    PlanRoute(actor.state, order.words);
+    const OrdersDatabase orders_database(start_.Database());
+    PlanRoute(actor.state, order.words,
+              [&](const Place& from, auto compass) { return orders_database.Neighbour({from, 0}, compass, rules_).at; });
     const Load load = LoadOf(actor.state, tables_, rules_);
     const bool at_sea = SameName(RegionFor(actor).terrain, "ocean");
     Mode mode = Mode::Walk;
@@ -129,9 +128,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         }
         Place destination = actor.state.place;
         if (compass) {
-            const UnitPlace neighbour = Neighbour({destination.X, destination.Y, true, 0}, *compass);
-            destination.X = neighbour.x;
-            destination.Y = neighbour.y;
+            destination = orders_database.Neighbour({destination, 0}, *compass, rules_).at;
         }
         const int target = RegionOf(destination);
         const RegionState& region = regions_[static_cast<std::size_t>(target)];

@@ -5,7 +5,6 @@
 #include "model/unit.h"
 #include "turn/game_tables.h"
 #include "turn/month.h"
-#include "turn/record_level.h"
 
 namespace hexwarden {
 
@@ -65,7 +64,7 @@ void MonthRun::Give(Actor& actor, const TurnOrder& order, bool take) {
     const std::string& amount_word = words[next++];
     if (target == -1 && !discard) {
         const TVelUnit* other = number != 0 ? start_.Database().Units.FindByNumber(number) : nullptr;
-        const bool here = other != nullptr && Place{other->X, other->Y, RecordLevel(*other)} == actor.state.place;
+        const bool here = other != nullptr && other->At() == actor.state.place;
         if (!here) return Problem(actor, &order, ProblemKind::Error, verb + "Nonexistant target (" + std::to_string(number) + ").");
         if (take) return Problem(actor, &order, ProblemKind::Error, verb + std::to_string(number) + " is not a member of your faction.");
         if (next >= words.size()) return;

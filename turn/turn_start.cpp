@@ -8,7 +8,6 @@
 #include "model/hex.h"
 #include "model/unit.h"
 #include "turn/game_tables.h"
-#include "turn/record_level.h"
 
 namespace hexwarden {
 
@@ -32,7 +31,7 @@ std::vector<Market> CopyMarkets(const TVelItemList& list) {
 UnitState UnitStateOf(const TVelUnit& unit) {
     UnitState state;
     state.number = unit.Number;
-    state.place = {unit.X, unit.Y, RecordLevel(unit)};
+    state.place = unit.At();
     state.structure = unit.Inside;
     for (const auto& section : unit.Troops) state.men.Add(section->Code, section->Count);
     for (const auto& item : unit.Items)
@@ -83,7 +82,7 @@ TurnStart::TurnStart(const TVelMain& database, const TurnOptions& options)
     // structure in report order, each in the order the report lists its units.
     std::vector<std::tuple<Level, int32_t, int32_t, int32_t, std::size_t>> keys;
     for (std::size_t i = 0; i < own.size(); ++i) {
-        const Place place{own[i]->X, own[i]->Y, RecordLevel(*own[i])};
+        const Place place = own[i]->At();
         auto [entry, added] = region_index_.try_emplace(place, static_cast<int>(regions_.size()));
         if (added) regions_.push_back(CopyRegion(place));
         keys.emplace_back(place.Where, place.Y, place.X, regions_[static_cast<std::size_t>(entry->second)].StructureRank(own[i]->Inside), i);
@@ -105,7 +104,7 @@ int TurnStart::IndexOf(int32_t number) const {
 RegionState TurnStart::CopyRegion(const Place& place) const {
     RegionState region;
     region.place = place;
-    const TVelHex* hex = HexAt(database_, place);
+    const TVelHex* hex = database_.FindHex(place);
     if (hex == nullptr) return region;
     region.known = true;
     region.terrain = hex->TerrainName();

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QComboBox>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <array>
@@ -17,6 +17,7 @@
 #include "platform/number_text.h"
 #include "platform/whole_file.h"
 #include "qt_surface/qt_text.h"
+#include "windows/level_title.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
 #include "windows/message_boxes.h"
@@ -65,16 +66,14 @@ TfrmExportData::TfrmExportData(const TVelMain& main, QWidget* parent) : QDialog(
     edEndY = end[1];
     place->setColumnStretch(4, 1);
 
-    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), hex_data);
-    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
-    rbOverworld->setChecked(true);
-    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), hex_data);
-    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
+    cbLevel = new QComboBox(hex_data);
+    cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    cbLevel->setAccessibleName(QStringLiteral("Level"));
+    FillLevelChoice(*cbLevel, main_.Levels(), Level::Surface);
     chkConfirmedOnly = AddOption(hex_data, "Confirmed only", "chkConfirmedOnly", false);
     auto* first = new QVBoxLayout();
     first->addLayout(place);
-    first->addWidget(rbOverworld);
-    first->addWidget(rbUnderworld);
+    first->addWidget(cbLevel);
     first->addWidget(chkConfirmedOnly);
     first->addStretch(1);
 
@@ -177,8 +176,8 @@ bool TfrmExportData::Execute(const TVelMain& main, QWidget* parent) {
 
 MapExportOptions TfrmExportData::Options() const {
     MapExportOptions options;
-    options.Overworld = rbOverworld->isChecked();
-    const TVelHexList& level = main_.HexesOf(options.Overworld);
+    options.Where = LevelOfChoice(*cbLevel, cbLevel->currentIndex());
+    const TVelHexList& level = main_.HexesOf(options.Where);
     options.StartX = Coordinate(edStartX).value_or(0);
     options.StartY = Coordinate(edStartY).value_or(0);
     options.EndX = Coordinate(edEndX).value_or(level.MaxX());

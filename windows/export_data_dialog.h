@@ -9,7 +9,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
+class QComboBox;
 
 namespace hexwarden {
 
@@ -40,8 +40,8 @@ private:
     QLineEdit* edStartY = nullptr;
     QLineEdit* edEndX = nullptr;
     QLineEdit* edEndY = nullptr;
-    QRadioButton* rbOverworld = nullptr;
-    QRadioButton* rbUnderworld = nullptr;
+    // Every level the database holds.
+    QComboBox* cbLevel = nullptr;
     QCheckBox* chkConfirmedOnly = nullptr;
     QCheckBox* chkExportProvince = nullptr;
     QCheckBox* chkExportPeasants = nullptr;

@@ -16,6 +16,7 @@
 
 #include "model/database.h"
 #include "qt_surface/qt_text.h"
+#include "windows/level_title.h"
 #include "windows/accessible_names.h"
 #include "windows/editor_text.h"
 #include "windows/information_windows.h"
@@ -69,13 +70,14 @@ TTreeList* MakeMarketList(const QString& heading, int width, bool with_price, co
 
 QString HexMenuCaption(const TVelHex& hex) {
     QString caption = QStringLiteral("%1, %2").arg(hex.X).arg(hex.Y);
-    if (!hex.Overworld) caption += QLatin1Char('*');
+    if (hex.Where == Level::Underworld) caption += QLatin1Char('*');
+    else if (!hex.Where.IsSurface()) caption += QLatin1Char(' ') + LevelTitle(hex.Where);
     if (hex.SettlementSize != 0) return caption + QLatin1Char(' ') + SettlementText(hex);
     return caption + QLatin1Char(' ') + TerrainAndProvince(hex);
 }
 
 QString HexWindowCaption(const TVelHex& hex) {
-    QString caption = hex.Overworld ? QStringLiteral("[") : QStringLiteral("[Underworld ");
+    QString caption = hex.Where.IsSurface() ? QStringLiteral("[") : QLatin1Char('[') + LevelTitle(hex.Where) + QLatin1Char(' ');
     caption += QStringLiteral("%1, %2] ").arg(hex.X).arg(hex.Y) + TerrainAndProvince(hex);
     if (!hex.Confirmed) caption += QStringLiteral(" (Unconfirmed)");
     if (hex.SettlementSize != 0) caption += QStringLiteral(": ") + SettlementText(hex);

@@ -173,11 +173,15 @@ QString NumberedName(int32_t number, const std::string& name) {
     return QStringLiteral("(%1) ").arg(number) + ToQString(name);
 }
 
+int64_t LevelOrder(Level level) {
+    return (int64_t{static_cast<uint8_t>(level.Kind())} << 12) + (int64_t{level.Depth()} << 1) + (level.Numbered() ? 1 : 0);
+}
+
 ListCell UnitPlaceCell(const TVelUnit& unit) {
-    const int64_t level_and_grid = (unit.Overworld ? 0 : 2) + (unit.IsOnMap() ? 1 : 0);
+    const int64_t level_and_grid = LevelOrder(unit.Where) * 2 + (unit.IsOnMap() ? 1 : 0);
     // x in the high half, y moved to unsigned in the low half: one value orders by x, then y.
     const int64_t place = (int64_t{unit.X} << 32) + (int64_t{unit.Y} + 0x80000000LL);
-    return OrderedCell(ToQString(FormatLocation(unit.X, unit.Y, unit.Overworld, true)), level_and_grid, place);
+    return OrderedCell(ToQString(FormatLocation(unit.At())), level_and_grid, place);
 }
 
 ListCell FactionNumberCell(const TVelMain& main, int32_t faction) {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/level.h"
 #include "model/record_keys.h"
 
 namespace hexwarden {
@@ -63,8 +64,11 @@ std::vector<size_t> SortRowsTracked(std::vector<ListRow>& rows, int column, Sort
 // "(12) Scouts": how the Windows menu, the lists and the unit window name a unit or a structure.
 QString NumberedName(int32_t number, const std::string& name);
 
-// The "Hex" column of unit lists: overworld before underworld, off the level's grid before on it,
-// then x, then y.
+// A small number that orders levels as they compare (the order of depth), for sort keys.
+int64_t LevelOrder(Level level);
+
+// The "Hex" column of unit lists: by level in the order of depth, off the level's grid before on
+// it, then x, then y.
 ListCell UnitPlaceCell(const TVelUnit& unit);
 
 // A faction number as unit lists show it: "???" for 0 or less, with the faction's name as the hint

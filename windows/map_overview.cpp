@@ -4,13 +4,14 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolButton>
+#include <QComboBox>
 #include <QVBoxLayout>
 #include <optional>
 
 #include "map/overview_painter.h"
 #include "model/database.h"
 #include "qt_surface/qt_drawing_surface.h"
+#include "windows/level_title.h"
 #include "windows/map_window.h"
 
 namespace hexwarden {
@@ -48,27 +49,15 @@ TfrmMapOverview::TfrmMapOverview(TVelMain& main, QWidget* parent)
     // The strip is as narrow as the side panel: the two choices are small push-style buttons.
     QFont small = font();
     small.setPixelSize(10);
-    auto level_button = [this, &small](const char* name, const QString& caption) {
-        auto* button = new QToolButton(pnlTop);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(caption);
-        button->setFont(small);
-        button->setCheckable(true);
-        button->setAutoExclusive(true);
-        button->setAutoRaise(true);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        button->setFixedHeight(15);
-        return button;
-    };
-    rbOverworld = level_button("rbOverworld", QStringLiteral("Overworld"));
-    rbUnderworld = level_button("rbUnderworld", QStringLiteral("Underworld"));
-    // Starts on the other level, so the first SetLevel builds the picture.
-    rbUnderworld->setChecked(true);
+    cbLevel = new QComboBox(pnlTop);
+    cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    cbLevel->setAccessibleName(QStringLiteral("Level"));
+    cbLevel->setFont(small);
+    cbLevel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto* top = new QHBoxLayout(pnlTop);
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(1);
-    top->addWidget(rbOverworld);
-    top->addWidget(rbUnderworld);
+    top->addWidget(cbLevel);
 
     pbMap = new PaintArea(*this);
     pbMap->setObjectName(QStringLiteral("pbMap"));
@@ -78,36 +67,34 @@ TfrmMapOverview::TfrmMapOverview(TVelMain& main, QWidget* parent)
     layout->addWidget(pnlTop);
     layout->addWidget(pbMap, 1);
 
-    // By hand: clicks only (a programmatic tick is followed by its own SwitchLevel).
-    connect(rbOverworld, &QToolButton::clicked, this, [this] { SwitchLevel(true); });
-    connect(rbUnderworld, &QToolButton::clicked, this, [this] { SwitchLevel(false); });
+    // By hand only: a choice set by the program is followed by its own SwitchLevel.
+    connect(cbLevel, &QComboBox::activated, this, [this](int index) { SwitchLevel(LevelOfChoice(*cbLevel, index)); });
 
-    SetLevel(true);
+    SwitchLevel(Level::Surface);
 }
 
 TfrmMapOverview::~TfrmMapOverview() = default;
 
 void TfrmMapOverview::LinkMap(TfrmMap* map) {
     linked_map_ = map;
-    if (map != nullptr) SetLevel(map->IsOverworld());
+    if (map != nullptr) SetLevel(map->CurrentLevel());
     RequestRepaint();
 }
 
-bool TfrmMapOverview::IsOverworld() const { return rbOverworld->isChecked(); }
-
-void TfrmMapOverview::SetLevel(bool overworld) {
-    if (IsOverworld() == overworld) return;
-    SwitchLevel(overworld);
+void TfrmMapOverview::SetLevel(Level level) {
+    if (level_ == level) return;
+    SwitchLevel(level);
 }
 
-void TfrmMapOverview::SwitchLevel(bool overworld) {
-    rbOverworld->setChecked(overworld);
-    rbUnderworld->setChecked(!overworld);
+void TfrmMapOverview::SwitchLevel(Level level) {
+    level_ = level;
     Refresh();
 }
 
 void TfrmMapOverview::Refresh() {
-    BuildOverviewPicture(main_, IsOverworld(), *picture_);
+    FillLevelChoice(*cbLevel, main_.Levels(), level_);
+    setWindowTitle(QStringLiteral("Overview: ") + LevelTitle(level_));
+    BuildOverviewPicture(main_, level_, *picture_);
     RequestRepaint();
 }
 
@@ -118,9 +105,9 @@ void TfrmMapOverview::RequestRepaint() { pbMap->update(); }
 QSize TfrmMapOverview::PictureSize() const { return {picture_->Width(), picture_->Height()}; }
 
 void TfrmMapOverview::CentrePartnerAt(QPoint pixel) {
-    if (linked_map_ == nullptr || linked_map_->IsOverworld() != IsOverworld()) return;
+    if (linked_map_ == nullptr || linked_map_->CurrentLevel() != level_) return;
     const GamePoint at = OverviewPixelToGame(Point{pixel.x(), pixel.y()});
-    linked_map_->CentreOnHex(at.X, at.Y, IsOverworld(), true);
+    linked_map_->CentreOnHex({at.X, at.Y, level_}, true);
 }
 
 }  // namespace hexwarden

@@ -4,7 +4,9 @@
 #include <QWidget>
 #include <memory>
 
-class QToolButton;
+#include "model/level.h"
+
+class QComboBox;
 
 namespace hexwarden {
 
@@ -24,11 +26,11 @@ public:
     void LinkMap(TfrmMap* map);
     TfrmMap* LinkedMap() const { return linked_map_; }
 
-    bool IsOverworld() const;
+    Level CurrentLevel() const { return level_; }
     // Switches only when the level differs from the one shown.
-    void SetLevel(bool overworld);
-    void SwitchLevel(bool overworld);
-    // Rebuilds the picture from the database and repaints.
+    void SetLevel(Level level);
+    void SwitchLevel(Level level);
+    // Rebuilds the level choice and the picture from the database and repaints.
     void Refresh();
     // Height of the strip above the picture.
     int TopControlHeight() const;
@@ -45,8 +47,9 @@ private:
 
     TVelMain& main_;
     QPointer<TfrmMap> linked_map_;
-    QToolButton* rbOverworld = nullptr;
-    QToolButton* rbUnderworld = nullptr;
+    // The levels the database holds and the one shown; named in the window's caption too.
+    QComboBox* cbLevel = nullptr;
+    Level level_ = Level::Surface;
     QWidget* pnlTop = nullptr;
     PaintArea* pbMap = nullptr;
     std::unique_ptr<QtBitmap> picture_;

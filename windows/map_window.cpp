@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
-#include <QRadioButton>
+#include <QComboBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -24,6 +24,7 @@
 #include "windows/accessible_names.h"
 #include "windows/busy_cursor.h"
 #include "windows/information_windows.h"
+#include "windows/level_title.h"
 #include "windows/month_preview.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
@@ -166,14 +167,11 @@ void TfrmMap::BuildControls(QWidget* content) {
     panel->setContentsMargins(4, 4, 4, 4);
     panel->setSpacing(2);
 
-    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), pnlControls);
-    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
-    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), pnlControls);
-    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
-    rbOverworld->setChecked(true);
-    connect(rbOverworld, &QRadioButton::toggled, this, [this] { UpdateLevel(); });
-    panel->addWidget(rbOverworld);
-    panel->addWidget(rbUnderworld);
+    cbLevel = new QComboBox(pnlControls);
+    cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    cbLevel->setAccessibleName(QStringLiteral("Level"));
+    connect(cbLevel, &QComboBox::activated, this, [this](int index) { SetLevel(LevelOfChoice(*cbLevel, index)); });
+    panel->addWidget(cbLevel);
     panel->addSpacing(8);
 
     auto* show = new QLabel(QStringLiteral("Show"), pnlControls);
@@ -299,18 +297,17 @@ void TfrmMap::BuildPopupMenu() {
     connect(mnuExportMapImage, &QAction::triggered, this, &TfrmMap::mnuExportMapImageClick);
 }
 
-bool TfrmMap::IsOverworld() const { return rbOverworld->isChecked(); }
-
-void TfrmMap::SetOverworld(bool overworld) {
-    rbOverworld->setChecked(overworld);
-    rbUnderworld->setChecked(!overworld);
+void TfrmMap::SetLevel(Level level) {
+    if (level == level_) return;
+    level_ = level;
+    UpdateLevel();
 }
 
 void TfrmMap::UpdateLevel() {
-    const bool overworld = IsOverworld();
-    setWindowTitle(overworld ? QStringLiteral("Overworld Map") : QStringLiteral("Underworld Map"));
-    if (overview_.LinkedMap() == this) overview_.SetLevel(overworld);
-    extent_ = FitMapToLevel(map_, main_, overworld);
+    FillLevelChoice(*cbLevel, main_.Levels(), level_);
+    setWindowTitle(LevelTitle(level_) + QStringLiteral(" Map"));
+    if (overview_.LinkedMap() == this) overview_.SetLevel(level_);
+    extent_ = FitMapToLevel(map_, main_, level_);
     status_.Forget();
     ShowCapNote();
     RepaintMap();
@@ -346,7 +343,7 @@ void TfrmMap::RecordsChanged(RecordChange kind) {
 }
 
 void TfrmMap::PaintExposed(DrawingSurface& surface) {
-    PaintLevel(main_, IsOverworld(), options_, map_, surface);
+    PaintLevel(main_, level_, options_, map_, surface);
     // The overview's rectangle follows this window's view.
     if (overview_.LinkedMap() == this) overview_.RequestRepaint();
 }
@@ -424,9 +421,9 @@ void TfrmMap::ZoomAround(int32_t steps, QPoint pixel) {
 
 void TfrmMap::PanBy(QPoint delta) { SetScrollPosition(ScrollPosition() + delta); }
 
-void TfrmMap::CentreOnHex(int32_t x, int32_t y, bool overworld, bool keep_level) {
-    const GridCell cell = GameToGrid(x, y);
-    if (!keep_level && IsOverworld() != overworld) SetOverworld(overworld);
+void TfrmMap::CentreOnHex(const Place& place, bool keep_level) {
+    const GridCell cell = GameToGrid(place.X, place.Y);
+    if (!keep_level) SetLevel(place.Where);
     if (!map_.IsValidHex(cell)) return;
     const Point origin = map_.HexOrigin(cell);
     ScrollToCentre(origin.x, origin.y);
@@ -445,7 +442,7 @@ GamePoint TfrmMap::VisibleBottomRight() const {
         map_.PixelToHex(Point{client.width() + position.x() - 1, client.height() + position.y() - 1});
     const GamePoint corner = GridToGame(cell.Column, cell.Row);
     // Limited to the level, and to the part of it that is drawn when the level was cut.
-    const TVelHexList& hexes = main_.HexesOf(IsOverworld());
+    const TVelHexList& hexes = main_.HexesOf(level_);
     const int32_t max_x = std::min(hexes.MaxX(), extent_.Columns - 1);
     const int32_t max_y = std::min(hexes.MaxY(), extent_.Rows * 2 - 1);
     return {std::min(corner.X, max_x), std::min(corner.Y, max_y)};
@@ -460,7 +457,7 @@ void TfrmMap::MapMouseMove(QPoint pixel) {
         case MapStatusTracker::Change::Rewrite: break;
     }
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    const MapStatusTexts texts = HexStatusTexts(at, main_.HexesOf(IsOverworld()).Find(at));
+    const MapStatusTexts texts = HexStatusTexts(at, main_.HexesOf(level_).Find(at));
     ShowValue(pnlCoord, ToQString(texts.Coord));
     ShowValue(pnlTerrain, ToQString(texts.Terrain));
     SetFittedText(pnlCity, ToQString(texts.City), QString::fromLatin1(kCityHint));
@@ -472,20 +469,20 @@ void TfrmMap::ShowPopup(QPoint pixel, QPoint global) {
     const GridCell cell = map_.MouseHex();
     if (!map_.IsValidHex(cell)) return;
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    mnuViewHex->setEnabled(main_.HexesOf(IsOverworld()).Find(at) != nullptr);
+    mnuViewHex->setEnabled(main_.HexesOf(level_).Find(at) != nullptr);
     pmMap->popup(global);
 }
 
 void TfrmMap::ShowHexInfo() {
     const GridCell cell = map_.MouseHex();
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    windows_.ShowHex({at.X, at.Y, LevelOf(IsOverworld())}, this);
+    windows_.ShowHex({at.X, at.Y, level_}, this);
 }
 
 void TfrmMap::mnuCreateMarkerClick() {
     const GridCell cell = map_.MouseHex();
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    auto marker = std::make_unique<TVelMapMarker>(std::string(), at.X, at.Y, IsOverworld());
+    auto marker = std::make_unique<TVelMapMarker>(std::string(), Place{at.X, at.Y, level_});
     if (!TfrmEditMarker::Edit(this, *marker)) return;
     windows_.Notice().Change(RecordChange::MarkersChanged, [&] { main_.Markers.Add(std::move(marker)); });
 }
@@ -493,7 +490,7 @@ void TfrmMap::mnuCreateMarkerClick() {
 void TfrmMap::mnuCentreOnHexClick() {
     const GridCell cell = map_.MouseHex();
     const GamePoint at = GridToGame(cell.Column, cell.Row);
-    CentreOnHex(at.X, at.Y, IsOverworld(), true);
+    CentreOnHex({at.X, at.Y, level_}, true);
 }
 
 void TfrmMap::mnuTrackUnitClick() { TrackUnit(std::nullopt); }
@@ -516,7 +513,14 @@ void TfrmMap::mnuExportMapImageClick() {
     const QString name = Prompts().SaveFileName(this, QStringLiteral("Export Map Image"), QString(),
                                                 QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
     if (name.isEmpty()) return;
-    RunWithBusyCursor(this, [&] { SaveLevelImage(main_, IsOverworld(), options_, map_.Zoom(), FromQString(name)); });
+    RunWithBusyCursor(this, [&] { SaveLevelImage(main_, level_, options_, map_.Zoom(), FromQString(name)); });
+}
+
+// Settings of earlier versions name the level by "Overworld" alone.
+Level TfrmMap::LevelInSettings(const ProfileFile& file, const std::string& section) {
+    const std::string label = file.ReadString(section, "Level");
+    const Level older = file.ReadBool(section, "Overworld", true) ? Level::Surface : Level::Underworld;
+    return label.empty() ? older : Level::FromLabel(label).value_or(older);
 }
 
 void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool active) const {
@@ -530,7 +534,9 @@ void TfrmMap::SaveSettings(ProfileFile& file, const std::string& section, bool a
     file.WriteBool(section, "ControlPanel", !pnlControls->isHidden());
     file.WriteInteger(section, "MapLeft", position.x());
     file.WriteInteger(section, "MapTop", position.y());
-    file.WriteBool(section, "Overworld", IsOverworld());
+    // The level by name; "Overworld" too, which is all that earlier versions read.
+    file.WriteString(section, "Level", level_.Label());
+    file.WriteBool(section, "Overworld", level_ == Level::Surface);
     file.WriteInteger(section, "Zoom", map_.Zoom());
     for (const DisplaySwitch& entry : kSwitches) file.WriteBool(section, entry.key, options_.*entry.option);
     for (size_t i = 0; i < options_.WedgeSlots.size(); ++i)
@@ -548,7 +554,7 @@ void TfrmMap::LoadSettings(const ProfileFile& file, const std::string& section) 
     setGeometry(ClampBounds(wanted, area));
     if (file.ReadBool(section, "Maximised", false)) showMaximized();
 
-    SetOverworld(file.ReadBool(section, "Overworld", true));
+    SetLevel(LevelInSettings(file, section));
     const bool panel = file.ReadBool(section, "ControlPanel", true);
     pnlControls->setVisible(panel);
     btnShowPanel->setArrowType(panel ? Qt::LeftArrow : Qt::RightArrow);

@@ -20,7 +20,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
-class QRadioButton;
+class QComboBox;
 class QScrollArea;
 class QToolButton;
 
@@ -42,20 +42,22 @@ public:
     TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget* parent = nullptr);
     ~TfrmMap() override;
 
-    bool IsOverworld() const;
-    // Ticks the level switch; a change runs UpdateLevel.
-    void SetOverworld(bool overworld);
-    // Re-reads the level from the switch and the database, after a change of either.
+    Level CurrentLevel() const { return level_; }
+    // Shows that level, also one the database holds no hex of yet.
+    void SetLevel(Level level);
+    // Re-reads the level choice and the level from the database, after a change of either.
     void UpdateLevel();
-    // Scrolls the game hex (x, y) to the middle of the view; without keep_level the window first
-    // switches to the hex's level.
-    void CentreOnHex(int32_t x, int32_t y, bool overworld, bool keep_level);
+    // Scrolls the place's hex to the middle of the view; without keep_level the window first
+    // switches to the place's level.
+    void CentreOnHex(const Place& place, bool keep_level);
     // The game hexes at the corners of the view.
     GamePoint VisibleTopLeft() const;
     GamePoint VisibleBottomRight() const;
 
     void SaveSettings(ProfileFile& file, const std::string& section, bool active) const;
     void LoadSettings(const ProfileFile& file, const std::string& section);
+    // The level that a map window's settings name.
+    static Level LevelInSettings(const ProfileFile& file, const std::string& section);
 
     void RepaintMap();
     // The track unit dialog, proposing that unit when given.
@@ -111,6 +113,7 @@ private:
     TfrmMapOverview& overview_;
     THexMap map_;
     MapViewOptions options_;
+    Level level_ = Level::Surface;
     LevelExtent extent_;
     MapStatusTracker status_;
     // Bounds while neither maximised nor minimised, written to the settings.
@@ -119,8 +122,8 @@ private:
     std::optional<QPoint> pending_scroll_;
 
     QFrame* pnlControls = nullptr;
-    QRadioButton* rbOverworld = nullptr;
-    QRadioButton* rbUnderworld = nullptr;
+    // The levels the database holds, and this window's own.
+    QComboBox* cbLevel = nullptr;
     // chkShowUnconfirmed ... chkShowWedges, in the order of the display switches.
     std::array<QCheckBox*, 10> switches_{};
     QToolButton* btnWedges = nullptr;

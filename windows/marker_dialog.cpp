@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QComboBox>
 
 #include "model/map_marker.h"
 #include "platform/number_text.h"
@@ -13,9 +13,14 @@
 #include "windows/centre_form.h"
 #include "windows/message_boxes.h"
 #include "qt_surface/qt_text.h"
+#include "windows/level_title.h"
 
 namespace hexwarden {
+
 namespace {
+
+// Offered for every marker, besides the level it stands on.
+const std::vector<Level> kSeedLevels = {Level::Surface, Level::Underworld};
 
 // A box that does not hold a decimal number counts as -1, which is refused like any negative
 // coordinate.
@@ -41,15 +46,11 @@ TfrmEditMarker::TfrmEditMarker(QWidget* owner) : QDialog(owner) {
     edXCoord = add_box(1, "X-Coordinate", "edXCoord");
     edYCoord = add_box(2, "Y-Coordinate", "edYCoord");
 
-    rbOverworld = new QRadioButton(QStringLiteral("Overworld"), this);
-    rbOverworld->setObjectName(QStringLiteral("rbOverworld"));
-    rbUnderworld = new QRadioButton(QStringLiteral("Underworld"), this);
-    rbUnderworld->setObjectName(QStringLiteral("rbUnderworld"));
-    rbOverworld->setChecked(true);
-    auto* levels = new QHBoxLayout();
-    levels->addWidget(rbOverworld);
-    levels->addWidget(rbUnderworld);
-    grid->addLayout(levels, 3, 0, 1, 2);
+    cbLevel = new QComboBox(this);
+    cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    cbLevel->setAccessibleName(QStringLiteral("Level"));
+    FillLevelChoice(*cbLevel, kSeedLevels, Level::Surface);
+    grid->addWidget(cbLevel, 3, 0, 1, 2);
 
     btnAccept = new QPushButton(QStringLiteral("&Accept"), this);
     btnAccept->setObjectName(QStringLiteral("btnAccept"));
@@ -71,15 +72,14 @@ void TfrmEditMarker::ShowMarker(const TVelMapMarker& marker) {
     edName->setText(ToQString(marker.Text));
     edXCoord->setText(QString::number(marker.X));
     edYCoord->setText(QString::number(marker.Y));
-    rbOverworld->setChecked(marker.Overworld);
-    rbUnderworld->setChecked(!marker.Overworld);
+    FillLevelChoice(*cbLevel, kSeedLevels, marker.Where);
 }
 
 void TfrmEditMarker::StoreMarker(TVelMapMarker& marker) const {
     marker.Text = TrimmedName(edName);
     marker.X = Coordinate(edXCoord);
     marker.Y = Coordinate(edYCoord);
-    marker.Overworld = rbOverworld->isChecked();
+    marker.Where = LevelOfChoice(*cbLevel, cbLevel->currentIndex());
 }
 
 void TfrmEditMarker::btnAcceptClick() {
@@ -106,7 +106,7 @@ bool TfrmEditMarker::Edit(QWidget* owner, TVelMapMarker& marker) {
 }
 
 std::unique_ptr<TVelMapMarker> NewMarker(QWidget* owner) {
-    auto marker = std::make_unique<TVelMapMarker>(std::string(), 0, 0, true);
+    auto marker = std::make_unique<TVelMapMarker>(std::string(), Place{0, 0, Level::Surface});
     if (!TfrmEditMarker::Edit(owner, *marker)) return nullptr;
     return marker;
 }

@@ -5,7 +5,7 @@
 
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
+class QComboBox;
 
 namespace hexwarden {
 
@@ -30,8 +30,7 @@ private:
     QLineEdit* edName = nullptr;
     QLineEdit* edXCoord = nullptr;
     QLineEdit* edYCoord = nullptr;
-    QRadioButton* rbOverworld = nullptr;
-    QRadioButton* rbUnderworld = nullptr;
+    QComboBox* cbLevel = nullptr;
     QPushButton* btnAccept = nullptr;
     QPushButton* btnCancel = nullptr;
 };

@@ -21,11 +21,11 @@ enum MarkerColumn { kName, kHex };
 constexpr int kListWidth = 255;
 
 ListRow MarkerRow(const TVelMapMarker& marker, int32_t position) {
-    // Overworld before underworld, then x, then y.
-    const int64_t level_and_x = (marker.Overworld ? 0 : int64_t{1} << 33) + marker.X;
+    // By level in the order of depth, then x, then y.
+    const int64_t level_and_x = (LevelOrder(marker.Where) << 33) + marker.X;
     return {MarkerKey{position},
             {TextCell(ToQString(marker.Text)),
-             OrderedCell(ToQString(marker.FormatPosition(true)), level_and_x, marker.Y)},
+             OrderedCell(ToQString(marker.FormatPosition()), level_and_x, marker.Y)},
             {}};
 }
 
@@ -36,14 +36,12 @@ int32_t PositionOf(const ListRow& row) {
 
 }  // namespace
 
-TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* parent, bool overworld,
-                               bool underworld)
+TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* parent, std::optional<Level> level)
     : TfrmTBasicList(parent, {{QStringLiteral("Marker Name"), 165, SortKind::Text},
                               {QStringLiteral("Hex"), 50, SortKind::Ordered, true}}),
       main_(main),
       notice_(notice),
-      overworld_(overworld),
-      underworld_(underworld) {
+      level_(level) {
     setWindowTitle(QStringLiteral("Markers"));
     setMinimumWidth(kListWidth);
     setMaximumWidth(kListWidth);
@@ -75,8 +73,8 @@ TfrmMarkerList::TfrmMarkerList(TVelMain& main, TRecordsNotice& notice, QWidget* 
 }
 
 std::optional<int32_t> TfrmMarkerList::Execute(TVelMain& main, TRecordsNotice& notice, QWidget* parent,
-                                               bool overworld, bool underworld) {
-    TfrmMarkerList list(main, notice, parent, overworld, underworld);
+                                               std::optional<Level> level) {
+    TfrmMarkerList list(main, notice, parent, level);
     CentreForm(&list, parent);
     if (list.exec() != QDialog::Accepted) return std::nullopt;
     return list.Selected();
@@ -86,7 +84,7 @@ void TfrmMarkerList::Refill(std::optional<int32_t> select, int fallback_row) {
     std::vector<ListRow> rows;
     for (int32_t i = 0; i < main_.Markers.Count(); ++i) {
         const TVelMapMarker* marker = main_.Markers.Get(i);
-        if (marker != nullptr && Shows(marker->Overworld)) rows.push_back(MarkerRow(*marker, i));
+        if (marker != nullptr && Shows(marker->Where)) rows.push_back(MarkerRow(*marker, i));
     }
     treeList().Fill(std::move(rows), kName);
 
@@ -104,7 +102,7 @@ std::optional<int32_t> TfrmMarkerList::Selected() const {
     if (row == nullptr || row->Cells.empty()) return std::nullopt;
     const int32_t position = PositionOf(*row);
     const TVelMapMarker* marker = main_.Markers.Get(position);
-    if (marker == nullptr || !Shows(marker->Overworld)) return std::nullopt;
+    if (marker == nullptr || !Shows(marker->Where)) return std::nullopt;
     return position;
 }
 
@@ -116,7 +114,7 @@ void TfrmMarkerList::btnNewClick() {
     std::unique_ptr<TVelMapMarker> marker = NewMarker(this);
     if (!marker) return;
     // A marker of a level not shown is stored all the same; the selection stays where it was.
-    const bool shown = Shows(marker->Overworld);
+    const bool shown = Shows(marker->Where);
     select_after_change_ = Selected();
     fallback_row_ = treeList().currentIndex().row();
     notice_.Change(RecordChange::MarkersChanged, [&] {

@@ -12,10 +12,10 @@ namespace {
 
 constexpr int kTurnColumn = 0;
 
-// Overworld before underworld, then x, then y.
+// By level in the order of depth, then x, then y.
 ListCell PositionCell(const TVelUnitPos& position) {
     const int64_t place = (int64_t{position.X} << 32) + (int64_t{position.Y} + 0x80000000LL);
-    return OrderedCell(ToQString(position.FormatPosition(true)), position.Overworld ? 0 : 1, place);
+    return OrderedCell(ToQString(position.FormatPosition()), LevelOrder(position.Where), place);
 }
 
 }  // namespace

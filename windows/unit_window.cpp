@@ -96,7 +96,7 @@ TTreeList* MakeList(std::vector<ListColumn> columns, const char* name) {
     return list;
 }
 
-QString PlaceText(int32_t x, int32_t y, bool overworld) { return ToQString(FormatLocation(x, y, overworld, true)); }
+QString PlaceText(const Place& place) { return ToQString(FormatLocation(place)); }
 
 // A row per skill: name, code and level, the level ordered by level and then days.
 std::vector<ListRow> SkillRows(const TVelSkillList& skills, bool with_level) {
@@ -323,9 +323,9 @@ bool TfrmUnitInfo::Refill() {
     edOrders_->setReadOnly(lost);
     FillFaction(*unit);
 
-    ShowValue(btnPosition_, PlaceText(unit->X, unit->Y, unit->Overworld));
+    ShowValue(btnPosition_, PlaceText(unit->At()));
     btnInside_->setVisible(unit->Inside > 0);
-    ShowValue(btnLastPosition_, PlaceText(unit->LastX, unit->LastY, unit->LastOverworld));
+    ShowValue(btnLastPosition_, PlaceText(unit->LastAt()));
 
     filled_orders_ = ToEditorText(unit->Orders);
     ShowText(*edOrders_, filled_orders_);
@@ -467,18 +467,18 @@ void TfrmUnitInfo::btnSuspectedClick() {
 void TfrmUnitInfo::btnInsideClick() {
     const TVelUnit* unit = key_.Find(Main());
     if (unit == nullptr || unit->Inside <= 0) return;
-    Windows().ShowStructure(StructureKey{HexKey{unit->X, unit->Y, LevelOf(unit->Overworld)}, unit->Inside}, this);
+    Windows().ShowStructure(StructureKey{unit->At(), unit->Inside}, this);
 }
 
 void TfrmUnitInfo::btnPositionClick() {
     const TVelUnit* unit = key_.Find(Main());
-    if (unit != nullptr && unit->IsOnMap()) Windows().ShowHex(HexKey{unit->X, unit->Y, LevelOf(unit->Overworld)}, this);
+    if (unit != nullptr && unit->IsOnMap()) Windows().ShowHex(unit->At(), this);
 }
 
 void TfrmUnitInfo::btnLastPositionClick() {
     const TVelUnit* unit = key_.Find(Main());
     if (unit == nullptr || unit->LastX < 0 || unit->LastY < 0) return;
-    Windows().ShowHex(HexKey{unit->LastX, unit->LastY, LevelOf(unit->LastOverworld)}, nullptr);
+    Windows().ShowHex(unit->LastAt(), nullptr);
 }
 
 void TfrmUnitInfo::btnHistoryClick() { TfrmPosHistory::Execute(Windows(), key_, this); }

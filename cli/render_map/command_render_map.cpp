@@ -77,15 +77,17 @@ Command RenderMapCommand() {
     command.name = "render-map";
     command.summary = kRenderMapSummary;
     command.usage =
-        "Usage: hexwarden-cli render-map --db FILE [--level overworld|underworld] [--zoom 1..17]\n"
+        "Usage: hexwarden-cli render-map --db FILE [--level LEVEL] [--zoom 1..17]\n"
         "         [--no-unconfirmed] [--no-grid] [--no-cities] [--no-gates] [--no-shafts] [--no-tags]\n"
         "         [--no-markers] [--no-marker-tags] [--wedges N,...] [--track UNIT[:TURNS]] [--routes]\n"
         "         OUT.png\n"
-        "Paints the whole level (overworld when left out) as a map window shows it at that zoom (5 when\n"
-        "left out), every display switch on unless switched off, and writes it to OUT.png. --wedges\n"
+        "Paints the whole level as a map window shows it at that zoom (5 when left out), every display\n"
+        "switch on unless switched off, and writes it to OUT.png. --wedges\n"
         "names the wedges (0 to 5) drawn in the six wedge slots; --track draws the unit's movement,\n"
         "the last TURNS turns of it when given; --routes draws where the stored orders move the own\n"
-        "units this month. Images above 400 million pixels are refused.\n";
+        "units this month. Images above 400 million pixels are refused. LEVEL is\n"
+        "overworld (when left out), underworld, or a level's words as reports write them (nexus,\n"
+        "\"deep underworld\", abyss, \"2 <underworld>\").\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags;
         AddOffSwitchFlags(kDisplaySwitches, flags);
@@ -94,7 +96,7 @@ Command RenderMapCommand() {
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
         const std::string out = arguments->Operands(1, 1)[0];
-        const bool overworld = arguments->Choice("level", {"overworld", "underworld"}, "overworld") == "overworld";
+        const Level level = arguments->LevelChoice();
         const int32_t zoom =
             Number(arguments->Value("zoom", std::to_string(kDefaultMapZoom)), "zoom", 1, kMaxMapZoom);
         MapViewOptions options;
@@ -105,13 +107,13 @@ Command RenderMapCommand() {
         OpenDatabase(database, file);
         if (arguments->Has("track")) ReadTrack(arguments->Value("track"), database, options);
         if (arguments->Has("routes")) ReadRoutes(database, file, options);
-        const LevelExtent extent = LevelGridExtent(database.HexesOf(overworld));
+        const LevelExtent extent = LevelGridExtent(database.HexesOf(level));
         if (extent.Capped()) {
             std::cerr << "The level reaches beyond the largest map of " << THexMap::kMaxColumns << " x "
                       << THexMap::kMaxRows << " hexes; the hexes beyond it are not drawn.\n";
         }
         EnsureGuiApplication();
-        SaveLevelImage(database, overworld, options, zoom, out);
+        SaveLevelImage(database, level, options, zoom, out);
         std::cout << "Wrote " << out << ".\n";
         return 0;
     };

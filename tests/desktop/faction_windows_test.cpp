@@ -25,15 +25,15 @@ namespace {
 using testing::MakeHex;
 using testing::MakeUnit;
 
-constexpr HexKey kTowerHex{4, 6, Level::Surface};
+const HexKey kTowerHex{4, 6, Level::Surface};
 
 class FactionWindowsTest : public ::testing::Test {
 protected:
     // A new database: default attitude "Neutral", default races.
     FactionWindowsTest() { db.Clear(); }
 
-    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, bool overworld = true) {
-        TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, overworld));
+    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, Level level = Level::Surface) {
+        TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, level));
         unit->Name = "Unit " + std::to_string(number);
         unit->Troops.AddTroops("VIKI", 3);
         unit->Troops.AddTroops("LEAD", 1);
@@ -41,8 +41,8 @@ protected:
     }
 
     TVelBuilding& AddTower(int32_t needs = 0) {
-        TVelHex* hex = db.FindHex(kTowerHex.X, kTowerHex.Y, true);
-        if (hex == nullptr) hex = db.HexesOf(true).AddOrMerge(MakeHex(db, kTowerHex.X, kTowerHex.Y));
+        TVelHex* hex = db.FindHex({kTowerHex.X, kTowerHex.Y, Level::Surface});
+        if (hex == nullptr) hex = db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, kTowerHex.X, kTowerHex.Y));
         auto tower = std::make_unique<TVelBuilding>(db);
         tower->Number = 5;
         tower->Name = "Tower";
@@ -145,7 +145,7 @@ TEST_F(FactionWindowsTest, FactionHexColumnPutsOverworldBeforeUnderworld) {
     db.Factions.AddOrRename("Friends", 8);
     db.OverworldHexes.AddOrMerge(MakeHex(db, 0, 0));
     db.OverworldHexes.AddOrMerge(MakeHex(db, 20, 20));
-    AddUnit(1, 8, 0, 0, false);
+    AddUnit(1, 8, 0, 0, Level::Underworld);
     AddUnit(2, 8, 20, 20);
     AddUnit(3, 8, 2, 2);
     AddUnit(4, 8, 900, 900);  // off the overworld's grid
@@ -257,7 +257,7 @@ TEST_F(FactionWindowsTest, StructureNeedsLineOnlyWhileWorkIsNeededAndWindowGoesW
     notice.Change(RecordChange::TurnImported, [&] { AddTower(-3); });
     EXPECT_TRUE(Child<QLabel>(window, "lblNeeds").isHidden());
 
-    notice.Change(RecordChange::TurnImported, [&] { db.FindHex(4, 6, true)->Structures.Clear(); });
+    notice.Change(RecordChange::TurnImported, [&] { db.FindHex({4, 6, Level::Surface})->Structures.Clear(); });
     EXPECT_EQ(windows.Structures.FindForm({kTowerHex, 5}), nullptr);
 }
 

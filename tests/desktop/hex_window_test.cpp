@@ -25,13 +25,13 @@ protected:
         db.Clear();
         db.FactionNumber = 3;
         db.Factions.AddOrRename("Wardens", 2);
-        AddHex(4, 6, true);
+        AddHex(4, 6, Level::Surface);
     }
 
-    TVelHex& AddHex(int32_t x, int32_t y, bool overworld) {
-        auto hex = MakeHex(db, x, y, true, 5, overworld);
+    TVelHex& AddHex(int32_t x, int32_t y, Level level) {
+        auto hex = MakeHex(db, x, y, true, 5, level);
         hex->SetTerrainName("Plain");
-        return *db.HexesOf(overworld).AddOrMerge(std::move(hex));
+        return *db.HexesOf(level).AddOrMerge(std::move(hex));
     }
 
     TVelUnit& AddUnit(TVelUnitList& place, int32_t number, int32_t faction) {
@@ -69,7 +69,7 @@ protected:
 };
 
 TEST_F(HexWindowTest, CaptionsNameTheLevelSettlementAndConfirmation) {
-    TVelHex& below = AddHex(4, 6, false);
+    TVelHex& below = AddHex(4, 6, Level::Underworld);
     below.Confirmed = false;
     below.SettlementSize = 2;
     below.SettlementName = "Dun";
@@ -81,7 +81,7 @@ TEST_F(HexWindowTest, CaptionsNameTheLevelSettlementAndConfirmation) {
 }
 
 TEST_F(HexWindowTest, ValuesAndMarkets) {
-    TVelHex& hex = *db.FindHex(4, 6, true);
+    TVelHex& hex = *db.FindHex({4, 6, Level::Surface});
     hex.Turn = 0;
     hex.TaxBase = 120;
     hex.ForSale.AddNew("SILV", 5, -1);
@@ -100,7 +100,7 @@ TEST_F(HexWindowTest, ValuesAndMarkets) {
 }
 
 TEST_F(HexWindowTest, UnitsInTheOpenAndInStructuresAndMyUnitsOnly) {
-    TVelHex& hex = *db.FindHex(4, 6, true);
+    TVelHex& hex = *db.FindHex({4, 6, Level::Surface});
     hex.Structures.AddOrReplace(std::make_unique<TVelBuilding>(db));
     TVelBuilding& keep = *hex.Structures.Get(0);
     keep.Number = 2;
@@ -138,7 +138,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     std::vector<RecordChange> changes;
     QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [&changes](RecordChange kind) { changes.push_back(kind); });
     notice.CommitEdits();
-    EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "ford\r\nhere");
+    EXPECT_EQ(db.FindHex({4, 6, Level::Surface})->Notes, "ford\r\nhere");
     // Announced, and the refill that follows leaves the cursor where it was.
     EXPECT_EQ(changes, std::vector<RecordChange>{RecordChange::EditsWritten});
     EXPECT_EQ(window->edNotes().textCursor().position(), 2);
@@ -147,7 +147,7 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
 
     window->edNotes().setPlainText("kept over the change");
     notice.Change(RecordChange::TurnImported, [&] {
-        auto newer = MakeHex(db, 4, 6, true, 6, true);
+        auto newer = MakeHex(db, 4, 6, true, 6, Level::Surface);
         newer->SetTerrainName("Forest");
         db.OverworldHexes.AddOrMerge(std::move(newer));
     });
@@ -157,13 +157,13 @@ TEST_F(HexWindowTest, NotesAreWrittenBackOnLeavingClosingAndBeforeAChange) {
     window->edNotes().setPlainText("at close");
     window->close();
     QApplication::processEvents();
-    EXPECT_EQ(db.FindHex(4, 6, true)->Notes, "at close");
+    EXPECT_EQ(db.FindHex({4, 6, Level::Surface})->Notes, "at close");
     EXPECT_EQ(windows.Hexes.FindForm({4, 6, Level::Surface}), nullptr);
 }
 
 TEST_F(HexWindowTest, RegistryKeepsOneWindowPerHexAndItsMenuInOpeningOrder) {
-    AddHex(2, 2, true);
-    AddHex(6, 6, true);
+    AddHex(2, 2, Level::Surface);
+    AddHex(6, 6, Level::Surface);
     TfrmHexInfo* first = Open(4, 6);
     Open(2, 2);
     Open(6, 6);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "app/level_tabs.h"
 #include "app/main_window.h"
 #include "app/map_frame.h"
 #include "app/place_list.h"
@@ -51,20 +52,20 @@ std::filesystem::path WriteSampleData(const ScratchDir& scratch) {
     db.Turn = 27;
     const struct {
         int32_t x, y;
-        bool overworld;
+        Level level;
         const char* city;
         int32_t gate;
-    } hexes[] = {{4, 6, true, "beta", 10}, {2, 2, true, "Alpha", -1}, {6, 10, false, "gamma", 2}, {8, 4, true, "", 3}};
+    } hexes[] = {{4, 6, Level::Surface, "beta", 10}, {2, 2, Level::Surface, "Alpha", -1}, {6, 10, Level::Underworld, "gamma", 2}, {8, 4, Level::Surface, "", 3}};
     for (const auto& place : hexes) {
-        auto hex = MakeHex(db, place.x, place.y, true, 27, place.overworld);
+        auto hex = MakeHex(db, place.x, place.y, true, 27, place.level);
         if (*place.city != '\0') {
             hex->SettlementSize = 2;
             hex->SettlementName = place.city;
         }
         hex->Gate = place.gate;
-        db.HexesOf(place.overworld).AddOrMerge(std::move(hex));
+        db.HexesOf(place.level).AddOrMerge(std::move(hex));
     }
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 8, 4, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{8, 4, Level::Surface}));
     const auto file = scratch / "sample.hwd";
     FailOnError errors;
     EXPECT_TRUE(SaveToFile(db, file, errors));
@@ -100,6 +101,22 @@ TEST_F(MainWindowTest, OpeningAFileFillsCaptionAndSortedPages) {
     EXPECT_EQ(main.windowTitle(), "Ironhold [12]  W2 T1 M0  (Turn 27)");
     EXPECT_EQ(Column(main.CitiesList(), 0), QStringList({"Alpha", "beta", "gamma"}));
     EXPECT_EQ(Column(main.CitiesList(), 1), QStringList({"2,2", "4,6", "6,10*"}));
+    // A tab per level: the surface's cities show, the underworld's wait behind their tab.
+    TLevelTabs& levels = main.CitiesLevels();
+    ASSERT_EQ(levels.count(), 2);
+    EXPECT_EQ(levels.tabText(1), "Underworld");
+    const auto shown = [&] {
+        QStringList names;
+        for (int i = 0; i < main.CitiesList().topLevelItemCount(); ++i)
+            if (!main.CitiesList().topLevelItem(i)->isHidden()) names << main.CitiesList().topLevelItem(i)->text(0);
+        return names;
+    };
+    EXPECT_EQ(shown(), QStringList({"Alpha", "beta"}));
+    levels.setCurrentIndex(1);
+    EXPECT_EQ(shown(), QStringList({"gamma"}));
+    prompts.FileNames.push_back(QString::fromStdString(file.string()));
+    main.OpenData();  // a refill keeps the chosen level
+    EXPECT_EQ(levels.Chosen(), Level::Underworld);
     EXPECT_EQ(Column(main.GatesList(), 0), QStringList({"2", "3", "10"}));
     EXPECT_EQ(Column(main.MarkersList(), 0), QStringList({"camp"}));
     EXPECT_EQ(main.Pages().tabText(0), "Cities");
@@ -134,7 +151,7 @@ TEST_F(MainWindowTest, AHexFarOutKeepsTheLeftPanelInBounds) {
     FailOnError errors;
     ASSERT_TRUE(SaveToFile(db, file, errors));
     main.LoadDataFile(file.string());
-    main.Maps().OpenMapWindow(true, true);
+    main.Maps().OpenMapWindow(Level::Surface, true);
     EXPECT_LE(main.Pages().width(), main.width() / 2);
     EXPECT_EQ(Column(main.GatesList(), 1), QStringList({"60000,60000"}));
 }
@@ -146,14 +163,14 @@ TEST_F(MainWindowTest, DoubleClickCentresOpeningOrSwitchingAMap) {
     emit cities.itemDoubleClicked(cities.topLevelItem(2), 0);
     ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
     TfrmMap* map = main.Maps().MapWindows().front();
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     EXPECT_TRUE(map->isMaximized());
 
-    map->SetOverworld(true);
+    map->SetLevel(Level::Surface);
     QTreeWidget& gates = main.GatesList();
     emit gates.itemDoubleClicked(gates.topLevelItem(0), 0);  // gate 2, underworld 6,10
     EXPECT_EQ(main.Maps().MapWindows().size(), 1u);
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     QApplication::processEvents();
     const GamePoint top_left = map->VisibleTopLeft();
     const GamePoint bottom_right = map->VisibleBottomRight();
@@ -177,7 +194,7 @@ TEST_F(MainWindowTest, RemoveAsksBeforeDroppingTheMarker) {
 TEST_F(MainWindowTest, NewAsksBeforeClearing) {
     const auto file = WriteSampleData(scratch);
     main.LoadDataFile(file.string());
-    main.Maps().OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(Level::Surface, false);
 
     prompts.Answers = {Answer::No};
     main.NewData();
@@ -302,9 +319,9 @@ TEST_F(MainWindowTest, ImportsTheDemoGameWithoutAQuestion) {
 
     // A report older than the data is refused with the parser's message; nothing else changes.
     // The windows and maps take no input while it runs, and take it again after the failure.
-    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, false);
     const TVelHex* hex = main.Database().OverworldHexes.HexesByRow().front();
-    main.InfoWindows().ShowHex(HexKey::Of(*hex), nullptr);
+    main.InfoWindows().ShowHex(HexKey{hex->At()}, nullptr);
     QWidget* hex_window = main.InfoWindows().Hexes.Forms().front();
     bool disabled_meanwhile = false;
     QObject::connect(&main.Notice(), &TRecordsNotice::RecordsAboutToChange, map, [&] {

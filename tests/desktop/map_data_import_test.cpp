@@ -23,7 +23,7 @@ TEST(MapDataImport, AFaultyFileChangesNothingAndSaysWhyAGoodOneSaysWhatItDid) {
     TfrmMain main(scratch / "settings.ini");
     main.show();
     main.Database().OverworldHexes.AddOrMerge(testing::MakeHex(main.Database(), 2, 2, true, 5));
-    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, false);
     const std::string before = testing::DatabaseBytes(main.Database());
     const std::string good = std::string(kHeader) + "[Hex 4,4,Overworld]\r\nTurn=6\r\nTerrain=Plain\r\nConfirmed=True\r\nTown=Harbour\r\n";
 
@@ -50,7 +50,7 @@ TEST(MapDataImport, AFaultyFileChangesNothingAndSaysWhyAGoodOneSaysWhatItDid) {
     prompts.FileNames.push_back(QString::fromStdString(file.string()));
     main.ImportMapData();
     EXPECT_EQ(prompts.Shown, QStringList({"information: Import completed. Hexes added: 1; replaced: 1; kept because they were not older: 0."}));
-    EXPECT_EQ(main.Database().FindHex(2, 2, true)->TaxBase, 124);
+    EXPECT_EQ(main.Database().FindHex({2, 2, Level::Surface})->TaxBase, 124);
     ASSERT_EQ(main.CitiesList().topLevelItemCount(), 1);
     EXPECT_EQ(main.CitiesList().topLevelItem(0)->text(0), "Harbour");
 }

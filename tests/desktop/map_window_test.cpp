@@ -34,7 +34,7 @@ using testing::ScriptedPrompts;
 void FillLevel(TVelMain& db, int32_t columns, int32_t rows) {
     for (int32_t x = 0; x < columns; ++x)
         for (int32_t y = x % 2; y < 2 * rows; y += 2) db.OverworldHexes.AddOrMerge(MakeHex(db, x, y));
-    db.UnderworldHexes.AddOrMerge(MakeHex(db, 2, 2, true, 1, false));
+    db.UnderworldHexes.AddOrMerge(MakeHex(db, 2, 2, true, 1, Level::Underworld));
 }
 
 class MapWindowTest : public ::testing::Test {
@@ -96,16 +96,16 @@ TEST_F(MapWindowTest, VisibleCornersFollowTheViewAndStayOnTheLevel) {
 }
 
 TEST_F(MapWindowTest, CentreOnHexSwitchesLevelUnlessKept) {
-    map->CentreOnHex(60, 100, true, false);
+    map->CentreOnHex({60, 100, Level::Surface}, false);
     const Point origin = map->Map().HexOrigin(GameToGrid(60, 100));
     EXPECT_EQ(map->ScrollPosition(), QPoint(origin.x - Client().width() / 2, origin.y - Client().height() / 2));
 
-    map->CentreOnHex(2, 2, false, true);
-    EXPECT_TRUE(map->IsOverworld());
-    map->CentreOnHex(2, 2, false, false);
-    EXPECT_FALSE(map->IsOverworld());
+    map->CentreOnHex({2, 2, Level::Underworld}, true);
+    EXPECT_EQ(map->CurrentLevel(), Level::Surface);
+    map->CentreOnHex({2, 2, Level::Underworld}, false);
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     EXPECT_EQ(map->windowTitle(), "Underworld Map");
-    EXPECT_FALSE(overview.IsOverworld());  // the partner's level is followed
+    EXPECT_EQ(overview.CurrentLevel(), Level::Underworld);  // the partner's level is followed
     EXPECT_EQ(map->ScrollPosition(), QPoint(0, 0));
 }
 
@@ -118,7 +118,7 @@ TEST_F(MapWindowTest, SettingsAreWrittenInOrderAndReadBackClamped) {
     const std::string expected =
         "[Map1]\nLeft=0\nTop=0\nWidth=600\nHeight=450\nMaximised=0\nControlPanel=1\nMapLeft=" +
         std::to_string(position.x()) + "\nMapTop=" + std::to_string(position.y()) +
-        "\nOverworld=1\nZoom=6\nShow Unconfirmed=1\nShow Grid=1\nShow Cities=1\nShow Gates=1\nShow Shafts=1\n"
+        "\nLevel=surface\nOverworld=1\nZoom=6\nShow Unconfirmed=1\nShow Grid=1\nShow Cities=1\nShow Gates=1\nShow Shafts=1\n"
         "Show Tags=1\nShow Markers=1\nShow Marker Tags=1\nShow Wedges=1\nShow Routes=0\nWedge1=-1\nWedge2=-1\nWedge3=-1\n"
         "Wedge4=-1\nWedge5=-1\nWedge6=-1\nActive=1\n";
     std::string written = file.ToBytes();
@@ -145,7 +145,7 @@ TEST_F(MapWindowTest, SettingsAreWrittenInOrderAndReadBackClamped) {
         "Show Grid=0\nWedge3=-7\nWedge4=2\n");
     other->LoadSettings(hostile, "Map2");
     EXPECT_EQ(other->Zoom(), 17);
-    EXPECT_FALSE(other->IsOverworld());
+    EXPECT_EQ(other->CurrentLevel(), Level::Underworld);
     EXPECT_FALSE(other->ViewOptions().ShowGrid);
     EXPECT_EQ(other->ViewOptions().WedgeSlots[2], -1);
     EXPECT_EQ(other->ViewOptions().WedgeSlots[3], 2);
@@ -155,6 +155,14 @@ TEST_F(MapWindowTest, SettingsAreWrittenInOrderAndReadBackClamped) {
     EXPECT_LT(bounds.top(), area.viewport()->height());
     EXPECT_GE(bounds.width(), 100);
     EXPECT_LE(bounds.height(), 16000);
+
+    // The level by name, one the database holds no hex of included; a name that is no level falls
+    // back on the older key.
+    other->LoadSettings(ProfileFile::Parse("[Map3]\nLevel=abyss\nOverworld=0\n"), "Map3");
+    EXPECT_EQ(other->CurrentLevel(), *Level::FromLabel("abyss"));
+    EXPECT_EQ(other->windowTitle(), "Abyss Map");
+    other->LoadSettings(ProfileFile::Parse("[Map4]\nLevel=lunar\nOverworld=0\n"), "Map4");
+    EXPECT_EQ(other->CurrentLevel(), Level::Underworld);
 }
 
 TEST_F(MapWindowTest, StatusBarIsWrittenOncePerHexAndLeavingEmptiesOnlyTheCoordinate) {
@@ -234,7 +242,7 @@ TEST_F(MapWindowTest, CreateMarkerAddsTheAcceptedMarkerAtTheMouseHex) {
     const TVelMapMarker& marker = *db.Markers.Get(0);
     EXPECT_EQ(marker.Text, "Camp");
     EXPECT_EQ((GamePoint{marker.X, marker.Y}), (GamePoint{7, 9}));
-    EXPECT_TRUE(marker.Overworld);
+    EXPECT_EQ(marker.Where, Level::Surface);
 }
 
 TEST_F(MapWindowTest, OverviewDrawsThePartnerRectangleAndCentresItOnDoubleClick) {
@@ -252,7 +260,7 @@ TEST_F(MapWindowTest, OverviewDrawsThePartnerRectangleAndCentresItOnDoubleClick)
     const Point origin = map->Map().HexOrigin(GridCell{60, 50});
     EXPECT_EQ(map->ScrollPosition(), QPoint(origin.x - Client().width() / 2, origin.y - Client().height() / 2));
 
-    overview.SwitchLevel(false);  // by hand, to the other level: double-clicks do nothing
+    overview.SwitchLevel(Level::Underworld);  // by hand, to the other level: double-clicks do nothing
     overview.CentrePartnerAt(QPoint(0, 0));
     EXPECT_EQ(map->ScrollPosition(), QPoint(origin.x - Client().width() / 2, origin.y - Client().height() / 2));
 
@@ -274,14 +282,14 @@ TEST_F(MapWindowTest, TrackUnitTakesTheDialogsChoiceAndActivationLinksTheOvervie
 
     auto* underworld = new TfrmMap(windows, overview);
     area.addSubWindow(underworld);
-    underworld->SetOverworld(false);
+    underworld->SetLevel(Level::Underworld);
     underworld->show();
     area.setActiveSubWindow(underworld);
     EXPECT_EQ(overview.LinkedMap(), underworld);
-    EXPECT_FALSE(overview.IsOverworld());
+    EXPECT_EQ(overview.CurrentLevel(), Level::Underworld);
     area.setActiveSubWindow(map);
     EXPECT_EQ(overview.LinkedMap(), map);
-    EXPECT_TRUE(overview.IsOverworld());
+    EXPECT_EQ(overview.CurrentLevel(), Level::Surface);
 }
 
 TEST_F(MapWindowTest, ExportMapImageWritesTheShownLevelOrSaysWhyNot) {
@@ -342,7 +350,7 @@ TEST(TrackUnitDialogTest, AllTurnsGivesMinusOneAndAnUnknownUnitNone) {
 TEST(MarkerDialogTest, RefusesBlankNamesAndBadCoordinates) {
     ScriptedPrompts prompts;
     TfrmEditMarker dialog(nullptr);
-    TVelMapMarker marker("", 3, 5, false);
+    TVelMapMarker marker("", Place{3, 5, Level::Underworld});
     dialog.ShowMarker(marker);
     auto* accept = dialog.findChild<QPushButton*>("btnAccept");
     auto* name = dialog.findChild<QLineEdit*>("edName");
@@ -366,7 +374,7 @@ TEST(MarkerDialogTest, RefusesBlankNamesAndBadCoordinates) {
     dialog.StoreMarker(marker);
     EXPECT_EQ(marker.Text, "Ford");
     EXPECT_EQ((GamePoint{marker.X, marker.Y}), (GamePoint{0, 5}));
-    EXPECT_FALSE(marker.Overworld);
+    EXPECT_EQ(marker.Where, Level::Underworld);
 }
 
 }  // namespace

@@ -67,12 +67,17 @@ void OnModal(std::function<void(QWidget*)> act) {
 }
 
 // Fills in and accepts the marker dialog that the next step opens.
-void AnswerMarkerDialog(const QString& name, int x, int y, bool overworld) {
+void ChooseLevel(QWidget* dialog, Level level) {
+    auto& choice = Child<QComboBox>(dialog, "cbLevel");
+    choice.setCurrentIndex(choice.findData(ToQString(level.Label())));
+}
+
+void AnswerMarkerDialog(const QString& name, int x, int y, Level level) {
     OnModal([=](QWidget* dialog) {
         Child<QLineEdit>(dialog, "edName").setText(name);
         Child<QLineEdit>(dialog, "edXCoord").setText(QString::number(x));
         Child<QLineEdit>(dialog, "edYCoord").setText(QString::number(y));
-        Child<QRadioButton>(dialog, overworld ? "rbOverworld" : "rbUnderworld").setChecked(true);
+        ChooseLevel(dialog, level);
         Click(dialog, "btnAccept");
     });
 }
@@ -102,16 +107,16 @@ void SelectRow(TTreeList& list, const QString& first_cell) {
 class MarkersTest : public ::testing::Test {
 protected:
     MarkersTest() {
-        AddMarker("camp", 8, 4, true);
-        AddMarker("Bridge", 3, 5, false);
-        AddMarker("apple", 2, 2, true);
+        AddMarker("camp", 8, 4, Level::Surface);
+        AddMarker("Bridge", 3, 5, Level::Underworld);
+        AddMarker("apple", 2, 2, Level::Surface);
         QObject::connect(&notice, &TRecordsNotice::RecordsChanged, [this](RecordChange kind) {
             EXPECT_EQ(kind, RecordChange::MarkersChanged);
             ++changes;
         });
     }
-    void AddMarker(const char* name, int32_t x, int32_t y, bool overworld) {
-        db.Markers.Add(std::make_unique<TVelMapMarker>(name, x, y, overworld));
+    void AddMarker(const char* name, int32_t x, int32_t y, Level level) {
+        db.Markers.Add(std::make_unique<TVelMapMarker>(name, Place{x, y, level}));
     }
 
     TVelMain db;
@@ -121,14 +126,14 @@ protected:
 };
 
 TEST_F(MarkersTest, ListShowsItsLevelsSortedByNameAndGoToGivesTheMarkersPosition) {
-    TfrmMarkerList overworld(db, notice, nullptr, true, false);
+    TfrmMarkerList overworld(db, notice, nullptr, Level::Surface);
     TTreeList& list = overworld.treeList();
     EXPECT_EQ(ColumnOf(list, 0), QStringList({"apple", "camp"}));
     EXPECT_EQ(ColumnOf(list, 1), QStringList({"2,2", "8,4"}));
     EXPECT_EQ(CurrentName(list), "apple");
     EXPECT_EQ(overworld.width(), 255);
 
-    TfrmMarkerList both(db, notice, nullptr, true, true);
+    TfrmMarkerList both(db, notice, nullptr, std::nullopt);
     EXPECT_EQ(ColumnOf(both.treeList(), 1), QStringList({"2,2", "3,5*", "8,4"}));
 
     OnModal([](QWidget* window) {
@@ -139,24 +144,24 @@ TEST_F(MarkersTest, ListShowsItsLevelsSortedByNameAndGoToGivesTheMarkersPosition
         SelectRow(rows, "camp");
         Click(window, "btnGoTo");
     });
-    EXPECT_EQ(TfrmMarkerList::Execute(db, notice, nullptr, true, false), std::optional<int32_t>(0));
+    EXPECT_EQ(TfrmMarkerList::Execute(db, notice, nullptr, Level::Surface), std::optional<int32_t>(0));
     OnModal([](QWidget* window) { Click(window, "btnClose"); });
-    EXPECT_EQ(TfrmMarkerList::Execute(db, notice, nullptr, false, true), std::nullopt);
+    EXPECT_EQ(TfrmMarkerList::Execute(db, notice, nullptr, Level::Underworld), std::nullopt);
 }
 
 TEST_F(MarkersTest, AddStoresEveryMarkerButShowsOnlyThoseOfItsLevels) {
-    TfrmMarkerList list(db, notice, nullptr, true, false);
+    TfrmMarkerList list(db, notice, nullptr, Level::Surface);
     SelectRow(list.treeList(), "camp");
 
-    AnswerMarkerDialog(QStringLiteral(" Deep Ford "), 4, 6, false);
+    AnswerMarkerDialog(QStringLiteral(" Deep Ford "), 4, 6, Level::Underworld);
     Click(&list, "btnNew");
     ASSERT_EQ(db.Markers.Count(), 4);
     EXPECT_EQ(db.Markers.Get(3)->Text, "Deep Ford");
-    EXPECT_FALSE(db.Markers.Get(3)->Overworld);
+    EXPECT_EQ(db.Markers.Get(3)->Where, Level::Underworld);
     EXPECT_EQ(ColumnOf(list.treeList(), 0), QStringList({"apple", "camp"}));
     EXPECT_EQ(CurrentName(list.treeList()), "camp");
 
-    AnswerMarkerDialog(QStringLiteral("Bay"), 0, 0, true);
+    AnswerMarkerDialog(QStringLiteral("Bay"), 0, 0, Level::Surface);
     Click(&list, "btnNew");
     EXPECT_EQ(ColumnOf(list.treeList(), 0), QStringList({"apple", "Bay", "camp"}));
     EXPECT_EQ(CurrentName(list.treeList()), "Bay");
@@ -169,7 +174,7 @@ TEST_F(MarkersTest, AddStoresEveryMarkerButShowsOnlyThoseOfItsLevels) {
 }
 
 TEST_F(MarkersTest, RemoveAsksAndTheRowsFollowTheRenumberedList) {
-    TfrmMarkerList list(db, notice, nullptr, true, true);
+    TfrmMarkerList list(db, notice, nullptr, std::nullopt);
     SelectRow(list.treeList(), "apple");
     Click(&list, "btnRemove");
     EXPECT_EQ(db.Markers.Count(), 3);
@@ -197,16 +202,16 @@ TEST_F(MarkersTest, LocateMarkerListsTheActiveMapsLevelAndKeepsIt) {
     TfrmMain main(scratch / "settings.ini");
     TVelMain& game = main.Database();
     for (int32_t x = 0; x < 60; ++x)
-        for (int32_t y = x % 2; y < 80; y += 2) game.UnderworldHexes.AddOrMerge(MakeHex(game, x, y, true, 1, false));
-    game.Markers.Add(std::make_unique<TVelMapMarker>("Pit", 50, 70, false));
-    game.Markers.Add(std::make_unique<TVelMapMarker>("Hill", 2, 2, true));
+        for (int32_t y = x % 2; y < 80; y += 2) game.UnderworldHexes.AddOrMerge(MakeHex(game, x, y, true, 1, Level::Underworld));
+    game.Markers.Add(std::make_unique<TVelMapMarker>("Pit", Place{50, 70, Level::Underworld}));
+    game.Markers.Add(std::make_unique<TVelMapMarker>("Hill", Place{2, 2, Level::Surface}));
     main.resize(900, 700);
     main.show();
     auto& locate = Child<QAction>(&main, "mnuLocateMarker");
     EXPECT_FALSE(locate.isEnabled());
     EXPECT_TRUE(Child<QAction>(&main, "mnuExportMapData").isEnabled());
 
-    TfrmMap* map = main.Maps().OpenMapWindow(false, true);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Underworld, true);
     main.RefreshMaps();
     QApplication::processEvents();
     EXPECT_TRUE(locate.isEnabled());
@@ -216,7 +221,7 @@ TEST_F(MarkersTest, LocateMarkerListsTheActiveMapsLevelAndKeepsIt) {
         Click(window, "btnGoTo");
     });
     locate.trigger();
-    EXPECT_FALSE(map->IsOverworld());
+    EXPECT_EQ(map->CurrentLevel(), Level::Underworld);
     EXPECT_GT(map->ScrollPosition().y(), before.y());
 }
 
@@ -347,9 +352,9 @@ TEST_F(WedgesTest, ChosenKeysAndColoursAreWhatTheMapPaints) {
     THexMap painted;
     painted.SetHexSize(kMapHexSize);
     painted.SetZoom(kDefaultMapZoom);
-    FitMapToLevel(painted, db, true);
+    FitMapToLevel(painted, db, Level::Surface);
     testing::RecordingSurface surface;
-    PaintLevel(db, true, map->ViewOptions(), painted, surface);
+    PaintLevel(db, Level::Surface, map->ViewOptions(), painted, surface);
     EXPECT_NE(std::find(surface.Calls.begin(), surface.Calls.end(), "Brush 0x0000FF solid"), surface.Calls.end());
 }
 
@@ -364,7 +369,7 @@ protected:
             hex->Gate = x;
             db.OverworldHexes.AddOrMerge(std::move(hex));
         }
-        db.UnderworldHexes.AddOrMerge(MakeHex(db, 1, 1, true, 29, false));
+        db.UnderworldHexes.AddOrMerge(MakeHex(db, 1, 1, true, 29, Level::Underworld));
     }
 
     // Exports with the boxes as given and returns the file.
@@ -420,7 +425,7 @@ TEST_F(ExportTest, ChoicesReachTheFileAndEmptyCornersMeanTheLevelsEdges) {
     EXPECT_EQ(Hexes(Export({"", "", "", ""})), QStringList({"[Hex 0,0,Overworld]", "[Hex 4,2,Overworld]",
                                                            "[Hex 10,20,Overworld]", "[Hex 12,40,Overworld]"}));
     EXPECT_EQ(Hexes(Export({"5", "", "", "30"})), QStringList({"[Hex 10,20,Overworld]"}));
-    Child<QRadioButton>(&dialog, "rbUnderworld").setChecked(true);
+    ChooseLevel(&dialog, Level::Underworld);
     EXPECT_EQ(Hexes(Export({"", "", "", ""})), QStringList({"[Hex 1,1,Underworld]"}));
 }
 

@@ -120,7 +120,7 @@ TEST_F(MonthPreviewTest, TypedOrdersChangeTheNextMonthPageAndTheReport) {
 }
 
 TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderlines) {
-    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, false);
     TfrmUnitInfo& smiths = Type(10, "move n n");
     // (4,0) is in no report: the unit stops in the plain to the north.
     const QString summary = QStringLiteral("Route: 4,4 to 4,0, stops at 4,2: no region known to the north");
@@ -147,10 +147,10 @@ TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderli
     THexMap hexes;
     hexes.SetHexSize(kMapHexSize);
     hexes.SetZoom(kDefaultMapZoom);
-    FitMapToLevel(hexes, main.Database(), true);
+    FitMapToLevel(hexes, main.Database(), Level::Surface);
     testing::RecordingSurface surface;
     surface.Clip = Rect{0, 0, hexes.Width(), hexes.Height()};
-    PaintLevel(main.Database(), true, options, hexes, surface);
+    PaintLevel(main.Database(), Level::Surface, options, hexes, surface);
     const auto centre = [&hexes](int32_t x, int32_t y) {
         const Point at = hexes.HexCentre(GameToGrid(x, y));
         return "(" + std::to_string(at.x) + "," + std::to_string(at.y) + ")";
@@ -184,7 +184,7 @@ TEST_F(MonthPreviewTest, AnImportWhileThePreviewWaitsLosesNothing) {
     TfrmUnitInfo* window = main.InfoWindows().Units.FindForm(UnitKey{number});
     ASSERT_NE(window, nullptr);
     TfrmMonthPreviewReport report(main.InfoWindows(), &main);
-    main.Maps().OpenMapWindow(true, false);
+    main.Maps().OpenMapWindow(Level::Surface, false);
     // Typed, and the report imported before the preview had its turn.
     window->edOrders().setPlainText(QStringLiteral("move n"));
     window->OrdersMarks().CheckNow();

@@ -69,7 +69,7 @@ protected:
     OrdersCheckTest() : main(scratch / "settings.ini") {
         TVelMain& db = main.Database();
         db.FactionNumber = 3;
-        db.HexesOf(true).AddOrMerge(MakeHex(db, 4, 4))->SetTerrainName("Plain");
+        db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, 4, 4))->SetTerrainName("Plain");
         for (int32_t number : {10, 11}) {
             TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, 3, 4, 4));
             unit->Name = number == 10 ? "Smiths" : "Guards";

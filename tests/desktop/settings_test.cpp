@@ -47,8 +47,8 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
         main.Database().Turn = 3;
         prompts.FileNames.push_back(QString::fromStdString(data));
         main.SaveDataAs();
-        main.Maps().OpenMapWindow(true, false);
-        main.Maps().OpenMapWindow(false, false);
+        main.Maps().OpenMapWindow(Level::Surface, false);
+        main.Maps().OpenMapWindow(Level::Underworld, false);
         EXPECT_FALSE(CloseAnswering(main, prompts, Answer::Cancel));
         EXPECT_FALSE(std::filesystem::exists(file));
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
@@ -72,7 +72,7 @@ TEST_F(SettingsTest, RoundTripThroughCloseAndStart) {
     const std::vector<TfrmMap*> maps = again.Maps().MapWindows();
     ASSERT_EQ(maps.size(), 2u);
     EXPECT_EQ(again.Maps().currentSubWindow(), maps.front());
-    EXPECT_FALSE(maps.front()->IsOverworld());
+    EXPECT_EQ(maps.front()->CurrentLevel(), Level::Underworld);
     EXPECT_TRUE(prompts.Shown.count() == 2) << prompts.Shown.join('\n').toStdString();
 }
 
@@ -114,8 +114,8 @@ TEST_F(SettingsTest, MaximisedMapWindowsComeBackMaximised) {
     {
         TfrmMain main(file);
         main.Start("");
-        main.Maps().OpenMapWindow(true, true);
-        main.Maps().OpenMapWindow(false, true);
+        main.Maps().OpenMapWindow(Level::Surface, true);
+        main.Maps().OpenMapWindow(Level::Underworld, true);
         EXPECT_TRUE(CloseAnswering(main, prompts, Answer::No));
     }
     // Only the active window is maximised in the frame; the other one is as soon as it is activated.
@@ -143,7 +143,7 @@ TEST_F(SettingsTest, MapCountWithoutSectionsOpensDefaultWindowsAndColoursAreRead
     main.Start("");
     ASSERT_EQ(main.Maps().MapWindows().size(), 1u);
     const TfrmMap& map = *main.Maps().MapWindows().front();
-    EXPECT_TRUE(map.IsOverworld());
+    EXPECT_EQ(map.CurrentLevel(), Level::Surface);
     EXPECT_FALSE(map.isMaximized());
     EXPECT_EQ(map.Zoom(), 5);
     for (int32_t slot : map.ViewOptions().WedgeSlots) EXPECT_EQ(slot, -1);

@@ -53,7 +53,7 @@ TEST(TurnInWindowsTest, WindowsOpenAcrossAnImportFollowTheNewRecordsAndKeepWhatW
 
     InformationWindows& windows = main.InfoWindows();
     const HexKey mine{10, 12, Level::Surface};
-    TfrmMap* map = main.Maps().OpenMapWindow(true, true);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, true);
     map->TrackUnit(203);
     ASSERT_EQ(map->ViewOptions().TrackedUnit, 203);
     windows.ShowHex(mine, map);
@@ -85,7 +85,7 @@ TEST(TurnInWindowsTest, WindowsOpenAcrossAnImportFollowTheNewRecordsAndKeepWhatW
 
     const TVelMain& db = main.Database();
     EXPECT_EQ(db.Units.FindByNumber(203)->Orders, "work\r\n\r\nclaim 50");
-    EXPECT_EQ(db.FindHex(10, 12, true)->Notes, "iron here");
+    EXPECT_EQ(db.FindHex({10, 12, Level::Surface})->Notes, "iron here");
     // The windows show the new records: the structure is complete now, the unit of turn 27.
     ASSERT_EQ(windows.Units.FindForm({203}), unit);
     EXPECT_TRUE(unit->windowTitle().endsWith(QStringLiteral("[Turn %1]").arg(db.Units.FindByNumber(203)->Turn)));

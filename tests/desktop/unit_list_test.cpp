@@ -62,13 +62,13 @@ protected:
         db.Clear();
         db.Factions.AddOrRename("Sevens", 7);
         // Both levels reach to (20, 20); places beyond lie off the grid.
-        db.HexesOf(true).AddOrMerge(MakeHex(db, 20, 20, true, 1, true));
-        db.HexesOf(false).AddOrMerge(MakeHex(db, 20, 20, true, 1, false));
+        db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, 20, 20, true, 1, Level::Surface));
+        db.HexesOf(Level::Underworld).AddOrMerge(MakeHex(db, 20, 20, true, 1, Level::Underworld));
     }
 
-    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, bool overworld = true,
+    TVelUnit& AddUnit(int32_t number, int32_t faction, int32_t x, int32_t y, Level level = Level::Surface,
                       const char* name = "Scouts") {
-        TVelUnit* unit = db.Units.Append(MakeUnit(db, number, faction, x, y, 1, overworld));
+        TVelUnit* unit = db.Units.Append(MakeUnit(db, number, faction, x, y, 1, level));
         unit->Name = name;
         unit->Troops.AddTroops("VIKI", 3);
         unit->Troops.AddTroops("LEAD", 1);
@@ -83,7 +83,7 @@ protected:
 
 TEST_F(UnitListTest, RowsShowNumberFactionMenAndPlaceWithTroopsOnlyWhenViewing) {
     AddUnit(30, 7, 4, 6);
-    AddUnit(12, 0, 3, 5, false, "Diggers");
+    AddUnit(12, 0, 3, 5, Level::Underworld, "Diggers");
     AddUnit(21, 9, 2, 2);  // a faction not in the list
     const std::vector<UnitKey> keys{{30}, {12}, {99}, {21}};  // 99 is not in the database
 
@@ -111,11 +111,11 @@ TEST_F(UnitListTest, RowsShowNumberFactionMenAndPlaceWithTroopsOnlyWhenViewing) 
 }
 
 TEST_F(UnitListTest, HexOrderPutsLevelThenGridBeforeCoordinates) {
-    AddUnit(1, 7, 0, 0, false);     // underworld, on the grid
+    AddUnit(1, 7, 0, 0, Level::Underworld);     // underworld, on the grid
     AddUnit(2, 7, 10, 0);           // overworld, on the grid
     AddUnit(3, 7, 2, 4);            // overworld, on the grid: smaller x first
     AddUnit(4, 7, 50, 2);           // overworld, off the grid
-    AddUnit(5, 7, 60, 0, false);    // underworld, off the grid
+    AddUnit(5, 7, 60, 0, Level::Underworld);    // underworld, off the grid
     AddUnit(6, 7, 2, 2);            // same x as unit 3: smaller y first
     TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
     list.treeList().sortByColumn(kHex, Qt::AscendingOrder);
@@ -159,10 +159,10 @@ TEST_F(UnitListTest, SelectionReturnsTheSelectedRowsUnitAndNothingOtherwise) {
 }
 
 TEST_F(UnitListTest, FilterMatchesNumberNameAndFactionIgnoringCase) {
-    AddUnit(17, 7, 2, 2, true, "Miners");
-    AddUnit(270, 0, 2, 2, true, "Guard");
-    AddUnit(33, 12, 7, 9, true, "Scouts");
-    AddUnit(44, 7, 2, 2, true, "Tax men");
+    AddUnit(17, 7, 2, 2, Level::Surface, "Miners");
+    AddUnit(270, 0, 2, 2, Level::Surface, "Guard");
+    AddUnit(33, 12, 7, 9, Level::Surface, "Scouts");
+    AddUnit(44, 7, 2, 2, Level::Surface, "Tax men");
     TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
     QLineEdit& filter = list.edFilter();
     EXPECT_EQ(filter.accessibleName(), "Filter");
@@ -217,7 +217,7 @@ TEST_F(UnitListTest, AnOpenListViewsUnitsAndFollowsChangesOfTheRecords) {
 }
 
 TEST_F(UnitListTest, SeveralRowsAreCopiedAndViewedAndViewWaitsForASelection) {
-    for (int32_t number = 1; number <= 12; ++number) AddUnit(number, 7, 2, 2, true, number % 2 ? "Odd" : "Even");
+    for (int32_t number = 1; number <= 12; ++number) AddUnit(number, 7, 2, 2, Level::Surface, number % 2 ? "Odd" : "Even");
     TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
     TTreeList& rows = list.treeList();
     QPushButton& view = Button(list, "btnView");
@@ -259,9 +259,9 @@ TEST_F(UnitListTest, SeveralRowsAreCopiedAndViewedAndViewWaitsForASelection) {
 }
 
 TEST_F(UnitListTest, ASortKeepsTheSelectedRow) {
-    AddUnit(3, 7, 9, 9, true, "Alpha");
-    AddUnit(1, 7, 2, 2, true, "Gamma");
-    AddUnit(2, 7, 5, 5, true, "Beta");
+    AddUnit(3, 7, 9, 9, Level::Surface, "Alpha");
+    AddUnit(1, 7, 2, 2, Level::Surface, "Gamma");
+    AddUnit(2, 7, 5, 5, Level::Surface, "Beta");
     TfrmUnitList list(windows, &owner, TfrmUnitList::Mode::Viewing, QString(), UnitKeysOf(db.Units));
     TTreeList& rows = list.treeList();
     rows.setCurrentIndex(rows.Model().index(2, 0));
@@ -322,7 +322,7 @@ TEST_F(UnitMenusTest, EachItemListsItsUnits) {
 }
 
 TEST_F(UnitMenusTest, TrackDialogPicksItsUnitFromTheList) {
-    TfrmMap* map = main.Maps().OpenMapWindow(true, false);
+    TfrmMap* map = main.Maps().OpenMapWindow(Level::Surface, false);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<TfrmTrackUnit*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

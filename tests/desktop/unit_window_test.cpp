@@ -162,7 +162,7 @@ TEST_F(UnitWindowTest, PlaceButtonsOpenOnlyKnownPlaces) {
     hex.Structures.Add(std::move(structure));
     unit.LastX = 2;
     unit.LastY = 0;
-    unit.LastOverworld = true;
+    unit.LastWhere = Level::Surface;
     db.OverworldHexes.AddOrMerge(testing::MakeHex(db, 2, 0));
     const TfrmUnitInfo* window = Open(5);
     EXPECT_EQ(Text(window, "btnPosition"), "4,6");
@@ -262,8 +262,8 @@ TEST_F(UnitWindowTest, FollowsTheUnitThroughImportsAndClosesWhenItIsGone) {
 
 TEST_F(UnitWindowTest, PositionHistoryListsLatestTurnFirstAndTracks) {
     TVelUnit& unit = AddUnit(5, 12, 4, 6);  // turn 3
-    unit.PositionHistory.AddPosition(10, 2, 1, true);
-    unit.PositionHistory.AddPosition(7, 9, 2, false);
+    unit.PositionHistory.AddPosition({10, 2, Level::Surface}, 1);
+    unit.PositionHistory.AddPosition({7, 9, Level::Underworld}, 2);
     std::vector<int32_t> tracked;
     TfrmPosHistory untracked(windows, UnitKey{5}, nullptr);
     EXPECT_FALSE(untracked.findChild<QPushButton*>("btnTrack")->isEnabled());

@@ -25,7 +25,7 @@ struct Sighting {
     std::string terrain;
     int32_t x;
     int32_t y;
-    bool overworld;
+    Level level;
 };
 
 // Every region header and every exit line of a report, found with a pattern of their own rather
@@ -38,9 +38,9 @@ std::vector<Sighting> SightingsIn(const std::string& report, bool exits) {
     for (std::string line; std::getline(lines, line);) {
         std::smatch match;
         if (!exits && std::regex_search(line, match, header)) {
-            found.push_back({match[1], std::stoi(match[2]), std::stoi(match[3]), !match[5].matched});
+            found.push_back({match[1], std::stoi(match[2]), std::stoi(match[3]), *Level::FromLabel(match[5].str())});
         } else if (exits && std::regex_search(line, match, exit)) {
-            found.push_back({match[2], std::stoi(match[3]), std::stoi(match[4]), !match[6].matched});
+            found.push_back({match[2], std::stoi(match[3]), std::stoi(match[4]), *Level::FromLabel(match[6].str())});
         }
     }
     return found;
@@ -70,7 +70,7 @@ protected:
             EXPECT_FALSE(import_.log.Contains("Cannot place")) << "turn " << next_turn_;
             for (bool exits : {false, true}) {
                 for (const Sighting& seen : SightingsIn(report, exits)) {
-                    const TVelHex* hex = import_.database.FindHex(seen.x, seen.y, seen.overworld);
+                    const TVelHex* hex = import_.database.FindHex({seen.x, seen.y, seen.level});
                     ASSERT_NE(hex, nullptr) << seen.terrain << " " << seen.x << "," << seen.y << " in turn " << next_turn_;
                     EXPECT_EQ(hex->TerrainName(), Capitalise(seen.terrain));
                     if (!exits) {
@@ -101,7 +101,7 @@ TEST_F(GameAReports, ImportInOrderCompletely) {
     EXPECT_NE(database.ItemTypes.FindByCode("SWOR"), nullptr);
 
     ImportThrough(fixtures, 1);
-    EXPECT_EQ(database.FindHex(28, 10, true)->Gate, 14);
+    EXPECT_EQ(database.FindHex({28, 10, Level::Surface})->Gate, 14);
 
     ImportThrough(fixtures, 4);
     EXPECT_EQ(Unit(155).Events.substr(0, 70), "Error: PRODUCE: Unit isn't skilled enough to produce livestock.\r\nSells");
@@ -125,7 +125,8 @@ TEST_F(GameAReports, ImportInOrderCompletely) {
     EXPECT_EQ(database.Factions.FindByNumber(2)->Attitude, 2);
 
     EXPECT_EQ(database.OverworldHexes.HexCount(), 17);
-    EXPECT_EQ(database.UnderworldHexes.HexCount(), 1);
+    EXPECT_EQ(database.UnderworldHexes.HexCount(), 0);
+    EXPECT_EQ(database.HexesOf(Level::Nexus).HexCount(), 1);  // the nexus is a level of its own
     EXPECT_EQ(database.Units.Count(), 11);
     EXPECT_EQ(database.OwnUnits.Count(), 6);
 }
@@ -135,7 +136,7 @@ TEST_F(GameAReports, RegionsCarryTheirEconomy) {
     ImportThrough(fixtures, 13);
     const TVelMain& database = import_.database;
 
-    const TVelHex& city = *database.FindHex(28, 10, true);
+    const TVelHex& city = *database.FindHex({28, 10, Level::Surface});
     EXPECT_EQ(city.ProvinceName(), "Koheda");
     EXPECT_EQ(city.SettlementName, "Thandianost");
     EXPECT_EQ(city.SettlementSize, 3);
@@ -150,7 +151,7 @@ TEST_F(GameAReports, RegionsCarryTheirEconomy) {
     EXPECT_EQ(city.ForSale.Get(10)->Price, 625);
     EXPECT_EQ(Goods(city.Products), (Amounts{{"GRAI", 56}, {"HORS", 21}}));
 
-    const TVelHex& town = *database.FindHex(28, 12, true);
+    const TVelHex& town = *database.FindHex({28, 12, Level::Surface});
     EXPECT_EQ(town.SettlementSize, 2);
     EXPECT_EQ(Goods(town.Peasants), (Amounts{{"PLAI", 9648}}));
     EXPECT_EQ(town.MaxWages, 3151);
@@ -160,18 +161,18 @@ TEST_F(GameAReports, RegionsCarryTheirEconomy) {
     EXPECT_EQ(Goods(town.ForSale), (Amounts{{"HORS", 1}, {"PLAI", 385}, {"LEAD", 77}}));
     EXPECT_EQ(Goods(town.Products), (Amounts{{"LIVE", 71}, {"HORS", 31}}));
 
-    const TVelHex& fields = *database.FindHex(29, 11, true);
+    const TVelHex& fields = *database.FindHex({29, 11, Level::Surface});
     EXPECT_EQ(Goods(fields.Peasants), (Amounts{{"HELF", 2484}}));
     EXPECT_EQ(fields.TaxBase, 2285);
     EXPECT_EQ(fields.Entertainment, 126);
     EXPECT_EQ(Goods(fields.ForSale), (Amounts{{"HELF", 99}, {"LEAD", 19}}));
 
-    const TVelHex& nexus = *database.FindHex(0, 0, false);
+    const TVelHex& nexus = *database.FindHex({0, 0, Level::Nexus});
     EXPECT_EQ(nexus.TerrainName(), "Nexus");
     EXPECT_EQ(nexus.Turn, 1);
     EXPECT_EQ(nexus.Units.Count(), 2);
-    EXPECT_FALSE(database.FindHex(30, 10, true)->Confirmed);
-    EXPECT_EQ(database.FindHex(4, 28, true)->SettlementName, "Hiratund");
+    EXPECT_FALSE(database.FindHex({30, 10, Level::Surface})->Confirmed);
+    EXPECT_EQ(database.FindHex({4, 28, Level::Surface})->SettlementName, "Hiratund");
 }
 
 TEST_F(GameAReports, UnitsCarryMenGoodsSkillsAndOrders) {
@@ -223,7 +224,7 @@ TEST_F(GameAReports, UnitsCarryMenGoodsSkillsAndOrders) {
     EXPECT_EQ(guard.Troops.FindByCode("LEAD")->Count, 500);
     EXPECT_EQ(Goods(guard.Items), (Amounts{{"SWOR", 500}, {"PARM", 500}}));
     EXPECT_EQ(Unit(19).Flags, 2);
-    EXPECT_FALSE(Unit(1).Overworld);
+    EXPECT_EQ(Unit(1).Where, Level::Nexus);
 }
 
 // Answered "item" throughout, as the command line guesses: whatever the reports describe as a
@@ -241,7 +242,7 @@ TEST_F(GameAReports, DescribedRacesAreMenAndPeasantsStay) {
         for (std::string line; std::getline(lines, line);) {
             std::smatch match;
             if (!std::regex_search(line, match, peasants)) continue;
-            EXPECT_EQ(database.FindHex(std::stoi(match[1]), std::stoi(match[2]), true)->Peasants.Count(), 1) << line;
+            EXPECT_EQ(database.FindHex({std::stoi(match[1]), std::stoi(match[2]), Level::Surface})->Peasants.Count(), 1) << line;
         }
     }
     EXPECT_FALSE(import_.log.Contains("Peasants of unknown race"));

@@ -46,10 +46,10 @@ TEST(RegionEntry, HeaderForms) {
     EXPECT_EQ(city->MaxWages, 11467);
 
     auto under = ParseOne(import, "tunnels (10,12,underworld) in Deep, 1 peasant (hill dwarf), $3.\n" + kRule);
-    EXPECT_FALSE(under->Overworld);
+    EXPECT_EQ(under->Where, Level::Underworld);
     EXPECT_EQ(under->Peasants.Get(0)->Code, "HDWA");
     EXPECT_EQ(under->TerrainName(), "Tunnels");
-    EXPECT_FALSE(ParseOne(import, "nexus (0,0,nexus) in Unnamed.\n" + kRule)->Overworld);
+    EXPECT_EQ(ParseOne(import, "nexus (0,0,nexus) in Unnamed.\n" + kRule)->Where, Level::Nexus);
 }
 
 TEST(RegionEntry, CoordinatesThatCannotBePlacedAreNotStoredAtTheOrigin) {
@@ -59,11 +59,42 @@ TEST(RegionEntry, CoordinatesThatCannotBePlacedAreNotStoredAtTheOrigin) {
         parts.regions = "plain " + std::string(group) + " in Ardmoor.\n" + kRule + "  Wages: $1.\n\n" +
                         TownRegion(2, 2, "* Scout (100), Testers (7), leader [LEAD].");
         import.Import(MakeReport(parts));
-        EXPECT_EQ(import.database.FindHex(0, 0, true), nullptr) << group;
-        EXPECT_EQ(import.database.FindHex(3, 5, true), nullptr) << group;
+        EXPECT_EQ(import.database.FindHex({0, 0, Level::Surface}), nullptr) << group;
+        EXPECT_EQ(import.database.FindHex({3, 5, Level::Surface}), nullptr) << group;
         EXPECT_NE(import.database.Units.FindByNumber(100), nullptr) << group;
         EXPECT_TRUE(import.log.Contains("Cannot place region: plain " + std::string(group))) << group;
     }
+}
+
+TEST(RegionEntry, EveryLevelAReportNamesKeepsItsRegionsUnitsAndShafts) {
+    using testing::CaveRegion;
+    ReportImport import;
+    ReportParts parts;
+    parts.regions =
+        CaveRegion("(0,0,nexus)", "  North : plain (2,2) in Ardmoor.\n", "* Seer (101), Testers (7), leader [LEAD].") +
+        TownRegion(2, 2, "* Scout (100), Testers (7), leader [LEAD].") +
+        CaveRegion("(0,0,underworld)", "  South : cavern (0,2,underworld) in Deepholm.\n  In : cavern (4,4,deep underworld) in Deepholm.\n",
+                   "+ Shaft [1] : Shaft, contains an inner location.\n  * Miner (102), Testers (7), leader [LEAD].") +
+        CaveRegion("(3,5,very deep\n  underworld)", "  Out : cavern (0,0,underworld) in Deepholm.\n") +
+        CaveRegion("(8,2,underdeep)") + CaveRegion("(8,2,deep underdeep)") + CaveRegion("(1,1,abyss)") +
+        CaveRegion("(3,5,2 <underworld>)");
+    import.Import(MakeReport(parts));
+
+    const TVelMain& db = import.database;
+    for (const char* label : {"nexus", "underworld", "very deep underworld", "underdeep", "deep underdeep", "abyss", "2 <underworld>"}) {
+        const Level level = *Level::FromLabel(label);
+        const TVelHexList& hexes = db.HexesOf(level);
+        ASSERT_EQ(hexes.HexCount() - (level == Level::Underworld ? 1 : 0), 1) << label;  // the underworld has an exit too
+        EXPECT_TRUE(hexes.HexesByRow().back()->Confirmed || level == Level::Underworld) << label;
+        EXPECT_EQ(hexes.HexesByRow().front()->Where, level) << label;
+    }
+    EXPECT_EQ(db.FindHex({0, 0, Level::Nexus})->Units.Count(), 1);
+    EXPECT_EQ(db.FindHex({0, 0, Level::Underworld})->Structures.Get(0)->Units.Count(), 1);
+    EXPECT_FALSE(db.FindHex({4, 4, *Level::FromLabel("deep underworld")})->Confirmed);  // down the shaft
+    EXPECT_EQ(db.Units.FindByNumber(101)->Where, Level::Nexus);
+    EXPECT_EQ(db.Units.FindByNumber(102)->At(), (Place{0, 0, Level::Underworld}));
+    EXPECT_EQ(db.Levels().size(), 9u);  // with the surface and the level the shaft leads to
+    EXPECT_FALSE(import.log.Contains("Cannot place"));
 }
 
 TEST(RegionEntry, MarketsAndEntertainment) {
@@ -102,16 +133,16 @@ TEST(RegionEntry, PeasantsTakeTheirRaceFromTheMarketAndAreNeverDroppedSilently) 
     import.Import(MakeReport(parts));
     const TVelMain& database = import.database;
     // The market put the goblins in the item table first; the header makes them a race.
-    EXPECT_EQ(database.FindHex(2, 2, true)->Peasants.Get(0)->Code, "GBLN");
+    EXPECT_EQ(database.FindHex({2, 2, Level::Surface})->Peasants.Get(0)->Code, "GBLN");
     EXPECT_EQ(database.Races.FindByCode("GBLN")->Plural, "Goblins");
     const TVelUnit& band = *database.Units.FindByNumber(300);
     EXPECT_EQ(band.Troops.Total(), 5);  // the game's table knows the wolf for a creature
     EXPECT_EQ(band.Items.Count(), 1);
     EXPECT_EQ(import.question.asked, std::vector<std::string>{});  // and the centaurs too
     // Only a unit's list names the centaurs: the peasants still get them, as a race from then on.
-    EXPECT_EQ(database.FindHex(4, 4, true)->Peasants.Get(0)->Code, "CENT");
+    EXPECT_EQ(database.FindHex({4, 4, Level::Surface})->Peasants.Get(0)->Code, "CENT");
     EXPECT_NE(database.Races.FindByCode("CENT"), nullptr);
-    EXPECT_EQ(database.FindHex(6, 6, true)->Peasants.Count(), 0);
+    EXPECT_EQ(database.FindHex({6, 6, Level::Surface})->Peasants.Count(), 0);
     EXPECT_TRUE(import.log.Contains("Peasants of unknown race left out: 50 gnomes in 6,6"));
 }
 
@@ -120,10 +151,10 @@ TEST(RegionEntry, AMissingLineIsNotTakenFromTheNextRegion) {
     ReportParts parts;
     parts.regions = "plain (4,4) in Ardmoor.\n" + kRule + "  Nothing to see here.\n\n- Hermit (300), leader [LEAD].\n\n" + TownRegion(2, 2);
     import.Import(MakeReport(parts));
-    const TVelHex* bare = import.database.FindHex(4, 4, true);
+    const TVelHex* bare = import.database.FindHex({4, 4, Level::Surface});
     EXPECT_EQ(bare->Wages, 0);
     EXPECT_EQ(bare->Units.Count(), 1);
-    EXPECT_EQ(import.database.FindHex(2, 2, true)->Wages, 14);
+    EXPECT_EQ(import.database.FindHex({2, 2, Level::Surface})->Wages, 14);
 }
 
 TEST(RegionEntry, ExitsAddUnconfirmedNeighbours) {
@@ -135,14 +166,14 @@ TEST(RegionEntry, ExitsAddUnconfirmedNeighbours) {
                     "  Northeast : plain (5,1,sky) in Clouds.\n  Southeast : plain (5,3) in Ardmoor.\n\n";
     import.Import(MakeReport(parts));
     const TVelMain& database = import.database;
-    const TVelHex* north = database.FindHex(4, 0, true);
+    const TVelHex* north = database.FindHex({4, 0, Level::Surface});
     EXPECT_FALSE(north->Confirmed);
     EXPECT_EQ(north->SettlementName, "Northfield");
     EXPECT_EQ(north->Turn, 15);
-    EXPECT_TRUE(database.FindHex(2, 2, true)->Confirmed);
-    EXPECT_NE(database.FindHex(4, 4, false), nullptr);
-    EXPECT_NE(database.FindHex(5, 3, true), nullptr);
-    EXPECT_EQ(database.FindHex(5, 1, true), nullptr);
+    EXPECT_TRUE(database.FindHex({2, 2, Level::Surface})->Confirmed);
+    EXPECT_NE(database.FindHex({4, 4, Level::Underworld}), nullptr);
+    EXPECT_NE(database.FindHex({5, 3, Level::Surface}), nullptr);
+    EXPECT_EQ(database.FindHex({5, 1, Level::Surface}), nullptr);
 }
 
 TEST(RegionEntry, GateAndStructuresWithUnitsInside) {
@@ -153,7 +184,7 @@ TEST(RegionEntry, GateAndStructuresWithUnitsInside) {
                                "+ Old Adit [1] : Shaft; A narrow passage\n  into the deep.\n  - Bat (301), 3 bats [BATS].\n"
                                "+ Keep [2] : Fort, needs 40, closed to others.\n  * Keeper (101), Testers (7), leader [LEAD].\n");
     import.Import(MakeReport(parts));
-    const TVelHex* hex = import.database.FindHex(2, 2, true);
+    const TVelHex* hex = import.database.FindHex({2, 2, Level::Surface});
     EXPECT_EQ(hex->Gate, 3);
     EXPECT_EQ(hex->Units.Count(), 1);
     ASSERT_EQ(hex->Structures.Count(), 2);
@@ -174,7 +205,7 @@ TEST(RegionEntry, UnreadableTextIsPassedToTheNextRegionAndLogged) {
     parts.regions = TownRegion(2, 2) + "The mapmaker's notes:\n  strange lands.\n\n" + TownRegion(4, 4) + "Something else.\n";
     parts.orders = "#veldoria 7\n\n#end\n";
     import.Import(MakeReport(parts), OrdersMode::ImportTemplate);
-    EXPECT_NE(import.database.FindHex(4, 4, true), nullptr);
+    EXPECT_NE(import.database.FindHex({4, 4, Level::Surface}), nullptr);
     EXPECT_TRUE(import.log.Contains("Passing text not understood (2 line(s)): The mapmaker's notes:"));
     EXPECT_TRUE(import.log.Contains("Passing text not understood (1 line(s)): Something else."));
     EXPECT_TRUE(import.log.Contains("FINISHED PARSING ORDERS TEMPLATE"));

@@ -27,6 +27,17 @@ std::string TownRegion(int x, int y, std::string_view units) {
            "\n" + std::string(units) + "\n\n";
 }
 
+std::string CaveRegion(std::string_view group, std::string_view exits, std::string_view entries) {
+    return "cavern " + std::string(group) + " in Deepholm.\n"
+           "------------------------------------------------------------\n"
+           "  Wages: $0.\n"
+           "  Wanted: none.\n"
+           "  For Sale: none.\n"
+           "  Products: none.\n"
+           "\n"
+           "Exits:\n" + std::string(exits) + "\n" + std::string(entries) + "\n\n";
+}
+
 bool RecordingLog::Contains(std::string_view text) const {
     for (const std::string& line : lines) {
         if (line.find(text) != std::string::npos) return true;

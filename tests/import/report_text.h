@@ -42,6 +42,10 @@ std::string MakeReport(const ReportParts& parts);
 // A town region at (x, y) with full economy lines, exits and the given unit and structure lines.
 std::string TownRegion(int x, int y, std::string_view units = "");
 
+// A region without settlement or peasants whose header carries the coordinate group as given
+// ("(3,5,deep underworld)"), with the exit lines and the unit and structure lines given.
+std::string CaveRegion(std::string_view group, std::string_view exits = "", std::string_view entries = "");
+
 // Records every log line.
 class RecordingLog : public TParseStatusLog {
 public:

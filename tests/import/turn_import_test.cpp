@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/level_codes.h"
 #include "platform/error.h"
 #include "tests/import/report_text.h"
 #include "tests/support/database_builder.h"

@@ -109,7 +109,7 @@ TEST_F(UnitEntry, EntriesEndAtBlankLinesAndEntryMarks) {
     ImportUnits(
         "* Scout (100), Testers (7), leader [LEAD]. Skills: none.\n\n- Stray (300), leader [LEAD]; Wanders about\n"
         "  aimlessly.\n- Next (301), leader [LEAD].\n");
-    EXPECT_EQ(import.database.FindHex(2, 2, true)->Units.Count(), 3);
+    EXPECT_EQ(import.database.FindHex({2, 2, Level::Surface})->Units.Count(), 3);
     EXPECT_EQ(Unit(300).Description, "Wanders about aimlessly.");
     EXPECT_EQ(Unit(301).Description, "");
 }

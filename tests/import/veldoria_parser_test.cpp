@@ -77,7 +77,7 @@ TEST(TurnReport, AnotherFactionsReportAddsOnlyRegionsAndUnits) {
     EXPECT_EQ(database.Turn, 30);
     EXPECT_EQ(database.UnclaimedSilver, 100);
     EXPECT_EQ(database.War.Level, 2);
-    EXPECT_EQ(database.FindHex(6, 6, true)->Turn, 30);
+    EXPECT_EQ(database.FindHex({6, 6, Level::Surface})->Turn, 30);
     EXPECT_EQ(database.Units.FindByNumber(200)->Turn, 30);
     EXPECT_EQ(database.LostUnits.Count(), 0);
     EXPECT_EQ(database.Units.FindByNumber(200)->Troops.Total(), 2);
@@ -106,7 +106,7 @@ TEST(TurnReport, OrdersOptionsAndLostUnits) {
     ASSERT_EQ(database.LostUnits.Count(), 1);
     EXPECT_EQ(database.LostUnits.Get(0)->Number, 101);
     EXPECT_EQ(database.Units.FindByNumber(101), nullptr);
-    EXPECT_EQ(database.FindHex(2, 2, true)->Units.Count(), 1);
+    EXPECT_EQ(database.FindHex({2, 2, Level::Surface})->Units.Count(), 1);
 }
 
 TEST(TurnReport, CrLfAndBareLfReportsImportAlike) {

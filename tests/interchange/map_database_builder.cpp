@@ -6,11 +6,11 @@
 
 namespace hexwarden::testing {
 
-TVelHex& AddHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t turn, bool confirmed) {
-    auto hex = MakeHex(main, x, y, confirmed, turn, overworld);
+TVelHex& AddHex(TVelMain& main, int32_t x, int32_t y, Level level, int32_t turn, bool confirmed) {
+    auto hex = MakeHex(main, x, y, confirmed, turn, level);
     hex->Terrain = 255;
     hex->Province = -1;
-    return *main.HexesOf(overworld).AddOrMerge(std::move(hex));
+    return *main.HexesOf(level).AddOrMerge(std::move(hex));
 }
 
 TVelUnit& AddUnit(TVelMain& main, TVelHex& hex, int32_t number, const std::string& name, TVelBuilding* inside) {
@@ -19,7 +19,7 @@ TVelUnit& AddUnit(TVelMain& main, TVelHex& hex, int32_t number, const std::strin
     unit->Name = name;
     unit->X = hex.X;
     unit->Y = hex.Y;
-    unit->Overworld = hex.Overworld;
+    unit->Where = hex.Where;
     unit->Inside = inside ? inside->Number : 0;
     TVelUnit* stored = main.Units.AddOrReplace(std::move(unit));
     (inside ? inside->Units : hex.Units).AddUnique(stored);

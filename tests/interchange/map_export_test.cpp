@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(MapExportTest, EveryHexLineInOrderAndOnlyWhenThereIsSomethingToSay) {
-    TVelHex& hex = AddHex(main, 4, 6, true, 28);
+    TVelHex& hex = AddHex(main, 4, 6, Level::Surface, 28);
     MapExportOptions options;
     options.EndX = options.EndY = 10;
     options.ExportGates = true;
@@ -78,10 +78,10 @@ TEST_F(MapExportTest, EveryHexLineInOrderAndOnlyWhenThereIsSomethingToSay) {
 }
 
 TEST_F(MapExportTest, RectangleCornersInAnyOrderLevelAndConfirmedOnly) {
-    for (auto [x, y] : {std::pair{10, 20}, {4, 2}, {5, 3}, {4, 20}, {3, 3}, {11, 3}, {6, 22}, {6, 0}}) AddHex(main, x, y, true, 1);
-    AddHex(main, 0, 0, true, 1);
-    AddHex(main, 5, 5, false, 3, false);
-    AddHex(main, 2000000000, 0, false, 4);
+    for (auto [x, y] : {std::pair{10, 20}, {4, 2}, {5, 3}, {4, 20}, {3, 3}, {11, 3}, {6, 22}, {6, 0}}) AddHex(main, x, y, Level::Surface, 1);
+    AddHex(main, 0, 0, Level::Surface, 1);
+    AddHex(main, 5, 5, Level::Underworld, 3, false);
+    AddHex(main, 2000000000, 0, Level::Underworld, 4);
     EXPECT_EQ(ExportMapData(main, Bare(10, 20, 4, 2)),
               kHeader + BareHex("4,2,Overworld", 1) + BareHex("4,20,Overworld", 1) + BareHex("5,3,Overworld", 1) +
                   BareHex("10,20,Overworld", 1));
@@ -89,7 +89,7 @@ TEST_F(MapExportTest, RectangleCornersInAnyOrderLevelAndConfirmedOnly) {
 
     // The whole 32-bit plane is no slower than the hexes it holds.
     MapExportOptions underworld = Bare(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
-    underworld.Overworld = false;
+    underworld.Where = Level::Underworld;
     EXPECT_EQ(ExportMapData(main, underworld), kHeader + BareHex("5,5,Underworld", 3, false) + BareHex("2000000000,0,Underworld", 4));
     underworld.ConfirmedOnly = true;
     EXPECT_EQ(ExportMapData(main, underworld), kHeader + BareHex("2000000000,0,Underworld", 4));
@@ -97,7 +97,7 @@ TEST_F(MapExportTest, RectangleCornersInAnyOrderLevelAndConfirmedOnly) {
 }
 
 TEST_F(MapExportTest, StructuresAndUnitsWithEveryUnitOption) {
-    TVelHex& hex = AddHex(main, 2, 2, true, 29);
+    TVelHex& hex = AddHex(main, 2, 2, Level::Surface, 29);
     TVelBuilding& tower = testing::AddStructure(main, hex, 3, "Tower");
     tower.Kind = "Tower";
     tower.Description = "tall";
@@ -141,7 +141,7 @@ TEST_F(MapExportTest, StructuresAndUnitsWithEveryUnitOption) {
 }
 
 TEST_F(MapExportTest, LineBreaksInStoredTextsCannotInjectSections) {
-    TVelHex& hex = AddHex(main, 0, 0, true, 1);
+    TVelHex& hex = AddHex(main, 0, 0, Level::Surface, 1);
     hex.SettlementSize = 1;
     hex.SettlementName = "Mill\r\n[Hex 2,2,Overworld]\nTurn=99";
     MapExportOptions options = Bare();

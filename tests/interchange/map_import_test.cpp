@@ -27,15 +27,15 @@ std::string HexSection(const std::string& name, const std::string& lines) {
 class MapImportTest : public ::testing::Test {
 protected:
     std::string Import(const std::string& sections) { return ImportMapDataFromBytes(main, std::string(kHeader) + sections); }
-    TVelHex* Hex(int32_t x, int32_t y, bool overworld = true) { return main.FindHex(x, y, overworld); }
+    TVelHex* Hex(int32_t x, int32_t y, Level level = Level::Surface) { return main.FindHex({x, y, level}); }
 
     TVelMain main;
 };
 
 TEST_F(MapImportTest, OnlyANewerTurnRefreshesAndAConfirmedHexNeedsAConfirmedSection) {
-    AddHex(main, 0, 0, true, 12, true);
-    AddHex(main, 2, 0, true, 12, false);
-    AddHex(main, 4, 0, true, 0, false);
+    AddHex(main, 0, 0, Level::Surface, 12, true);
+    AddHex(main, 2, 0, Level::Surface, 12, false);
+    AddHex(main, 4, 0, Level::Surface, 0, false);
     EXPECT_EQ(Import(HexSection("Hex 0,0,Overworld", "Turn=12\nConfirmed=True\nGate=1") +
                      HexSection("Hex 0,0,Overworld", "Turn=20\nConfirmed=False\nGate=2") +
                      HexSection("Hex 2,0,Overworld", "Turn=20\nConfirmed=False\nGate=3") +
@@ -59,7 +59,7 @@ TEST_F(MapImportTest, OnlyANewerTurnRefreshesAndAConfirmedHexNeedsAConfirmedSect
 
 TEST_F(MapImportTest, AbsentKeysLeaveAKnownHexAsItWasAndANewOneEmpty) {
     main.Provinces.AddOrUpdate("Oldmark", "", 0, "Oldmark");
-    TVelHex& known = AddHex(main, 2, 0, true, 1);
+    TVelHex& known = AddHex(main, 2, 0, Level::Surface, 1);
     known.Peasants.AddNew("VIKI", 0, 10);
     known.Gate = 9;
     known.Notes = "my notes";
@@ -78,7 +78,7 @@ TEST_F(MapImportTest, AbsentKeysLeaveAKnownHexAsItWasAndANewOneEmpty) {
     EXPECT_EQ(Hex(2, 0)->Wanted.Get(0)->Code, "IRON");
     EXPECT_EQ(Hex(2, 0)->Structures.Get(0)->Units.Count(), 1);
     EXPECT_EQ(Hex(2, 0)->Units.Count(), 1);
-    TVelHex* fresh = Hex(3, 5, false);
+    TVelHex* fresh = Hex(3, 5, Level::Underworld);
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->Province, -1);
     EXPECT_EQ(fresh->Gate, -1);
@@ -132,18 +132,18 @@ TEST_F(MapImportTest, SectionNamesDecideKindLevelAndLocation) {
               "Import completed. Hexes added: 4; replaced: 0; kept because they were not older: 0. Sections skipped because "
               "they name no place of the map: 5.");
     EXPECT_EQ(Hex(0, 0)->TaxBase, 70);
-    EXPECT_NE(Hex(2, 0, false), nullptr);
-    EXPECT_NE(Hex(4, 0, false), nullptr);
-    EXPECT_NE(Hex(6, 0, true), nullptr);
+    EXPECT_NE(Hex(2, 0, Level::Nexus), nullptr);
+    EXPECT_NE(Hex(4, 0, Level::Underworld), nullptr);  // no level word: the underworld, as ever
+    EXPECT_NE(Hex(6, 0, Level::Surface), nullptr);
     EXPECT_EQ(main.OverworldHexes.HexCount(), 2);
-    EXPECT_EQ(main.UnderworldHexes.HexCount(), 2);
+    EXPECT_EQ(main.UnderworldHexes.HexCount(), 1);
     EXPECT_EQ(main.Turn, 0);
 }
 
 // A file that is not map data, was cut short or holds a bad number changes nothing, not even the
 // hexes and tables its good sections before the fault would have changed, and says why.
 TEST_F(MapImportTest, AFaultAnywhereImportsNothingAndSaysWhereAndWhy) {
-    AddHex(main, 2, 2, true, 1, false);
+    AddHex(main, 2, 2, Level::Surface, 1, false);
     const std::string good = std::string(kHeader) + HexSection("Hex 0,0,Overworld", "Turn=5\nTerrain=Lake\nProvince=Newmark") +
                              HexSection("Hex 2,2,Overworld", "Turn=5\nFor Sale=DTUS,2,50");
     const std::string before = testing::DatabaseBytes(main);

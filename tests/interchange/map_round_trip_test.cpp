@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -24,8 +26,8 @@ std::string ItemsText(const TVelItemList& list) {
 }
 
 // A hex carrying every field the map-data file exchanges, different for each seed.
-void AddFullHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t seed) {
-    TVelHex& hex = testing::AddHex(main, x, y, overworld, 10 + seed, seed % 3 != 0);
+void AddFullHex(TVelMain& main, int32_t x, int32_t y, Level level, int32_t seed) {
+    TVelHex& hex = testing::AddHex(main, x, y, level, 10 + seed, seed % 3 != 0);
     hex.SetTerrainName(seed % 2 ? "Forest" : "Plain");
     hex.Province = main.Provinces.AddOrUpdate("vale " + IntToStr(seed % 4), "", 0, "vale " + IntToStr(seed % 4));
     hex.Peasants.AddNew(seed % 2 ? "VIKI" : "HELF", 0, 1000 + seed);
@@ -45,7 +47,7 @@ void AddFullHex(TVelMain& main, int32_t x, int32_t y, bool overworld, int32_t se
 // Everything of a hex that a map-data file carries, as one comparable text.
 std::string ExchangedFields(const TVelHex& hex) {
     std::ostringstream text;
-    text << hex.X << ',' << hex.Y << ',' << hex.Overworld << " turn " << hex.Turn << " confirmed " << hex.Confirmed
+    text << hex.X << ',' << hex.Y << ',' << hex.Where.Label() << " turn " << hex.Turn << " confirmed " << hex.Confirmed
          << " terrain " << hex.TerrainName() << " province " << hex.ProvinceName() << " peasants "
          << ItemsText(hex.Peasants) << " settlement " << int(hex.SettlementSize) << ' ' << hex.SettlementName << " tax "
          << hex.TaxBase << " wages " << hex.Wages << '/' << hex.MaxWages << " entertainment " << hex.Entertainment
@@ -56,8 +58,8 @@ std::string ExchangedFields(const TVelHex& hex) {
 
 std::vector<std::string> AllHexes(const TVelMain& main) {
     std::vector<std::string> hexes;
-    for (bool overworld : {true, false}) {
-        for (const TVelHex* hex : main.HexesOf(overworld).HexesByRow()) hexes.push_back(ExchangedFields(*hex));
+    for (const Level level : main.Levels()) {
+        for (const TVelHex* hex : main.HexesOf(level).HexesByRow()) hexes.push_back(ExchangedFields(*hex));
     }
     return hexes;
 }
@@ -65,11 +67,11 @@ std::vector<std::string> AllHexes(const TVelMain& main) {
 // Exports both levels whole with every hex field and imports the files into a new database.
 void ExpectRoundTrip(const TVelMain& source) {
     TVelMain target;
-    for (bool overworld : {true, false}) {
+    for (const Level level : source.Levels()) {
         MapExportOptions options;
-        options.Overworld = overworld;
-        options.EndX = source.HexesOf(overworld).MaxX();
-        options.EndY = source.HexesOf(overworld).MaxY();
+        options.Where = level;
+        options.EndX = source.HexesOf(level).MaxX();
+        options.EndY = source.HexesOf(level).MaxY();
         options.ExportGates = true;
         ImportMapDataFromBytes(target, ExportMapData(source, options));
     }
@@ -77,16 +79,18 @@ void ExpectRoundTrip(const TVelMain& source) {
     EXPECT_EQ(AllHexes(target), AllHexes(source));
 }
 
-TEST(MapRoundTrip, EveryExchangedFieldOfEveryHexOfBothLevelsSurvives) {
+TEST(MapRoundTrip, EveryExchangedFieldOfEveryHexOfEveryLevelSurvives) {
+    const std::array<Level, 5> kLevels = {Level::Surface, Level::Underworld, Level::Nexus,
+                                          *Level::FromLabel("very deep underworld"), *Level::FromLabel("2 <underdeep>")};
     TVelMain source;
     int32_t seed = 1;
     for (int32_t x = 0; x < 12; ++x) {
         for (int32_t y = x % 2; y < 12; y += 2) {
             if ((x * 7 + y) % 5 == 0) continue;  // holes in the map
-            AddFullHex(source, x, y, (x + y) % 3 != 0, seed++);
+            AddFullHex(source, x, y, kLevels[(x + y) % kLevels.size()], seed++);
         }
     }
-    testing::AddHex(source, 20, 30, true, 4, false);  // an exit-only sighting with nothing known
+    testing::AddHex(source, 20, 30, Level::Surface, 4, false);  // an exit-only sighting with nothing known
     ExpectRoundTrip(source);
 }
 

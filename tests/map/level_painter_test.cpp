@@ -25,14 +25,14 @@ protected:
         map.SetZoom(5);
     }
 
-    TVelHex& AddHex(int32_t x, int32_t y, bool confirmed = true, bool overworld = true) {
-        return *db.HexesOf(overworld).AddOrMerge(MakeHex(db, x, y, confirmed, 1, overworld));
+    TVelHex& AddHex(int32_t x, int32_t y, bool confirmed = true, Level level = Level::Surface) {
+        return *db.HexesOf(level).AddOrMerge(MakeHex(db, x, y, confirmed, 1, level));
     }
 
-    Calls Paint(bool overworld = true) {
-        FitMapToLevel(map, db, overworld);
+    Calls Paint(Level level = Level::Surface) {
+        FitMapToLevel(map, db, level);
         surface.Calls.clear();
-        PaintLevel(db, overworld, options, map, surface);
+        PaintLevel(db, level, options, map, surface);
         return surface.Calls;
     }
 
@@ -68,7 +68,7 @@ TEST_F(LevelPainting, OneHexWithEverySymbolAndItsTag) {
     db.ItemTypes.AddOrUpdate("wood", "wood", 0x112233, "WOOD");
     db.Wedges.Get(0)->Kind = WedgeKind::Products;
     db.Wedges.Get(0)->Key = "WOOD";
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 0, 0, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{0, 0, Level::Surface}));
     options.WedgeSlots[2] = 0;
     options.WedgeSlots[3] = 6;  // no such wedge: skipped
     EXPECT_EQ(Paint(), (Calls{
@@ -118,10 +118,10 @@ TEST_F(LevelPainting, TagsAreClampedIntoTheControlAndNamesWinOverMarkers) {
     AddHex(6, 18).SettlementName = "Abcdefghij";
     AddHex(5, 19);
     AddHex(2, 2).SettlementName = "Town";
-    db.Markers.Add(std::make_unique<TVelMapMarker>("first", 5, 19, true));
-    db.Markers.Add(std::make_unique<TVelMapMarker>("second", 5, 19, true));
-    db.Markers.Add(std::make_unique<TVelMapMarker>("below", 2, 2, false));
-    db.Markers.Add(std::make_unique<TVelMapMarker>("hidden", 2, 2, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("first", Place{5, 19, Level::Surface}));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("second", Place{5, 19, Level::Surface}));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("below", Place{2, 2, Level::Underworld}));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("hidden", Place{2, 2, Level::Surface}));
     surface.TextHeightValue = 40;
     const Calls calls = Paint();
     ASSERT_EQ(map.Width(), 164);
@@ -145,16 +145,16 @@ TEST_F(LevelPainting, TagsAndTrackLabelsNeedASideOfEightAndStayAt24Points) {
 TEST_F(LevelPainting, TrackIsSplitWhereTheUnitWasOnTheOtherLevel) {
     for (int32_t x = 0; x <= 6; x += 2) AddHex(x, 0);
     TVelUnit& unit = *db.Units.AddOrReplace(MakeUnit(db, 7, 1, 0, 0, 1));
-    unit.PositionHistory.AddPosition(2, 0, 2, true);
-    unit.PositionHistory.AddPosition(2, 0, 3, false);
-    unit.PositionHistory.AddPosition(4, 0, 4, true);
-    unit.PositionHistory.AddPosition(6, 0, 5, true);
+    unit.PositionHistory.AddPosition({2, 0, Level::Surface}, 2);
+    unit.PositionHistory.AddPosition({2, 0, Level::Underworld}, 3);
+    unit.PositionHistory.AddPosition({4, 0, Level::Surface}, 4);
+    unit.PositionHistory.AddPosition({6, 0, Level::Surface}, 5);
     db.Turn = 5;
     options.TrackedUnit = 7;
     map.SetZoom(2);  // no labels
     EXPECT_EQ(Between(Paint(), "Pen 0x0000FF solid copy 2"),
               (Calls{"Pen 0x0000FF solid copy 2", "MoveTo (6,5)", "LineTo (22,5)", "MoveTo (38,5)", "LineTo (54,5)"}));
-    EXPECT_EQ(Between(Paint(false), "Pen 0x0000FF solid copy 2"), (Calls{"Pen 0x0000FF solid copy 2", "MoveTo (22,5)"}));
+    EXPECT_EQ(Between(Paint(Level::Underworld), "Pen 0x0000FF solid copy 2"), (Calls{"Pen 0x0000FF solid copy 2", "MoveTo (22,5)"}));
 
     options.TrackTurns = 2;
     EXPECT_EQ(Between(Paint(), "Pen 0x0000FF solid copy 2"),
@@ -170,7 +170,7 @@ TEST_F(LevelPainting, TrackIsSplitWhereTheUnitWasOnTheOtherLevel) {
 
     options.TrackedUnit = 7;
     options.TrackTurns = 1;
-    unit.PositionHistory.AddPosition(0, 0, 12, true);
+    unit.PositionHistory.AddPosition({0, 0, Level::Surface}, 12);
     db.Turn = 12;
     map.SetZoom(5);
     EXPECT_EQ(Between(Paint(), "Pen 0x0000FF solid copy 5"),
@@ -183,10 +183,10 @@ TEST_F(LevelPainting, HugeCoordinatesAreCappedNotAllocated) {
     AddHex(0, 0);
     AddHex(60000, 60000).SettlementName = "Far";
     TVelUnit& unit = *db.Units.AddOrReplace(MakeUnit(db, 7, 1, 0, 0, 1));
-    unit.PositionHistory.AddPosition(60000, 60000, 2, true);
-    unit.PositionHistory.AddPosition(INT32_MAX, INT32_MAX, 3, true);
+    unit.PositionHistory.AddPosition({60000, 60000, Level::Surface}, 2);
+    unit.PositionHistory.AddPosition({INT32_MAX, INT32_MAX, Level::Surface}, 3);
     options.TrackedUnit = 7;
-    const LevelExtent extent = FitMapToLevel(map, db, true);
+    const LevelExtent extent = FitMapToLevel(map, db, Level::Surface);
     EXPECT_TRUE(extent.Capped());
     EXPECT_EQ(extent.Columns, THexMap::kMaxColumns);
     EXPECT_EQ(extent.Rows, THexMap::kMaxRows);

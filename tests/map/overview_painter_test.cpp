@@ -20,13 +20,13 @@ TEST(OverviewPicture, OnePixelPerHexInTerrainColoursForDenseAndSparseLevels) {
     db.OverworldHexes.AddOrMerge(MakeHex(db, 0, 1))->Terrain = 6;         // x + y odd: no game has it
     db.OverworldHexes.AddOrMerge(MakeHex(db, 1, 5))->Terrain = 200;       // not in the table
     RecordingBitmap picture(1, 0, 0);
-    EXPECT_EQ(BuildOverviewPicture(db, true, picture), (LevelExtent{2, 3, false}));
+    EXPECT_EQ(BuildOverviewPicture(db, Level::Surface, picture), (LevelExtent{2, 3, false}));
     const Calls dense = {"Brush 0xC0C0C0 solid", "FillRect 0,0,2,3",     "Pixel (0,0) 0xA8E8FF",
                          "Pixel (1,0) 0xA8E8FF", "Pixel (0,1) 0xA8E8FF", "Pixel (1,1) 0xFF0000"};
     EXPECT_EQ(picture.Drawing.Calls, dense);
     db.OverworldHexes.AddOrMerge(MakeHex(db, 63, 127));  // now sparse: 64 x 64 places for 7 hexes
     picture.Drawing.Calls.clear();
-    EXPECT_EQ(BuildOverviewPicture(db, true, picture), (LevelExtent{64, 64, false}));
+    EXPECT_EQ(BuildOverviewPicture(db, Level::Surface, picture), (LevelExtent{64, 64, false}));
     EXPECT_EQ((std::array{picture.Width(), picture.Height()}), (std::array{64, 64}));
     Calls sparse = dense;
     sparse[1] = "FillRect 0,0,64,64";
@@ -37,12 +37,12 @@ TEST(OverviewPicture, OnePixelPerHexInTerrainColoursForDenseAndSparseLevels) {
 TEST(OverviewPicture, EmptyAndHugeLevels) {
     TVelMain db;
     RecordingBitmap picture(1, 5, 5);
-    BuildOverviewPicture(db, false, picture);
+    BuildOverviewPicture(db, Level::Underworld, picture);
     EXPECT_EQ(picture.Drawing.Calls, (Calls{"Brush 0xC0C0C0 solid", "FillRect 0,0,1,1"}));
-    db.UnderworldHexes.AddOrMerge(MakeHex(db, 60000, 60000, true, 1, false));
-    db.UnderworldHexes.AddOrMerge(MakeHex(db, 2046, 4094, true, 1, false));
+    db.UnderworldHexes.AddOrMerge(MakeHex(db, 60000, 60000, true, 1, Level::Underworld));
+    db.UnderworldHexes.AddOrMerge(MakeHex(db, 2046, 4094, true, 1, Level::Underworld));
     picture.Drawing.Calls.clear();
-    EXPECT_TRUE(BuildOverviewPicture(db, false, picture).Capped());
+    EXPECT_TRUE(BuildOverviewPicture(db, Level::Underworld, picture).Capped());
     EXPECT_EQ((std::array{picture.Width(), picture.Height()}), (std::array{2048, 2048}));
     EXPECT_EQ(picture.Drawing.Calls.back(), "Pixel (2046,2047) 0xA8E8FF");  // the far hex is left out
 }

@@ -33,7 +33,7 @@ TEST(Database, CreatingLeavesTheDefaultAttitudeAtZeroAndClearingSetsNeutral) {
     db.War = {1, 2, 3};
     db.UnclaimedSilver = 500;
     db.FileVersion = kFileVersion101;
-    db.Markers.Add(std::make_unique<TVelMapMarker>("x", 1, 1, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("x", Place{1, 1, Level::Surface}));
     db.Factions.AddOrRename("Them", 8);
     TVelUnit* unit = db.Units.AddOrReplace(testing::MakeUnit(db, 1, 7, 2, 2));
     testing::PlaceInHex(db, *unit);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "model/coordinates.h"
 #include "model/database.h"
 #include "platform/error.h"
@@ -72,12 +75,31 @@ TEST(HexList, NewerRecordsReplaceWholeKeepingOnlyTheNotes) {
     EXPECT_EQ(second->Gate, -1);
     EXPECT_EQ(second->Products.Count(), 0);
     EXPECT_EQ(second->Notes, "mine here");
-    EXPECT_EQ(db.FindHex(2, 2, true), second);
+    EXPECT_EQ(db.FindHex({2, 2, Level::Surface}), second);
 
     db.OverworldHexes.AddOrMerge(MakeHex(db, 4, 0, false, 5));
     TVelHex* newer_exit = db.OverworldHexes.AddOrMerge(MakeHex(db, 4, 0, false, 6));
     EXPECT_EQ(newer_exit->Turn, 6);
-    EXPECT_EQ(db.FindHex(4, 0, true), newer_exit);
+    EXPECT_EQ(db.FindHex({4, 0, Level::Surface}), newer_exit);
+}
+
+TEST(HexList, EveryLevelKeepsItsOwnHexes) {
+    TVelMain db;
+    const Level abyss = *Level::FromLabel("abyss");
+    db.HexesOf(Level::Underworld).AddOrMerge(MakeHex(db, 0, 0, true, 1, Level::Underworld));
+    db.HexesOf(Level::Nexus).AddOrMerge(MakeHex(db, 0, 0, true, 2, Level::Nexus));
+    db.HexesOf(abyss).AddOrMerge(MakeHex(db, 0, 0, true, 3, Level::Surface));  // the list decides
+    (void)db.HexesOf(*Level::FromLabel("underdeep"));                           // present only with hexes
+
+    EXPECT_EQ(db.FindHex({0, 0, Level::Underworld})->Turn, 1);
+    EXPECT_EQ(db.FindHex({0, 0, Level::Nexus})->Turn, 2);
+    EXPECT_EQ(db.FindHex({0, 0, abyss})->Where, abyss);
+    EXPECT_EQ(db.FindHex({0, 0, Level::Surface}), nullptr);
+    EXPECT_EQ(std::as_const(db).HexesOf(*Level::FromLabel("deep underworld")).HexCount(), 0);
+    EXPECT_EQ(db.Levels(), (std::vector<Level>{Level::Nexus, Level::Surface, Level::Underworld, abyss}));
+
+    db.Clear();
+    EXPECT_EQ(db.Levels(), (std::vector<Level>{Level::Surface, Level::Underworld}));
 }
 
 TEST(HexList, HexesByRowGoesRowByRow) {
@@ -136,11 +158,12 @@ TEST(Coordinates, GameAndGridConvertBothWays) {
 }
 
 TEST(Coordinates, LocationTextsAndDirections) {
-    EXPECT_EQ(FormatLocation(-1, -1, true, true), "<Unknown>");
-    EXPECT_EQ(FormatLocation(3, -1, false, true), "<Unknown>");
-    EXPECT_EQ(FormatLocation(10, 4, false, true), "10,4*");
-    EXPECT_EQ(FormatLocation(10, 4, false, false), "10,4");
-    EXPECT_EQ(FormatLocation(10, 4, true, true), "10,4");
+    EXPECT_EQ(FormatLocation({-1, -1, Level::Surface}), "<Unknown>");
+    EXPECT_EQ(FormatLocation({3, -1, Level::Underworld}), "<Unknown>");
+    EXPECT_EQ(FormatLocation({10, 4, Level::Underworld}), "10,4*");
+    EXPECT_EQ(FormatLocation({10, 4, Level::Surface}), "10,4");
+    EXPECT_EQ(FormatLocation({3, 5, *Level::FromLabel("abyss")}), "3,5 abyss");
+    EXPECT_EQ(FormatLocation({0, 0, Level::Nexus}), "0,0 nexus");
     EXPECT_EQ(DirectionIndex("Northwest"), 1);
     EXPECT_EQ(DirectionIndex("South"), 5);
     EXPECT_EQ(DirectionIndex("Southwest"), 6);

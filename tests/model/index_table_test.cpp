@@ -30,7 +30,7 @@ TEST(IndexTables, ClearedDatabaseHoldsTheDefaultTables) {
     ASSERT_EQ(db.ItemTypes.Count(), 1);
     EXPECT_EQ(db.ItemTypes.Get(0)->Code, "SILV");
     EXPECT_EQ(db.SkillTypes.Count(), 0);
-    EXPECT_EQ(db.FindHex(0, 0, true), nullptr);
+    EXPECT_EQ(db.FindHex({0, 0, Level::Surface}), nullptr);
     // Lookups were rebuilt, not left pointing at the old records.
     EXPECT_EQ(db.Races.FindByCode("GOBL"), nullptr);
     EXPECT_EQ(db.Races.FindByName("Orcs"), db.Races.Get(16));

@@ -34,15 +34,15 @@ TEST_F(UnitIndex, ALaterTurnRecordsWhereTheUnitWasBefore) {
     TVelUnit* unit = Import(100, kOwn, 4, 2, 6);
     EXPECT_EQ(unit->LastX, 2);
     EXPECT_EQ(unit->LastY, 2);
-    EXPECT_TRUE(unit->LastOverworld);
+    EXPECT_EQ(unit->LastWhere, Level::Surface);
     ASSERT_EQ(unit->PositionHistory.Count(), 2);
     EXPECT_EQ(unit->PositionHistory.Get(0)->Turn, 5);
     EXPECT_EQ(unit->PositionHistory.Get(1)->Turn, 6);
     EXPECT_EQ(unit->PositionHistory.Owner, unit);
     EXPECT_EQ(db.Units.Count(), 1);
     // It left the hex it stood in.
-    EXPECT_EQ(db.FindHex(2, 2, true)->Units.Count(), 0);
-    EXPECT_EQ(db.FindHex(4, 2, true)->Units.Get(0), unit);
+    EXPECT_EQ(db.FindHex({2, 2, Level::Surface})->Units.Count(), 0);
+    EXPECT_EQ(db.FindHex({4, 2, Level::Surface})->Units.Get(0), unit);
 }
 
 TEST_F(UnitIndex, TheSameTurnTwiceKeepsThePreviousPositionAndTheFirstHistoryEntry) {
@@ -77,7 +77,7 @@ TEST_F(UnitIndex, NotesAndOrdersSurviveEveryImport) {
     EXPECT_EQ(unit->Notes, "spy");
     EXPECT_EQ(unit->Orders, "study FORC\r\nwork");
     EXPECT_EQ(db.Units.Count(), 1);
-    EXPECT_EQ(db.FindHex(2, 2, true)->Units.Count(), 1);
+    EXPECT_EQ(db.FindHex({2, 2, Level::Surface})->Units.Count(), 1);
 }
 
 TEST_F(UnitIndex, OnlyNewOwnUnitsAreListedAsNew) {
@@ -112,7 +112,7 @@ TEST_F(UnitIndex, ReplacingAUnitRedirectsEveryListThatNamedIt) {
         EXPECT_EQ(list->Get(0), replacement);
         EXPECT_EQ(list->Get(0)->Name, "seen by an ally");
     }
-    EXPECT_EQ(db.FindHex(2, 2, true)->Units.Count(), 0);  // taken out of its location first
+    EXPECT_EQ(db.FindHex({2, 2, Level::Surface})->Units.Count(), 0);  // taken out of its location first
     EXPECT_EQ(replacement->Faction, 0);
 }
 
@@ -165,7 +165,7 @@ TEST_F(UnitIndex, FindLostUnitsMovesOwnUnitsTheReportNoLongerShows) {
     TVelUnit* inside = Import(101, kOwn, 4, 4, 5);
     Import(102, kOther, 2, 2, 5);
     TVelUnit* gone = Import(103, kOwn, 2, 2, 5);
-    TVelHex& hex = *db.FindHex(4, 4, true);
+    TVelHex& hex = *db.FindHex({4, 4, Level::Surface});
     hex.Units.RemoveByNumber(101);
     auto building = std::make_unique<TVelBuilding>(db);
     building->Units.AddUnique(inside);
@@ -184,7 +184,7 @@ TEST_F(UnitIndex, FindLostUnitsMovesOwnUnitsTheReportNoLongerShows) {
     EXPECT_EQ(db.Units.FindByNumber(101), nullptr);
     EXPECT_EQ(db.Units.FindByNumber(103), nullptr);
     EXPECT_EQ(db.Units.FindByNumber(102)->Number, 102);
-    EXPECT_EQ(db.FindHex(2, 2, true)->Units.FindByNumber(103), nullptr);
+    EXPECT_EQ(db.FindHex({2, 2, Level::Surface})->Units.FindByNumber(103), nullptr);
     EXPECT_EQ(hex.Structures.Get(0)->Units.Count(), 0);
     EXPECT_EQ(db.NewUnits.Count(), 0);
     EXPECT_EQ(db.Units.Get(1)->Number, 102);  // the rest keep their order
@@ -231,9 +231,10 @@ TEST_F(UnitIndex, LostUnitsAreFoundThroughTheFirstRecordOfTheirNumber) {
 }
 
 TEST_F(UnitIndex, FilterMatchesFactionPlaceAndLevel) {
-    db.Units.AddOrReplace(MakeUnit(db, 1, kOwn, 2, 2, 1, true));
-    db.Units.AddOrReplace(MakeUnit(db, 2, kOwn, 2, 2, 1, false));
-    db.Units.AddOrReplace(MakeUnit(db, 3, kOther, 2, 4, 1, true));
+    db.Units.AddOrReplace(MakeUnit(db, 1, kOwn, 2, 2, 1, Level::Surface));
+    db.Units.AddOrReplace(MakeUnit(db, 2, kOwn, 2, 2, 1, Level::Underworld));
+    db.Units.AddOrReplace(MakeUnit(db, 3, kOther, 2, 4, 1, Level::Surface));
+    db.Units.AddOrReplace(MakeUnit(db, 4, kOther, 2, 2, 1, Level::Nexus));
     TVelUnitList result(db);
     result.AddByNumber(3);
     const auto numbers = [&result] {
@@ -241,14 +242,16 @@ TEST_F(UnitIndex, FilterMatchesFactionPlaceAndLevel) {
         for (const TVelUnit* unit : result) list.push_back(unit->Number);
         return list;
     };
-    db.Units.Filter(result, kOwn, -1, -1, LevelMode::Any);
+    db.Units.Filter(result, kOwn, -1, -1, std::nullopt);
     EXPECT_EQ(numbers(), (std::vector<int32_t>{1, 2}));
-    db.Units.Filter(result, -1, 2, 2, LevelMode::Underworld);
+    db.Units.Filter(result, -1, 2, 2, Level::Underworld);
     EXPECT_EQ(numbers(), (std::vector<int32_t>{2}));
-    db.Units.Filter(result, -1, 2, -1, LevelMode::Overworld);
+    db.Units.Filter(result, -1, 2, -1, Level::Surface);
     EXPECT_EQ(numbers(), (std::vector<int32_t>{1, 3}));
+    db.Units.Filter(result, -1, 2, 2, Level::Nexus);
+    EXPECT_EQ(numbers(), (std::vector<int32_t>{4}));
     db.UnitsOfFaction(kOther, result);
-    EXPECT_EQ(numbers(), (std::vector<int32_t>{3}));
+    EXPECT_EQ(numbers(), (std::vector<int32_t>{3, 4}));
 }
 
 TEST_F(UnitIndex, ReferenceListsAddEachUnitOnceAndOnlyKnownNumbers) {
@@ -275,7 +278,7 @@ TEST_F(UnitIndex, OnMapMeansWithinItsLevelsExtent) {
     corner->X = -1;
     EXPECT_FALSE(corner->IsOnMap());
     corner->X = 0;
-    corner->Overworld = false;
+    corner->Where = Level::Underworld;
     EXPECT_FALSE(corner->IsOnMap());
     corner->Y = 0;
     EXPECT_TRUE(corner->IsOnMap());  // the empty underworld's extent is (0, 0)

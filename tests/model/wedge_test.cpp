@@ -111,15 +111,16 @@ TEST_F(Wedges, MarketWedgesNeedStockAboveZero) {
 
 TEST(Markers, FindAtGivesTheFirstMarkerAndPositionsShowTheLevel) {
     TVelMapMarkerList markers;
-    markers.Add(std::make_unique<TVelMapMarker>("first", 10, 4, false));
-    markers.Add(std::make_unique<TVelMapMarker>("second", 10, 4, false));
-    markers.Add(std::make_unique<TVelMapMarker>("above", 10, 4, true));
-    EXPECT_EQ(markers.FindAt(10, 4, false)->Text, "first");
-    EXPECT_EQ(markers.FindAt(10, 4, true)->Text, "above");
-    EXPECT_EQ(markers.FindAt(4, 10, true), nullptr);
-    EXPECT_EQ(markers.Get(2)->FormatPosition(true), "10,4");
-    EXPECT_EQ(markers.Get(2)->FormatPosition(false), "10,4");
-    EXPECT_EQ(markers.Get(0)->FormatPosition(true), "10,4*");
+    markers.Add(std::make_unique<TVelMapMarker>("first", Place{10, 4, Level::Underworld}));
+    markers.Add(std::make_unique<TVelMapMarker>("second", Place{10, 4, Level::Underworld}));
+    markers.Add(std::make_unique<TVelMapMarker>("above", Place{10, 4, Level::Surface}));
+    markers.Add(std::make_unique<TVelMapMarker>("deep", Place{10, 4, *Level::FromLabel("deep underworld")}));
+    EXPECT_EQ(markers.FindAt({10, 4, Level::Underworld})->Text, "first");
+    EXPECT_EQ(markers.FindAt({10, 4, Level::Surface})->Text, "above");
+    EXPECT_EQ(markers.FindAt({4, 10, Level::Surface}), nullptr);
+    EXPECT_EQ(markers.Get(2)->FormatPosition(), "10,4");
+    EXPECT_EQ(markers.Get(0)->FormatPosition(), "10,4*");
+    EXPECT_EQ(markers.Get(3)->FormatPosition(), "10,4 deep underworld");
 }
 
 }  // namespace

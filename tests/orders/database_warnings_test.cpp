@@ -30,16 +30,17 @@ protected:
         db.FactionNumber = 3;
         db.UnclaimedSilver = 500;
         for (auto [x, y, terrain] : {std::tuple{4, 4, "Plain"}, {4, 2, "Plain"}, {5, 5, "Ocean"}, {6, 6, "Plain"}}) {
-            TVelHex* hex = db.HexesOf(true).AddOrMerge(MakeHex(db, x, y));
+            TVelHex* hex = db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y));
             hex->SetTerrainName(terrain);
         }
         auto building = std::make_unique<TVelBuilding>(db);
         building->Number = 7;
-        db.FindHex(4, 4, true)->Structures.AddOrReplace(std::move(building));
-        db.HexesOf(false).AddOrMerge(MakeHex(db, 4, 4, true, 1, false))->SetTerrainName("Tunnels");
-        for (auto [number, faction, x, y, overworld] : {std::tuple{10, 3, 4, 4, true}, {11, 3, 4, 4, true}, {20, 5, 4, 4, true},
-                                                        {21, 3, 6, 6, true}, {22, 3, 4, 4, false}}) {
-            TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, overworld));
+        db.FindHex({4, 4, Level::Surface})->Structures.AddOrReplace(std::move(building));
+        db.HexesOf(Level::Underworld).AddOrMerge(MakeHex(db, 4, 4, true, 1, Level::Underworld))->SetTerrainName("Tunnels");
+        for (auto [number, faction, x, y, level] :
+             {std::tuple{10, 3, 4, 4, Level::Surface}, {11, 3, 4, 4, Level::Surface}, {20, 5, 4, 4, Level::Surface},
+              {21, 3, 6, 6, Level::Surface}, {22, 3, 4, 4, Level::Underworld}}) {
+            TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, faction, x, y, 1, level));
             PlaceInHex(db, *unit);
             if (faction == 3) db.OwnUnits.AddUnique(unit);
         }
@@ -118,6 +119,25 @@ TEST_F(DatabaseWarnings, MovesAlongKnownRegions) {
     EXPECT_THAT(Check("move n\nmove n\n"), ElementsAre("2:6: warning: MOVE: No region is known to the north."));
     EXPECT_THAT(Check("move 7 out 8\n"), ElementsAre("1:12: warning: MOVE: Can't find object."));
     EXPECT_THAT(Check("build Tower\n"), IsEmpty());
+}
+
+TEST_F(DatabaseWarnings, LevelsShaftsAndTheWrappingMap) {
+    TVelUnit* nexus = db.Units.AddOrReplace(MakeUnit(db, 24, 5, 4, 4, 1, Level::Nexus));
+    PlaceInHex(db, *nexus);
+    EXPECT_THAT(Check("give 24 1 SWOR\n"), ElementsAre("1:6: warning: GIVE: Unit 24 was not seen in the same region."));
+
+    EXPECT_THAT(Check("move in\n"), ElementsAre("1:6: warning: MOVE: IN needs the unit inside a shaft first."));
+    db.FindHex({4, 4, Level::Surface})->Structures.FindByNumber(7)->Kind = "Shaft";
+    EXPECT_THAT(Check("advance 7 in n\n"), IsEmpty());  // where the shaft comes out is not known
+
+    // The new rule set's map wraps: west of column 0 lies column 7 of an eight-column map.
+    for (auto [x, y] : {std::pair{0, 2}, {7, 1}}) db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y));
+    TVelUnit* edge = db.Units.AddOrReplace(MakeUnit(db, 23, 3, 0, 2));
+    db.OwnUnits.AddUnique(edge);
+    const std::string orders = "#veldoria 3 \"pw\"\nunit 23\nmove nw\n#end\n";
+    EXPECT_THAT(Described(CheckOrdersFile(orders, CheckOptions{RuleSet::New}, &db)), IsEmpty());
+    EXPECT_THAT(Described(CheckOrdersFile(orders, CheckOptions{}, &db)),
+                ElementsAre("3:6: warning: MOVE: No region is known to the northwest."));
 }
 
 TEST_F(DatabaseWarnings, AliasesAreLookedUpInTheRegion) {

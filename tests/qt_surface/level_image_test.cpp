@@ -16,7 +16,7 @@ TEST(LevelImageTest, ImageHasTheControlsSizeAndPlainHexesTheirTerrainColour) {
     auto hex = testing::MakeHex(db, 4, 6);
     hex->Terrain = 1;
     db.OverworldHexes.AddOrMerge(std::move(hex));
-    const QImage image = RenderLevelImage(db, true, MapViewOptions{}, 5);
+    const QImage image = RenderLevelImage(db, Level::Surface, MapViewOptions{}, 5);
     // Columns 0 to 4, rows 0 to 3 at side 15.
     EXPECT_EQ(image.size(), QSize(22 * 5 + 8 + 2, 27 * 4 + 13 + 1));
     const TVelIndexRecord* terrain = db.OverworldHexes.FindXY(4, 6)->TerrainRecord();
@@ -34,13 +34,13 @@ TEST(LevelImageTest, AnImageBeyondFourHundredMillionPixelsIsRefused) {
     TVelMain db;
     db.OverworldHexes.AddOrMerge(testing::MakeHex(db, 60000, 60000));
     try {
-        RenderLevelImage(db, true, MapViewOptions{}, 5);
+        RenderLevelImage(db, Level::Surface, MapViewOptions{}, 5);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find("more than 400 million pixels"), std::string::npos) << error.what();
     }
     // The other level is empty: one hex.
-    EXPECT_EQ(RenderLevelImage(db, false, MapViewOptions{}, 1).size(), QSize(4 + 2 + 2, 8));
+    EXPECT_EQ(RenderLevelImage(db, Level::Underworld, MapViewOptions{}, 1).size(), QSize(4 + 2 + 2, 8));
 }
 
 }  // namespace

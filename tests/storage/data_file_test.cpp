@@ -9,6 +9,7 @@
 
 #include "model/database.h"
 #include "platform/error.h"
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 #include "platform/message_sink.h"
 #include "tests/support/database_builder.h"
@@ -59,7 +60,7 @@ void AddAllianceMarkerAndWedge(TVelMain& db) {
     pact->Reserved2 = "r2";
     pact->Colour = 0x00FF00;
     db.Alliances.Add(std::move(pact));
-    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", 6, 2, true));
+    db.Markers.Add(std::make_unique<TVelMapMarker>("camp", Place{6, 2, Level::Surface}));
     TMapWedge& wedge = *db.Wedges.Get(1);
     wedge.Kind = WedgeKind::Alliance;
     wedge.Key = "North Pact";
@@ -95,7 +96,7 @@ void Populate(TVelMain& db) {
     leader->CombatSpell = "FORC";
     TVelUnit* builder = db.Units.AddOrReplace(MakeUnit(db, 101, 7, 4, 2, 14));
     builder->Inside = 3;
-    TVelUnit* stranger = db.Units.AddOrReplace(MakeUnit(db, 102, 12, 1, 1, 14, false));
+    TVelUnit* stranger = db.Units.AddOrReplace(MakeUnit(db, 102, 12, 1, 1, 14, Level::Underworld));
     db.OwnUnits.AddUnique(leader);
     db.OwnUnits.AddUnique(builder);
 
@@ -190,7 +191,7 @@ void PopulateOneOfEach(TVelMain& db) {
     scout->Y = 2;
     scout->LastX = 3;
     scout->LastY = 1;
-    scout->LastOverworld = false;
+    scout->LastWhere = Level::Underworld;
     scout->Flags = 18;
     scout->CombatSpell = "FORC";
     scout->Inside = 8;
@@ -202,8 +203,8 @@ void PopulateOneOfEach(TVelMain& db) {
     scout->Items.Add(std::make_unique<TVelItem>("WOLF", 0, 5, true));
     scout->Skills.AddOrReplace(std::make_unique<TVelSkill>("FORC", 2, 150));
     scout->CanStudy.AddOrReplace(std::make_unique<TVelSkill>("SPIR", 0, 30));
-    scout->PositionHistory.AddPosition(3, 1, 13, false);
-    scout->PositionHistory.AddPosition(4, 2, 14, true);
+    scout->PositionHistory.AddPosition({3, 1, Level::Underworld}, 13);
+    scout->PositionHistory.AddPosition({4, 2, Level::Surface}, 14);
     TVelUnit* unit = db.Units.AddOrReplace(std::move(scout));
     db.OwnUnits.Turn = 14;
     db.OwnUnits.AddUnique(unit);
@@ -334,9 +335,9 @@ TEST(DataFile, RepeatedItemsAndHexesMergeOnReading) {
     TVelFileStream hexes_in(hexes.Bytes());
     db.OverworldHexes.LoadFromStream(hexes_in);
     EXPECT_EQ(db.OverworldHexes.HexCount(), 2);
-    const TVelHex& first = *db.FindHex(1, 1, true);
+    const TVelHex& first = *db.FindHex({1, 1, Level::Surface});
     EXPECT_EQ(std::tuple(first.Confirmed, first.Turn, first.Wages, first.Notes), std::tuple(true, 5, 5, "kept"));
-    const TVelHex& second = *db.FindHex(2, 0, true);
+    const TVelHex& second = *db.FindHex({2, 0, Level::Surface});
     EXPECT_EQ(std::tuple(second.Confirmed, second.Turn, second.Wages, second.Notes), std::tuple(true, 4, 4, "seen"));
 }
 
@@ -386,14 +387,14 @@ TEST(DataFile, SaveOpenSaveGivesTheSameBytesAndRelinksEveryReference) {
     EXPECT_EQ(reopened.OwnUnits.Get(1), builder);
     ASSERT_EQ(reopened.NewUnits.Count(), 2);
     EXPECT_EQ(reopened.NewUnits.Get(0), leader);
-    const TVelHex* town = reopened.FindHex(4, 2, true);
+    const TVelHex* town = reopened.FindHex({4, 2, Level::Surface});
     ASSERT_NE(town, nullptr);
     EXPECT_EQ(town->Units.Get(0), leader);
     EXPECT_EQ(town->Structures.Get(0)->Units.Get(0), builder);
     EXPECT_EQ(town->TerrainName(), "Forest");
     EXPECT_EQ(town->ProvinceName(), "Olde");
     EXPECT_EQ(town->ForSale.Get(0)->Owner, &town->ForSale);
-    EXPECT_EQ(reopened.FindHex(1, 1, false)->Units.Get(0), reopened.Units.FindByNumber(102));
+    EXPECT_EQ(reopened.FindHex({1, 1, Level::Underworld})->Units.Get(0), reopened.Units.FindByNumber(102));
     EXPECT_EQ(reopened.LostUnits.Get(0)->Number, 103);
     EXPECT_EQ(reopened.Alliances.Get(0)->Members, (std::vector<int32_t>{7, 12}));
     EXPECT_TRUE(reopened.Wedges.WedgeApplies(*reopened.Wedges.Get(1), *town));
@@ -401,6 +402,96 @@ TEST(DataFile, SaveOpenSaveGivesTheSameBytesAndRelinksEveryReference) {
     // Replacing a unit of the reopened database must still update the re-linked lists.
     TVelUnit* replaced = reopened.Units.AddOrReplace(MakeUnit(reopened, 101, 7, 4, 2, 15));
     EXPECT_EQ(reopened.OwnUnits.Get(1), replaced);
+}
+
+// Populate's database with hexes on three more levels, a unit that walked from the nexus down
+// to the abyss, and a marker on a level no hex of which is known.
+void PopulateManyLevels(TVelMain& db) {
+    Populate(db);
+    const Level abyss = *Level::FromLabel("abyss");
+    const Level numbered = *Level::FromLabel("2 <underworld>");
+    db.HexesOf(abyss).AddOrMerge(MakeHex(db, 1, 1, true, 14, abyss));
+    db.HexesOf(numbered).AddOrMerge(MakeHex(db, 3, 5, false, 14, numbered));
+    db.HexesOf(Level::Nexus).AddOrMerge(MakeHex(db, 0, 0, true, 13, Level::Nexus));
+    TVelUnit* walker = db.Units.AddOrReplace(MakeUnit(db, 110, 7, 0, 0, 13, Level::Nexus));
+    walker->Where = abyss;
+    walker->X = walker->Y = 1;
+    walker->LastX = walker->LastY = 0;
+    walker->LastWhere = Level::Nexus;
+    walker->PositionHistory.AddPosition({1, 1, abyss}, 14);
+    PlaceInHex(db, *walker);
+    db.Markers.Add(std::make_unique<TVelMapMarker>("deep", Place{2, 2, *Level::FromLabel("deep underworld")}));
+}
+
+TEST(DataFile, OtherLevelsAreWrittenAsVersion102AndReadBackByteForByte) {
+    TVelMain db;
+    PopulateManyLevels(db);
+    const std::string bytes = DatabaseBytes(db);
+    EXPECT_EQ(bytes.substr(0, 10), std::string(kFileVersion102.begin(), kFileVersion102.end()));
+
+    // The 1.01 layout up to the wedges, then the other levels in the order of depth, each with its hexes.
+    TVelFileStream tail;
+    tail.Levels = LevelCodes({Level::Nexus, *Level::FromLabel("deep underworld"), *Level::FromLabel("2 <underworld>"),
+                              *Level::FromLabel("abyss")});
+    tail.WriteInt32(4);
+    for (const Level level : tail.Levels.Others()) {
+        tail.WriteString(level.Label());
+        db.HexesOf(level).SaveToStream(tail);
+    }
+    ASSERT_GT(bytes.size(), tail.Size());
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.Size()), tail.Bytes());
+    // The marker's level byte: 2 + its index in that list.
+    const std::string marker_tail = "deep" + Int32Bytes(2) + Int32Bytes(2) + std::string(1, '\x03');
+    EXPECT_NE(bytes.find(marker_tail), std::string::npos);
+
+    TVelMain reopened;
+    Load(reopened, bytes);
+    EXPECT_EQ(reopened.FileVersion, kFileVersion102);
+    EXPECT_EQ(DatabaseBytes(reopened), bytes);
+    const TVelUnit& walker = *reopened.Units.FindByNumber(110);
+    EXPECT_EQ(walker.At(), (Place{1, 1, *Level::FromLabel("abyss")}));
+    EXPECT_EQ(walker.LastAt(), (Place{0, 0, Level::Nexus}));
+    EXPECT_EQ(walker.PositionHistory.Get(0)->Where, Level::Nexus);
+    EXPECT_EQ(reopened.FindHex(walker.At())->Units.Get(0), &walker);
+    EXPECT_EQ(reopened.Markers.Get(1)->Where, *Level::FromLabel("deep underworld"));
+    EXPECT_EQ(reopened.Levels().size(), 5u);  // the marker's level holds no hex
+
+    // Back on the two levels, the file is 1.01 again.
+    reopened.Units.Extract(reopened.Units.FindByNumber(110)).reset();
+    reopened.Markers.Clear();
+    reopened.Clear();
+    Populate(reopened);
+    EXPECT_EQ(DatabaseBytes(reopened).substr(0, 10), std::string(kFileVersion101.begin(), kFileVersion101.end()));
+}
+
+TEST(DataFile, UnknownVersionsAndLevelsAreRefusedNotMisread) {
+    TVelMain db;
+    Populate(db);
+    std::string bytes = DatabaseBytes(db);
+    TVelMain target;
+    target.Turn = 77;
+    bytes[0] = '\x00';
+    try {
+        Load(target, bytes);
+        FAIL() << "another version must not load";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "The data file has version 1.01, which this program cannot read.");
+    }
+    const FileVersionBytes version103 = {0x0A, 0xD7, 0xA3, 0x70, 0x3D, 0x0A, 0xD7, 0x83, 0xFF, 0x3F};
+    EXPECT_EQ(FileVersionText(version103), "1.03");
+    EXPECT_EQ(FileVersionText(FileVersionBytes{}), "unknown");
+
+    // A 1.02 file whose level list names no level.
+    PopulateManyLevels(db);
+    const std::string many = DatabaseBytes(db);
+    const std::string label = Int32Bytes(5) + "nexus";
+    const std::size_t at = many.rfind(label);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_THROW(Load(target, many.substr(0, at) + Int32Bytes(5) + "lunar" + many.substr(at + label.size())), Error);
+    EXPECT_THROW(Load(target, many.substr(0, at) + Int32Bytes(7) + "surface" + many.substr(at + label.size())), Error);
+    // Cut inside the list, the units already read keep a level of the two rather than a stray code.
+    EXPECT_THROW(Load(target, many.substr(0, at + 2)), StreamReadError);
+    for (const auto& unit : target.Units) EXPECT_TRUE(unit->Where == Level::Surface || unit->Where == Level::Underworld);
 }
 
 TEST(DataFile, HexesAreWrittenRowByRow) {
@@ -424,10 +515,10 @@ TEST(DataFile, ReadingAppliesTheContainersOwnMergeRules) {
     TVelMain db;
     Populate(db);
     // A hex naming a unit that Units does not hold (a lost unit) loses it on reading.
-    db.FindHex(4, 2, true)->Units.AddUnique(db.LostUnits.Get(0));
+    db.FindHex({4, 2, Level::Surface})->Units.AddUnique(db.LostUnits.Get(0));
     TVelMain reopened;
     Load(reopened, DatabaseBytes(db));
-    EXPECT_EQ(reopened.FindHex(4, 2, true)->Units.Count(), 1);
+    EXPECT_EQ(reopened.FindHex({4, 2, Level::Surface})->Units.Count(), 1);
     EXPECT_EQ(reopened.LostUnits.Count(), 1);
 
     // Two records of one code read back as one, the later one filling in blanks only.

@@ -1,21 +1,22 @@
 #include "tests/support/database_builder.h"
 
+#include "model/level_codes.h"
 #include "platform/file_stream.h"
 
 namespace hexwarden::testing {
 
-std::unique_ptr<TVelHex> MakeHex(TVelMain& db, int32_t x, int32_t y, bool confirmed, int32_t turn, bool overworld) {
+std::unique_ptr<TVelHex> MakeHex(TVelMain& db, int32_t x, int32_t y, bool confirmed, int32_t turn, Level level) {
     auto hex = std::make_unique<TVelHex>(db);
     hex->X = x;
     hex->Y = y;
     hex->Confirmed = confirmed;
     hex->Turn = turn;
-    hex->Overworld = overworld;
+    hex->Where = level;
     return hex;
 }
 
 std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction, int32_t x, int32_t y, int32_t turn,
-                                   bool overworld) {
+                                   Level level) {
     auto unit = std::make_unique<TVelUnit>(db);
     unit->Number = number;
     unit->Faction = faction;
@@ -23,14 +24,14 @@ std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction
     unit->X = x;
     unit->Y = y;
     unit->Turn = turn;
-    unit->Overworld = overworld;
-    unit->PositionHistory.AddPosition(x, y, turn, overworld);
+    unit->Where = level;
+    unit->PositionHistory.AddPosition(unit->At(), turn);
     return unit;
 }
 
 TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit) {
-    TVelHex* hex = db.FindHex(unit.X, unit.Y, unit.Overworld);
-    if (hex == nullptr) hex = db.HexesOf(unit.Overworld).AddOrMerge(MakeHex(db, unit.X, unit.Y, true, unit.Turn, unit.Overworld));
+    TVelHex* hex = db.FindHex(unit.At());
+    if (hex == nullptr) hex = db.HexesOf(unit.Where).AddOrMerge(MakeHex(db, unit.X, unit.Y, true, unit.Turn, unit.Where));
     hex->Units.AddUnique(&unit);
     return *hex;
 }
@@ -40,7 +41,7 @@ void BuildSmallFaction(TVelMain& db) {
     db.FactionNumber = 3;
     db.UnclaimedSilver = 1000;
     db.Turn = 2;
-    for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(true).AddOrMerge(MakeHex(db, x, y))->SetTerrainName("Plain");
+    for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y))->SetTerrainName("Plain");
     for (int32_t number : {10, 11}) {
         TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, 3, 4, 4));
         unit->Troops.AddTroops("PLAI", 10);

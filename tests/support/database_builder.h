@@ -10,11 +10,11 @@ namespace hexwarden::testing {
 
 // Short ways to make records for tests.
 std::unique_ptr<TVelHex> MakeHex(TVelMain& db, int32_t x, int32_t y, bool confirmed = true, int32_t turn = 1,
-                                 bool overworld = true);
+                                 Level level = Level::Surface);
 std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction, int32_t x, int32_t y,
-                                   int32_t turn = 1, bool overworld = true);
+                                   int32_t turn = 1, Level level = Level::Surface);
 
-// Stores a confirmed hex at (x, y) if there is none yet and lists the unit in it.
+// Stores a confirmed hex at the unit's place if there is none yet and lists the unit in it.
 TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit);
 
 // Faction 3's units 10 and 11 in a plain at (4,4) with a plain to the north (4,2), 100 silver and
