@@ -162,3 +162,97 @@ const Recipe* RecipeFor(std::string_view item) {
 }
 
 }  // namespace hexwarden
+
+namespace hexwarden {
+
+namespace {
+
+struct RuledCost {
+    uint8_t rules;
+    StructureCost cost;
+};
+
+constexpr RuledCost kStructures[] = {
+    {kBoth, {"Tower", 10, "STON", "", 1}},
+    {kBoth, {"Fort", 40, "STON", "", 1}},
+    {kBoth, {"Castle", 300, "STON", "", 2}},
+    {kBoth, {"Citadel", 800, "STON", "", 3}},
+    {kBoth, {"Stockade", 60, "WOOD", "", 1}},
+    {kStd, {"Magical Fortress", 300, "ROOT", "", 4}},
+    {kNew, {"Magical Tower", 10, "ROOT", "", 3}},
+    {kNew, {"Magical Fortress", 40, "ROOT", "", 3}},
+    {kNew, {"Magical Castle", 300, "ROOT", "", 4}},
+    {kNew, {"Magical Citadel", 800, "ROOT", "", 5}},
+    {kNew, {"Hermits hut", 5, "IRWD", "", 3}},
+    {kBoth, {"Mine", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Farm", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Ranch", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Timber Yard", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Quarry", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Trapping Hut", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Inn", 10, "STON", "WOOD", 3}},
+    {kBoth, {"Temple", 10, "STON", "", 3}},
+    {kBoth, {"Mystic Quarry", 10, "ROOT", "", 3}},
+    {kBoth, {"Arcane Mine", 10, "MITH", "", 3}},
+    {kBoth, {"Forest Preserve", 10, "IRWD", "", 3}},
+    {kBoth, {"Sacred Grove", 10, "YEW", "", 5}},
+    {kNew, {"Stables", 10, "STON", "WOOD", 3}},
+    {kNew, {"Oasis", 10, "STON", "WOOD", 3}},
+    {kNew, {"Mythic Stables", 10, "IRWD", "", 5}},
+    {kNew, {"Trapping Lodge", 10, "IRWD", "", 5}},
+    {kNew, {"Faerie Ring", 10, "MUSH", "", 3}},
+    {kNew, {"Alchemist Lab", 10, "ADMT", "", 5}},
+    {kNew, {"Caravanserai", 20, "STON", "WOOD", 2}},
+    {kBoth, {"Black Keep", 1000, "ROOT", "", 5}},
+};
+
+constexpr StructureCost kStandardRoad{"Road", 75, "STON", "", 3};
+constexpr StructureCost kNewRoad{"Road", 30, "STON", "", 2};
+
+}  // namespace
+
+const StructureCost* StructureCostOf(std::string_view name, RuleSet rules) {
+    // One road a direction: "Road N", "Road NW", ...
+    if (name.size() > 5 && SameName(name.substr(0, 5), "road "))
+        return rules == RuleSet::Standard ? &kStandardRoad : &kNewRoad;
+    const uint8_t mask = rules == RuleSet::Standard ? kStd : kNew;
+    for (const RuledCost& entry : kStructures)
+        if ((entry.rules & mask) != 0 && SameName(entry.cost.name, name)) return &entry.cost;
+    return nullptr;
+}
+
+int32_t WithdrawCost(std::string_view code) {
+    if (SameName(code, "GRAI")) return 37;
+    if (InList(code, {"IRON", "WOOD", "STON", "HORS"})) return 75;
+    if (SameName(code, "SWOR")) return 150;
+    if (SameName(code, "PARM")) return 625;
+    return 0;
+}
+
+}  // namespace hexwarden
+
+namespace hexwarden {
+
+namespace {
+
+constexpr ShipClass kShips[] = {
+    {"Longship", 200, 4, 150, 4, false, 1, 10, "WOOD", ""},
+    {"Raft", 100, 2, 450, 2, false, 1, 10, "WOOD", ""},
+    {"Cog", 300, 6, 750, 4, false, 2, 25, "WOOD", ""},
+    {"Galleon", 750, 15, 2700, 4, false, 3, 75, "WOOD", ""},
+    {"Galley", 600, 12, 1200, 4, false, 3, 50, "IRWD", ""},
+    {"Corsair", 750, 15, 1500, 5, false, 4, 50, "WOOD", ""},
+    {"Balloon", 150, 3, 100, 4, true, 4, 20, "FLOA", ""},
+    {"Airship", 500, 10, 800, 4, true, 5, 60, "FLOA", "WOOD"},
+    {"Cloudship", 750, 15, 1500, 4, true, 0, 0, "", ""},
+};
+
+}  // namespace
+
+const ShipClass* ShipClassNamed(std::string_view name) {
+    for (const ShipClass& ship : kShips)
+        if (SameName(ship.name, name)) return &ship;
+    return nullptr;
+}
+
+}  // namespace hexwarden

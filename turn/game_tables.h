@@ -61,3 +61,46 @@ struct Recipe {
 const Recipe* RecipeFor(std::string_view item);
 
 }  // namespace hexwarden
+
+namespace hexwarden {
+
+// What a structure BUILD can start takes: its size in points, its material (one unit a point; where
+// wood or stone both do, stone is used first) and the level of its build skill.
+struct StructureCost {
+    std::string_view name;  // the object type's name in that rule set
+    int32_t size;
+    std::string_view material;
+    std::string_view other_material;  // empty unless a second material will do
+    int32_t level;
+};
+// Null for an object type the table does not know (ships among them).
+const StructureCost* StructureCostOf(std::string_view name, RuleSet rules);
+
+// Silver WITHDRAW costs for one item (2½ times its base price), for the items whose figure the
+// rules give; 0 for the others, whose base price the database does not hold.
+int32_t WithdrawCost(std::string_view code);
+
+}  // namespace hexwarden
+
+namespace hexwarden {
+
+// A ship as a fleet counts it: its weight, the sailing skill times men it needs, what it carries,
+// its speed and whether it flies.
+struct ShipClass {
+    std::string_view name;
+    int32_t weight;
+    int32_t crew;
+    int32_t capacity;
+    int32_t speed;
+    bool flies;
+    // Building one: the shipbuilding level, man-months and material (empty: it cannot be built;
+    // two materials: how they share the work is not known).
+    int32_t level;
+    int32_t months;
+    std::string_view material;
+    std::string_view other_material;
+};
+// By the ship's name as the report writes a one-ship fleet ("Longship"); null for any other.
+const ShipClass* ShipClassNamed(std::string_view name);
+
+}  // namespace hexwarden

@@ -44,7 +44,8 @@ void MonthRun::Tax(bool month_long) {
             order = orders.empty() ? nullptr : orders.back().second;
         }
         if (region.peasants <= 0 || region.tax_pool <= 0) {
-            Problem(actor, order, ProblemKind::Error, "TAX: No peasants to tax here.");
+            // A region pillaged this month has peasants but nothing left.
+            Problem(actor, order, ProblemKind::Error, region.peasants <= 0 ? "TAX: No peasants to tax here." : "TAX: Nothing is left to tax here.");
             continue;
         }
         if (region.foreign_guard) {
@@ -53,18 +54,7 @@ void MonthRun::Tax(bool month_long) {
                                   " and blocks taxing unless it counts this faction as Friendly");
             continue;
         }
-        // Every man taxes with combat skill, else one man per weapon he can use.
-        int64_t taxers = actor.state.Men();
-        if (actor.state.Skill("COMB") == nullptr) {
-            int64_t weapons = 0;
-            for (const auto& [code, count] : actor.state.items) {
-                const ItemToken* item = Item(code);
-                if (item == nullptr || !item->Is(ItemClass::Weapon)) continue;
-                const bool bow = SameName(code, "XBOW") || SameName(code, "LBOW");
-                if (!bow || actor.state.Skill(code) != nullptr) weapons += count;
-            }
-            taxers = std::min(taxers, weapons);
-        }
+        const int64_t taxers = TaxingMen(actor);
         if (taxers == 0) {
             Problem(actor, order, ProblemKind::Error, "TAX: Unit is not armed and cannot tax.");
             continue;
@@ -87,6 +77,72 @@ void MonthRun::Tax(bool month_long) {
                 actor.state.Uncertain("other factions' units in " + region.title + " (" + region.ForeignNames() +
                                       ") may tax the same pool of $" + std::to_string(region.tax_pool));
         }
+    }
+}
+
+int64_t MonthRun::TaxingMen(const Actor& actor) const {
+    // Every man taxes with combat skill, else one man per weapon he can use.
+    const int64_t men = actor.state.Men();
+    if (actor.state.Skill("COMB") != nullptr) return men;
+    int64_t weapons = 0;
+    for (const auto& [code, count] : actor.state.items) {
+        const ItemToken* item = Item(code);
+        if (item == nullptr || !item->Is(ItemClass::Weapon)) continue;
+        const bool bow = SameName(code, "XBOW") || SameName(code, "LBOW");
+        if (!bow || actor.state.Skill(code) != nullptr) weapons += count;
+    }
+    return std::min(men, weapons);
+}
+
+void MonthRun::Pillage(bool month_long) {
+    struct Pillager {
+        int actor;
+        int64_t men;
+        const TurnOrder* order;
+    };
+    std::map<int, std::vector<Pillager>> by_region;
+    for (int index : order_) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        const TurnOrder* order = nullptr;
+        if (month_long && actor.month_long && actor.month_long->keyword == Keyword::Pillage) order = actor.month_long;
+        const auto orders = OrdersOf(actor, Phase::Pillage);
+        if (!month_long && actor.pillaging && !orders.empty()) order = orders.front().second;
+        if (order == nullptr) continue;
+        const RegionState& region = RegionFor(actor);
+        if (region.peasants <= 0 || region.tax_pool <= 0) {
+            Problem(actor, order, ProblemKind::Error, "PILLAGE: No peasants to pillage here.");
+            continue;
+        }
+        if (region.foreign_guard) {
+            Problem(actor, order, ProblemKind::Error, "PILLAGE: A unit of another faction is on guard.");
+            continue;
+        }
+        by_region[actor.region].push_back({index, TaxingMen(actor), order});
+    }
+    for (const auto& [region_index, pillagers] : by_region) {
+        RegionState& region = regions_[static_cast<std::size_t>(region_index)];
+        // Each pillaging man covers 100 of the tax figure, and all of it must be covered.
+        int64_t men = 0;
+        for (const Pillager& pillager : pillagers) men += pillager.men;
+        if (men * 100 < region.tax_pool) {
+            for (const Pillager& pillager : pillagers)
+                Problem(actors_[static_cast<std::size_t>(pillager.actor)], pillager.order, ProblemKind::Error,
+                        "PILLAGE: Not enough men to pillage: " + std::to_string(men) + " can, " +
+                            std::to_string((region.tax_pool + 99) / 100) + " are needed.");
+            continue;
+        }
+        // The pillagers share twice the tax figure by their men; the region's wealth is gone.
+        std::vector<int64_t> asked;
+        for (const Pillager& pillager : pillagers) asked.push_back(pillager.men * 200);
+        const std::vector<int64_t> got = SharePool(asked, 2 * region.tax_pool);
+        for (std::size_t i = 0; i < pillagers.size(); ++i) {
+            Actor& actor = actors_[static_cast<std::size_t>(pillagers[i].actor)];
+            actor.state.items.Add("SILV", got[i]);
+            if (!region.foreign_units.empty())
+                actor.state.Uncertain("other factions' units in " + region.title + " (" + region.ForeignNames() +
+                                      ") may pillage or tax the same region first");
+        }
+        region.tax_pool = 0;
     }
 }
 

@@ -33,20 +33,30 @@ MonthRun::MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders
 
 MonthOutcome MonthRun::Run() {
     ReadOrders();
+    if (faction_orders_ != nullptr) FactionOrders(*faction_orders_);
     Reorder();
     EnterLeave();
+    PromoteEvict();
     GiveTake();
+    Join();
     Exchange();
-    if (rules_ == RuleSet::Standard) Tax(false);
+    Destroy();
+    if (rules_ == RuleSet::Standard) {
+        Pillage(false);
+        Tax(false);
+    }
     Guard();
+    Cast();
     TradeIn(false);
     TradeIn(true);
     Forget();
     RemoveEmptyUnits();
+    Withdraw();
     Move();
     Teach();
     MonthLongWork();
     Maintenance();
+    RemoveUnbuiltStructures();
 
     MonthOutcome outcome;
     outcome.result.rules = rules_;
@@ -78,12 +88,18 @@ namespace {
 std::optional<Phase> PhaseOf(Keyword keyword) {
     switch (keyword) {
         case Keyword::Enter: case Keyword::Leave: return Phase::EnterLeave;
+        case Keyword::Promote: case Keyword::Evict: return Phase::PromoteEvict;
         case Keyword::Give: case Keyword::Take: return Phase::GiveTake;
+        case Keyword::Join: return Phase::Join;
         case Keyword::Exchange: return Phase::Exchange;
+        case Keyword::Destroy: return Phase::Destroy;
+        case Keyword::Pillage: return Phase::Pillage;
         case Keyword::Tax: return Phase::Tax;
+        case Keyword::Cast: return Phase::Cast;
         case Keyword::Sell: return Phase::Sell;
         case Keyword::Buy: return Phase::Buy;
         case Keyword::Forget: return Phase::Forget;
+        case Keyword::Withdraw: return Phase::Withdraw;
         default: return std::nullopt;
     }
 }
@@ -94,6 +110,10 @@ std::optional<Phase> PhaseOf(Keyword keyword) {
 void MonthRun::ReadOrders() {
     int parent = -1;
     for (const UnitOrders& orders : unit_orders_) {
+        if (orders.number == UnitOrders::kFaction) {
+            faction_orders_ = &orders;
+            continue;
+        }
         if (orders.number == 0) {
             if (parent >= 0 && actors_[static_cast<std::size_t>(parent)].state.number == orders.formed_by)
                 FormUnit(orders, parent);
@@ -157,8 +177,16 @@ void MonthRun::ReadUnitOrders(Actor& actor) {
         }
         switch (order.keyword) {
             case Keyword::Claim: Claim(actor, order); break;
+            case Keyword::Steal:
+            case Keyword::Assassinate:
+            case Keyword::Attack:
+                actor.state.Uncertain(std::string(KeywordText(order.keyword)) +
+                                      ": fights and thefts depend on chance and on other factions");
+                break;
             case Keyword::Tax:
-            case Keyword::Pillage: actor.taxing = order.keyword == Keyword::Tax; break;
+            case Keyword::Pillage:
+                if (!actor.taxing && !actor.pillaging) (order.keyword == Keyword::Tax ? actor.taxing : actor.pillaging) = true;
+                break;
             case Keyword::Share:
             case Keyword::Behind:
             case Keyword::Autotax:
@@ -172,7 +200,7 @@ void MonthRun::ReadUnitOrders(Actor& actor) {
         }
     }
     std::stable_sort(actor.acts.begin(), actor.acts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    if (actor.state.settings.autotax && rules_ == RuleSet::Standard) actor.taxing = true;
+    if (actor.state.settings.autotax && rules_ == RuleSet::Standard && !actor.pillaging) actor.taxing = true;
 }
 
 void MonthRun::Setting(Actor& actor, const TurnOrder& order) {
@@ -201,6 +229,19 @@ void MonthRun::Claim(Actor& actor, const TurnOrder& order) {
     if (!amount || *amount <= 0) return;  // the order checker reports a missing or negative amount
     if (*amount > unclaimed_) Problem(actor, &order, ProblemKind::Error, "CLAIM: Don't have that much unclaimed silver.");
     TakeUnclaimed(actor, *amount);
+}
+
+void MonthRun::FactionOrders(const UnitOrders& orders) {
+    // The database holds no password, and with the right one the faction leaves the game.
+    for (const TurnOrder& order : orders.orders) {
+        const std::string verb(KeywordText(order.keyword));
+        problems_.push_back({order.line, 0, 0, ProblemKind::Uncertain,
+                             verb + ": If the password is right, the faction leaves the game and none of its units remains."});
+        problem_start_.push_back(-1);
+        for (Actor& actor : actors_)
+            actor.state.Uncertain(verb + " (line " + std::to_string(order.line) +
+                                  "): with the right password the faction leaves the game and this unit with it");
+    }
 }
 
 void MonthRun::TakeUnclaimed(Actor& actor, int64_t amount) {

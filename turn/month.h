@@ -18,9 +18,13 @@
 namespace hexwarden {
 
 class TVelUnit;
+struct ShipClass;
+struct StructureCost;
 
 // The phases whose orders a unit carries out one by one, in file order.
-enum class Phase : uint8_t { EnterLeave, GiveTake, Exchange, Tax, Sell, Buy, Forget };
+enum class Phase : uint8_t {
+    EnterLeave, PromoteEvict, GiveTake, Join, Exchange, Destroy, Pillage, Tax, Cast, Sell, Buy, Forget, Withdraw
+};
 
 // One own unit while the month runs.
 struct Actor {
@@ -33,10 +37,13 @@ struct Actor {
     bool removed = false;
     const TurnOrder* month_long = nullptr;
     bool taxing = false;  // standard rules: TAX is no month-long order
+    bool pillaging = false;  // standard rules: neither is PILLAGE; the first of the two counts
     std::optional<bool> guard_request;
     int64_t taught_days = 0;  // per man, this month
     bool moved = false;
+    bool sailed = false;  // aboard a fleet that sailed: its own MOVE is dropped
     int64_t gather = 0;  // what its PRODUCE asks of the region's land resource
+    int32_t project = 0;  // the structure its BUILD works on this month
     int start_index = -1;
 };
 
@@ -73,6 +80,27 @@ private:
     void GiveTake();
     void Give(Actor& giver, const TurnOrder& order, bool take);
     void Exchange();
+    // Structures: PROMOTE and EVICT, JOIN, DESTROY and the month's building.
+    void PromoteEvict();
+    void Join();
+    void Destroy();
+    // Begins new structures and sends helpers in; true when a unit went into a structure.
+    bool StartBuilding(const std::vector<int>& units);
+    void Build(Actor& actor, const TurnOrder& order);
+    void BuildShip(Actor& actor, const TurnOrder& order, const ShipClass& ship);
+    // What the structure takes, when the unit has the skill to build it (else a problem).
+    const StructureCost* BuildCost(Actor& actor, const std::string& kind, const TurnOrder& order);
+    void RemoveUnbuiltStructures();
+    // The owner of a structure (its first unit) among the faction's units: -1 when another
+    // faction's unit owns it or nobody is inside.
+    int Owner(int region, int32_t structure) const;
+    bool MustOwn(Actor& actor, const TurnOrder& order);
+    void Pillage(bool month_long);
+    // Men of the unit that can tax (or pillage).
+    int64_t TaxingMen(const Actor& actor) const;
+    void Cast();
+    void Withdraw();
+    void FactionOrders(const UnitOrders& orders);
     void Tax(bool month_long);
     void Guard();
     void TradeIn(bool buying);  // SELL, then BUY
@@ -80,6 +108,9 @@ private:
     void RemoveEmptyUnits();
     void Move();
     void MoveUnit(Actor& actor, const TurnOrder& order);
+    void Sail(Actor& owner, const TurnOrder& order);
+    // A known hex of ocean or lake lies next to the place.
+    bool TouchesWater(const Place& place) const;
     void Teach();
     void MonthLongWork();
     void Study(Actor& actor, const TurnOrder& order);
@@ -132,6 +163,9 @@ private:
     std::vector<int64_t> claimed_;
     bool partial_ = false;
     int64_t next_seq_ = 0;
+    const UnitOrders* faction_orders_ = nullptr;
+    std::vector<std::pair<int, int32_t>> new_structures_;  // region and number of structures begun
+    int64_t front_seq_ = 0;  // PROMOTE puts a unit before every other
     std::vector<TurnProblem> problems_;
     std::vector<int> order_;                  // position order, removed units left out
     std::vector<std::vector<int>> by_region_;  // the same, per region

@@ -73,22 +73,33 @@ void MonthRun::Teach() {
 }
 
 void MonthRun::MonthLongWork() {
-    if (rules_ == RuleSet::New) Tax(true);
+    if (rules_ == RuleSet::New) {
+        Pillage(true);
+        Tax(true);
+    }
+    bool moved_in = false;
     for (std::size_t region = 0; region < by_region_.size(); ++region) {
-        const std::vector<int> units = by_region_[region];
+        std::vector<int> units = by_region_[region];
         for (int index : units) {
             Actor& actor = actors_[static_cast<std::size_t>(index)];
             if (actor.month_long && actor.month_long->keyword == Keyword::Study) Study(actor, *actor.month_long);
+        }
+        if (StartBuilding(units)) {
+            // Builders went into their structures, last in each: the work follows the new order.
+            moved_in = true;
+            const RegionState& state = regions_[region];
+            std::stable_sort(units.begin(), units.end(), [&](int a, int b) {
+                const Actor& first = actors_[static_cast<std::size_t>(a)];
+                const Actor& second = actors_[static_cast<std::size_t>(b)];
+                return std::pair(state.StructureRank(first.state.structure), first.seq) <
+                       std::pair(state.StructureRank(second.state.structure), second.seq);
+            });
         }
         for (int index : units) {
             Actor& actor = actors_[static_cast<std::size_t>(index)];
             if (!actor.month_long) continue;
             if (actor.month_long->keyword == Keyword::Produce) Produce(actor, *actor.month_long);
-            if (actor.month_long->keyword == Keyword::Build) {
-                actor.state.Uncertain("BUILD: building is not previewed");
-                Problem(actor, actor.month_long, ProblemKind::Uncertain, "BUILD: the preview does not build.");
-            }
-            if (actor.month_long->keyword == Keyword::Pillage) actor.state.Uncertain("PILLAGE: pillaging is not previewed");
+            if (actor.month_long->keyword == Keyword::Build) Build(actor, *actor.month_long);
         }
         std::vector<int> workers;
         std::vector<int> entertainers;
@@ -107,6 +118,7 @@ void MonthRun::MonthLongWork() {
         Work(entertainers, true);
         GatherLand(units);
     }
+    if (moved_in) Reorder();
 }
 
 void MonthRun::Study(Actor& actor, const TurnOrder& order) {
@@ -228,7 +240,8 @@ void MonthRun::Work(std::vector<int>& workers, bool entertain) {
     for (std::size_t i = 0; i < workers.size(); ++i) {
         Actor& actor = actors_[static_cast<std::size_t>(workers[i])];
         actor.state.items.Add("SILV", paid[i]);
-        if (others > 0 && total + others > pool)
+        // An empty pool pays nobody, however many share it.
+        if (others > 0 && pool > 0 && total + others > pool)
             actor.state.Uncertain("other factions' units in " + region.title + " (" + region.ForeignNames() + ") may " +
                                   (entertain ? "entertain" : "work") + " for the same $" + std::to_string(pool));
         // The reports give wages with tenths ("$14.6"), which the database does not keep: more

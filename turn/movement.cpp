@@ -1,6 +1,9 @@
-// MOVE and ADVANCE in the month's eight steps.
+// SAIL, MOVE and ADVANCE in the month's eight steps.
 #include <algorithm>
+#include <optional>
 
+#include "model/database.h"
+#include "model/hex.h"
 #include "orders/orders_database.h"
 #include "turn/game_tables.h"
 #include "turn/month.h"
@@ -10,6 +13,8 @@ namespace hexwarden {
 namespace {
 
 enum class Mode { Walk, Ride, Fly, Swim };
+
+bool IsWater(std::string_view terrain) { return SameName(terrain, "ocean") || SameName(terrain, "lake"); }
 
 struct Load {
     int64_t weight = 0;
@@ -64,20 +69,139 @@ void PlanRoute(UnitState& unit, const std::vector<std::string>& words, Step&& st
 }  // namespace
 
 void MonthRun::Move() {
+    // Ships move before walkers in every step; nobody here meets anyone on the way, so the fleets
+    // sail their whole month first.
+    for (int index : std::vector<int>(order_)) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        if (actor.month_long && actor.month_long->keyword == Keyword::Sail && !actor.removed) Sail(actor, *actor.month_long);
+    }
     for (int index : std::vector<int>(order_)) {
         Actor& actor = actors_[static_cast<std::size_t>(index)];
         if (actor.month_long == nullptr || actor.removed) continue;
-        switch (actor.month_long->keyword) {
-            case Keyword::Move:
-            case Keyword::Advance: MoveUnit(actor, *actor.month_long); break;
-            case Keyword::Sail:
-                actor.state.Uncertain("SAIL: fleets are not previewed");
-                Problem(actor, actor.month_long, ProblemKind::Uncertain, "SAIL: the preview does not sail fleets.");
-                break;
-            default: break;
+        const Keyword keyword = actor.month_long->keyword;
+        if (keyword != Keyword::Move && keyword != Keyword::Advance) continue;
+        if (actor.sailed) {
+            Problem(actor, actor.month_long, ProblemKind::Warning,
+                    std::string(KeywordText(keyword)) + ": Unit sailed with its fleet; the order is dropped.");
+            continue;
         }
+        MoveUnit(actor, *actor.month_long);
     }
     Reorder();
+}
+
+bool MonthRun::TouchesWater(const Place& place) const {
+    const OrdersDatabase database(start_.Database());
+    for (int side = 0; side < 6; ++side) {
+        const TVelHex* hex = start_.Database().FindHex(database.Neighbour({place, 0}, static_cast<Compass>(side), rules_).at);
+        if (hex != nullptr && IsWater(hex->TerrainName())) return true;
+    }
+    return false;
+}
+
+void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
+    RegionState& start = RegionFor(actor);
+    const int32_t fleet = actor.state.structure;
+    const std::string* kind = start.StructureKind(fleet);
+    if (kind == nullptr || !(SameName(*kind, "fleet") || tables_.FindShip(*kind) != nullptr))
+        return Problem(actor, &order, ProblemKind::Error, "SAIL: Must be on a ship.");
+    const int owner = Owner(actor.region, fleet);
+    if (owner < 0 || &actors_[static_cast<std::size_t>(owner)] != &actor) {
+        if (order.words.empty()) return;  // crew; the owner counts it
+        if (owner >= 0) return Problem(actor, &order, ProblemKind::Error, "SAIL: Owner must issue fleet directions.");
+        actor.state.Uncertain("SAIL: fleet " + std::to_string(fleet) + " is steered by another faction's unit unless it leaves");
+        return Problem(actor, &order, ProblemKind::Uncertain, "SAIL: Owner must issue fleet directions, unless the other faction's owner leaves first.");
+    }
+    if (order.words.empty()) return;
+    // Everyone aboard: crew with SAIL, load by weight.
+    std::vector<Actor*> aboard;
+    int64_t crew = 0;
+    int64_t weight = 0;
+    for (int index : UnitsIn(actor.region)) {
+        Actor& unit = actors_[static_cast<std::size_t>(index)];
+        if (unit.removed || unit.state.structure != fleet) continue;
+        aboard.push_back(&unit);
+        weight += LoadOf(unit.state, tables_, rules_).weight;
+        const SkillState* sailing = unit.state.Skill("SAIL");
+        if (unit.month_long && unit.month_long->keyword == Keyword::Sail && sailing) crew += sailing->level * unit.state.Men();
+    }
+    const auto uncertain = [&](const std::string& why, const std::string& message) {
+        for (Actor* unit : aboard) unit->state.Uncertain(why);
+        Problem(actor, &order, ProblemKind::Uncertain, message);
+    };
+    const ShipClass* ship = ShipClassNamed(*kind);
+    if (ship == nullptr)
+        return uncertain("SAIL: the report names no ships for fleet " + std::to_string(fleet) + ", so its crew, load and speed are not known",
+                         "SAIL: The ships of fleet " + std::to_string(fleet) + " are not known; its voyage is not previewed.");
+    if (start.structure_foreign_inside[start.StructureSlot(fleet)])
+        return uncertain("SAIL: another faction's units aboard fleet " + std::to_string(fleet) + " add crew and load the report does not fully show",
+                         "SAIL: Other factions' units are aboard; the voyage is not previewed.");
+    if (crew < ship->crew) return Problem(actor, &order, ProblemKind::Error, "SAIL: Not enough sailors.");
+    if (weight > ship->capacity) return Problem(actor, &order, ProblemKind::Error, "SAIL: Fleet is overloaded.");
+
+    const OrdersDatabase database(start_.Database());
+    // In the new rules a fleet leaves land only back the way it came or to either side of that
+    // way; how it came to its first hex the database does not say.
+    std::optional<Compass> arrived;
+    const bool landlocked_turns = rules_ == RuleSet::New && !ship->flies;
+    if (landlocked_turns && !IsWater(start.terrain))
+        uncertain("SAIL: in the new rules a fleet leaves land only near the way it came, which the report does not show",
+                  "SAIL: The fleet starts on land; which ways it may leave is not known.");
+    std::size_t next = 0;
+    int64_t points = 7;
+    for (int step = 0; step < 8 && next < order.words.size(); ++step) {
+        points += ship->speed;
+        const std::string& direction = order.words[next];
+        const bool pause = SameName(direction, "p") || SameName(direction, "pause");
+        const auto compass = CompassNamed(direction);
+        if (!pause && !compass) return;  // the order checker reports the word
+        Place destination = actor.state.place;
+        if (compass) destination = database.Neighbour({destination, 0}, *compass, rules_).at;
+        const int target = RegionOf(destination);
+        int64_t cost = 8;
+        if (!pause) {
+            const RegionState& region = regions_[static_cast<std::size_t>(target)];
+            if (!region.known) {
+                if (points < 8) continue;
+                return uncertain("no report shows the region to the " + std::string(CompassName(*compass)) + " of " + RegionFor(actor).title,
+                                 "SAIL: No region is known to the " + std::string(CompassName(*compass)) + ".");
+            }
+            // Land only where it touches water, unless the ship flies.
+            if (!ship->flies && !IsWater(region.terrain) && !TouchesWater(destination))
+                return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail inland.");
+            if (landlocked_turns && arrived && !IsWater(RegionFor(actor).terrain)) {
+                const int back = (static_cast<int>(*arrived) + 3) % 6;
+                const int turn = (static_cast<int>(*compass) - back + 6) % 6;
+                if (turn != 0 && ((turn > 1 && turn < 5) || !IsWater(region.terrain)))
+                    return Problem(actor, &order, ProblemKind::Error, "SAIL: Can't sail " + std::string(CompassName(*compass)) + " from land.");
+            }
+            if (region.bad_weather) cost = 16;
+        }
+        if (points < cost) continue;
+        points -= cost;
+        ++next;
+        if (pause) continue;
+        // The fleet and all aboard arrive together.
+        RegionState& from = RegionFor(actor);
+        const std::size_t slot = from.StructureSlot(fleet);
+        RegionState& to = regions_[static_cast<std::size_t>(target)];
+        to.AddStructure(fleet, from.structure_kinds[slot], from.structure_needs[slot], false, false);
+        from.RemoveStructure(fleet);
+        arrived = compass;
+        for (Actor* unit : aboard) {
+            unit->state.place = destination;
+            unit->state.route.push_back(destination);
+            unit->region = target;
+            unit->moved = true;
+            unit->sailed = true;
+            if (to.foreign_guard)
+                unit->state.Uncertain("a unit of another faction on guard in " + to.title +
+                                      " may stop the fleet if its faction counts this one as Unfriendly or Hostile");
+        }
+    }
+    if (next < order.words.size())
+        Problem(actor, &order, ProblemKind::Warning,
+                "SAIL: Fleet has insufficient movement points; remaining moves queued (it stops in " + RegionFor(actor).title + ").");
 }
 
 void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
@@ -143,8 +267,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
                 actor.state.stop_reason = "no region known to the " + std::string(CompassName(*compass));
                 return;
             }
-            const bool water = SameName(region.terrain, "ocean") || SameName(region.terrain, "lake");
-            if (water && (mode != Mode::Swim && mode != Mode::Fly)) {
+            if (IsWater(region.terrain) && (mode != Mode::Swim && mode != Mode::Fly)) {
                 Problem(actor, &order, ProblemKind::Error, verb + "Discovers that " + region.title + " is ocean.");
                 actor.state.stop_reason = "ocean ahead";
                 return;

@@ -35,6 +35,8 @@ struct RegionState {
     std::vector<int32_t> structures;  // numbers in report order
     std::vector<std::string> structure_kinds;
     std::vector<bool> structure_foreign_owner;  // its first unit is another faction's
+    std::vector<int32_t> structure_needs;        // points still missing, 0 when finished
+    std::vector<bool> structure_foreign_inside;  // another faction's unit is inside
     // Other factions' units here at the start of the month: what they could at most take from the
     // pools and markets this month.
     std::vector<std::string> foreign_units;  // "City Guard (18)"
@@ -44,6 +46,12 @@ struct RegionState {
 
     int32_t StructureRank(int32_t number) const;  // 0 in the open, then report order
     const std::string* StructureKind(int32_t number) const;
+    // Where the structure stands in the lists above; structures.size() for none.
+    std::size_t StructureSlot(int32_t number) const;
+    void AddStructure(int32_t number, std::string kind, int32_t needs, bool foreign_owner, bool foreign_inside);
+    void RemoveStructure(int32_t number);
+    // Points the structure still needs; null for a structure the region does not hold.
+    int32_t* StructureNeeds(int32_t number);
     std::string ForeignNames() const;  // "City Guard (18), City Mage (19)"
 };
 

@@ -1,4 +1,4 @@
-// ENTER and LEAVE, GIVE and TAKE, EXCHANGE, FORGET and the removal of units without men.
+// ENTER and LEAVE, GIVE and TAKE, EXCHANGE, FORGET, the removal of units without men and WITHDRAW.
 #include <algorithm>
 
 #include "model/database.h"
@@ -266,6 +266,44 @@ void MonthRun::RemoveEmptyUnits() {
         Inherit(*heir, actor);
     }
     Reorder();
+}
+
+void MonthRun::Withdraw() {
+    for (int index : order_) {
+        Actor& actor = actors_[static_cast<std::size_t>(index)];
+        for (const auto& [phase, order] : OrdersOf(actor, Phase::Withdraw)) {
+            const std::vector<std::string>& words = order->words;
+            if (words.empty()) continue;
+            const bool counted = words.size() > 1;
+            const auto amount = counted ? OrderNumber(words[0]) : std::optional<int32_t>(1);
+            const ItemToken* item = tables_.FindItem(words[counted ? 1 : 0], ItemFilter::Giveable);
+            if (!amount || *amount <= 0 || item == nullptr) continue;  // the order checker reports it
+            const std::string code(item->abbr);
+            const std::string goods = ItemText(item, code, *amount);
+            if (actor.state.place.Where.Kind() == LevelKind::Nexus) {
+                Problem(actor, order, ProblemKind::Error, "WITHDRAW: Withdraw does not work in the Nexus.");
+                continue;
+            }
+            const int64_t cost = int64_t{WithdrawCost(code)} * *amount;
+            if (cost == 0) {
+                // Expected: the goods arrive; what they cost the unclaimed silver is unknown.
+                pool_short_ = true;
+                actor.state.items.Add(code, *amount);
+                actor.state.Uncertain("WITHDRAW: " + goods + " cost 2½ times their base price, which the database does not hold");
+                Problem(actor, order, ProblemKind::Uncertain,
+                        "WITHDRAW: The cost of " + goods + " is not known: the database holds no base prices.");
+                continue;
+            }
+            if (cost > unclaimed_) {
+                pool_short_ = true;
+                Problem(actor, order, ProblemKind::Error, "WITHDRAW: Too little unclaimed silver to withdraw " + goods + ".");
+                continue;
+            }
+            unclaimed_ -= cost;
+            claimed_[static_cast<std::size_t>(actor.start_index)] += cost;
+            actor.state.items.Add(code, *amount);
+        }
+    }
 }
 
 }  // namespace hexwarden

@@ -57,13 +57,21 @@ public:
             case Keyword::Endturn: in_turn_ = false; return;
             default: break;
         }
-        if (in_turn_ || current_ < 0) return;
+        if (in_turn_) return;
+        // QUIT and RESTART are the faction's, wherever they stand.
+        const bool faction_order = *keyword == Keyword::Quit || *keyword == Keyword::Restart;
+        if (faction_order && faction_ < 0) {
+            faction_ = static_cast<int>(units_.size());
+            units_.push_back({UnitOrders::kFaction, 0, 0, line.number, {}});
+        }
+        const int owner = faction_order ? faction_ : current_;
+        if (owner < 0) return;
         TurnOrder order;
         order.line = line.number;
         order.keyword = *keyword;
         order.words.reserve(tokens_.size() - 1);
         for (std::size_t i = 1; i < tokens_.size(); ++i) order.words.emplace_back(tokens_[i].text);
-        units_[static_cast<std::size_t>(current_)].orders.push_back(std::move(order));
+        units_[static_cast<std::size_t>(owner)].orders.push_back(std::move(order));
     }
 
     std::vector<UnitOrders> Take() { return std::move(units_); }
@@ -122,6 +130,7 @@ private:
     std::unordered_map<int32_t, std::size_t> selected_;  // units named by UNIT, by number
     int current_ = -1;
     int parent_ = -1;
+    int faction_ = -1;  // the entry of the faction's own orders
     bool in_block_ = false;
     bool forming_ = false;
     bool in_turn_ = false;

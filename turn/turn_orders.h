@@ -20,6 +20,9 @@ struct TurnOrder {
 
 // The orders one unit gets this month, in file order.
 struct UnitOrders {
+    // The number of the entry that holds the faction's own orders (QUIT, RESTART) given outside
+    // any unit.
+    static constexpr int32_t kFaction = -1;
     int32_t number = 0;     // 0 for a unit formed this month
     int32_t alias = 0;      // its FORM alias
     int32_t formed_by = 0;  // the unit whose FORM made it

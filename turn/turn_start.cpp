@@ -128,9 +128,9 @@ RegionState TurnStart::CopyRegion(const Place& place) const {
     for (const TVelUnit* unit : hex->Units)
         if (IsForeign(*unit)) NoteForeignUnit(region, *unit);
     for (const auto& structure : hex->Structures) {
-        region.structures.push_back(structure->Number);
-        region.structure_kinds.push_back(structure->Kind);
-        region.structure_foreign_owner.push_back(structure->Units.Count() > 0 && IsForeign(*structure->Units.Get(0)));
+        const bool foreign_owner = structure->Units.Count() > 0 && IsForeign(*structure->Units.Get(0));
+        const bool foreign_inside = std::any_of(structure->Units.begin(), structure->Units.end(), [](const TVelUnit* unit) { return IsForeign(*unit); });
+        region.AddStructure(structure->Number, structure->Kind, structure->Needs, foreign_owner, foreign_inside);
         for (const TVelUnit* unit : structure->Units)
             if (IsForeign(*unit)) NoteForeignUnit(region, *unit);
     }

@@ -1,6 +1,9 @@
 #include "tests/support/database_builder.h"
 
+#include "model/building.h"
+#include "model/hex.h"
 #include "model/level_codes.h"
+#include "model/unit.h"
 #include "platform/file_stream.h"
 
 namespace hexwarden::testing {
@@ -49,6 +52,22 @@ void BuildSmallFaction(TVelMain& db) {
         PlaceInHex(db, *unit);
         db.OwnUnits.AddUnique(unit);
     }
+}
+
+TVelBuilding& PlaceInStructure(TVelMain& db, TVelUnit& unit, int32_t number, const std::string& kind, int32_t needs) {
+    TVelHex& hex = PlaceInHex(db, unit);
+    hex.Units.RemoveByNumber(unit.Number);
+    TVelBuilding* building = hex.Structures.FindByNumber(number);
+    if (building == nullptr) {
+        auto made = std::make_unique<TVelBuilding>(db);
+        made->Number = number;
+        made->Kind = kind;
+        made->Needs = needs;
+        building = hex.Structures.AddOrReplace(std::move(made));
+    }
+    building->Units.AddUnique(&unit);
+    unit.Inside = number;
+    return *building;
 }
 
 std::string DatabaseBytes(const TVelMain& db) {

@@ -21,6 +21,10 @@ TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit);
 // 10 plainsmen each, 1000 unclaimed silver, turn 2. Nothing else is known.
 void BuildSmallFaction(TVelMain& db);
 
+// Moves the unit into structure `number` of its hex, last among its units; the structure is made
+// with that kind and the points it still needs if the hex has none of that number.
+TVelBuilding& PlaceInStructure(TVelMain& db, TVelUnit& unit, int32_t number, const std::string& kind, int32_t needs = 0);
+
 // The whole database in data-file layout: equal bytes, equal databases.
 std::string DatabaseBytes(const TVelMain& db);
 
