@@ -20,6 +20,7 @@
 #include "orders/orders_database.h"
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
+#include "windows/compact_tabs.h"
 #include "windows/editor_text.h"
 #include "windows/faction_list.h"
 #include "windows/information_windows.h"
@@ -187,9 +188,9 @@ QWidget* TfrmUnitInfo::BuildTopPart() {
     pgUnit_->addTab(edNotes_, QStringLiteral("Notes"));
     pgUnit_->addTab(edDescription_, QStringLiteral("Description"));
     pgUnit_->addTab(edEvents_, QStringLiteral("Events"));
-    // Every page's tab stays in view in the fixed width, cut short rather than scrolled away.
+    // Every page's tab stays in view, whole, in the fixed width.
+    MakeTabsCompact(*pgUnit_);
     pgUnit_->setUsesScrollButtons(false);
-    pgUnit_->setElideMode(Qt::ElideRight);
     // What happened to the unit last turn is what the player reads first.
     pgUnit_->setCurrentIndex(kEventsPage);
 
