@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,6 +38,7 @@
 #include "windows/about_box.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_form.h"
+#include "windows/compact_tabs.h"
 #include "windows/export_data_dialog.h"
 #include "windows/faction_list.h"
 #include "windows/import_options_dialog.h"
@@ -47,6 +47,8 @@
 #include "windows/item_type_dialog.h"
 #include "windows/map_overview.h"
 #include "windows/mages_report.h"
+#include "windows/month_preview.h"
+#include "windows/month_preview_report.h"
 #include "windows/map_window.h"
 #include "windows/marker_dialog.h"
 #include "windows/marker_list.h"
@@ -166,6 +168,7 @@ QMenu* TfrmMain::CreateInformationWindows() {
                                       {.Hexes = submenus[1], .Units = submenus[3], .Factions = submenus[0],
                                        .Structures = submenus[2]});
     windows_->TrackUnit = [this](int32_t unit, QWidget*) { maps_->TrackUnit(unit); };
+    windows_->Preview = new TMonthPreview(database_, *notice_, this);
     return windows;
 }
 
@@ -315,6 +318,8 @@ void TfrmMain::CreateMenus(QMenu* windows) {
     AddDisabled(reports, QStringLiteral("&Executive Report"), "mnuRepExecutive");
     connect(AddItem(reports, QStringLiteral("&Mages"), "mnuRepMages"), &QAction::triggered, this,
             [this] { TfrmReportMages::ShowMages(*windows_, this); });
+    connect(AddItem(reports, QStringLiteral("Month &Preview"), "mnuRepMonthPreview"), &QAction::triggered, this,
+            [this] { TfrmMonthPreviewReport::ShowReport(*windows_, this); });
 
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -326,14 +331,7 @@ void TfrmMain::CreateLeftPanel() {
     pnlLeft_ = new QSplitter(Qt::Vertical, this);
     pnlLeft_->setChildrenCollapsible(false);
     pgcMain_ = new QTabWidget(pnlLeft_);
-    // Narrow tabs in a smaller font, so that all three fit the panel's width.
-    QFont tab_font = pgcMain_->tabBar()->font();
-    tab_font.setPointSizeF(tab_font.pointSizeF() * 0.85);
-    pgcMain_->tabBar()->setFont(tab_font);
-    pgcMain_->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 3px; border: 1px solid palette(mid); border-bottom: none;"
-        " background: palette(button); margin-right: 1px; }"
-        "QTabBar::tab:selected { background: palette(base); }"));
+    MakeTabsCompact(*pgcMain_);
     lstCities_ = new TPlaceList(QStringLiteral("City"), false);
     lstGates_ = new TPlaceList(QStringLiteral("Gate ID"), true);
     lstMarkers_ = new TPlaceList(QStringLiteral("Marker"), false);

@@ -10,6 +10,7 @@
 #include "bench/synthetic_level.h"
 #include "map/level_painter.h"
 #include "map/overview_painter.h"
+#include "map/route_painter.h"
 #include "model/database.h"
 #include "qt_surface/gui_application.h"
 #include "qt_surface/qt_drawing_surface.h"
@@ -59,6 +60,50 @@ void BM_QtPaintWheelStrip(benchmark::State& state) {
     PaintView(state, true);
 }
 BENCHMARK(BM_QtPaintWheelStrip)->Arg(1)->Arg(5)->Arg(17)->Unit(benchmark::kMillisecond);
+
+// 2,000 units' routes of one to eight steps north-east and north spread over the level, every
+// other one stopping halfway: the routes layer alone, over a whole view at zoom 5, all routes on.
+std::vector<MapRoute> SpreadRoutes() {
+    std::vector<MapRoute> routes;
+    for (int32_t unit = 0; unit < 2000; ++unit) {
+        const int32_t x = (unit * 37) % 250;
+        const int32_t y = 20 + ((unit * 53) % 230) / 2 * 2 + x % 2;
+        MapRoute route{unit + 1, {}, {}};
+        Place place{x, y, Level::Surface};
+        route.Planned.push_back(place);
+        for (int32_t step = 0; step < 1 + unit % 8; ++step) {
+            if (step % 2 == 0) place = Place{place.X + 1, place.Y - 1, Level::Surface};
+            else place.Y -= 2;
+            route.Planned.push_back(place);
+        }
+        const size_t reached = unit % 2 == 0 ? route.Planned.size() : route.Planned.size() / 2 + 1;
+        route.Passed.assign(route.Planned.begin(), route.Planned.begin() + static_cast<std::ptrdiff_t>(reached));
+        routes.push_back(std::move(route));
+    }
+    return routes;
+}
+
+void BM_QtPaintRoutes(benchmark::State& state) {
+    EnsureGuiApplication();
+    const TVelMain& db = bench::SyntheticLevel256();
+    THexMap map;
+    map.SetHexSize(3);
+    map.SetZoom(5);
+    FitMapToLevel(map, db, Level::Surface);
+    const int32_t left = std::max(0, (map.Width() - kViewWidth) / 2);
+    const int32_t top = std::max(0, (map.Height() - kViewHeight) / 2);
+    const Rect exposed{left, top, left + kViewWidth, top + kViewHeight};
+    const std::vector<MapRoute> routes = SpreadRoutes();
+    QImage backing(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&backing);
+        painter.translate(-exposed.left, -exposed.top);
+        QtDrawingSurface surface(painter, exposed);
+        PaintRoutes(routes, 1, true, Level::Surface, map, surface);
+        benchmark::DoNotOptimize(backing.constBits());
+    }
+}
+BENCHMARK(BM_QtPaintRoutes)->Unit(benchmark::kMillisecond);
 
 void BM_QtRebuildOverview(benchmark::State& state) {
     const TVelMain& db = bench::SyntheticLevel256();

@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "map/route_painter.h"
 #include "map/wedge_painter.h"
 #include "model/database.h"
 
@@ -97,6 +98,8 @@ public:
         if ((options_.ShowTags || options_.ShowMarkerTags) && map.HexSide() >= kSmallestLabelledSide)
             DrawTags(map, surface, start_hex, end_hex);
         if (options_.TrackedUnit != 0 && !options_.HideTrack) DrawTrack(map, surface);
+        if (!options_.Routes.empty())
+            PaintRoutes(options_.Routes, options_.RouteUnit, options_.ShowRoutes, level_, map, surface);
     }
 
 private:

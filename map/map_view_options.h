@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "map/route_painter.h"
 
 #include "platform/drawing_surface.h"
 
@@ -34,6 +37,11 @@ struct MapViewOptions {
     // How many recent turns of the track to draw; below 1 means all.
     int32_t TrackTurns = 0;
     bool HideTrack = false;
+    // The month's planned routes of the own units, from the preview: the selected unit's always
+    // drawn, all of them with ShowRoutes.
+    bool ShowRoutes = false;
+    std::vector<MapRoute> Routes;
+    int32_t RouteUnit = 0;
 };
 
 // The colours of every map window and the overview.

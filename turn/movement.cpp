@@ -53,6 +53,19 @@ int32_t SpeedOf(const Load& load, Mode mode) {
     return 2;
 }
 
+// The hexes the compass steps of a MOVE name from where the unit stands, for the map and the
+// windows; structures, OUT and pauses stay in the hex, and a word the preview does not follow ends it.
+template <typename Step>
+void PlanRoute(UnitState& unit, const std::vector<std::string>& words, Step&& step) {
+    unit.planned = {unit.place};
+    for (const std::string& word : words) {
+        if (SameName(word, "out") || SameName(word, "p") || SameName(word, "pause") || OrderNumber(word)) continue;
+        const auto compass = CompassNamed(word);
+        if (!compass) return;
+        unit.planned.push_back(step(unit.planned.back(), *compass));
+    }
+}
+
 }  // namespace
 
 void MonthRun::Move() {
@@ -195,6 +208,9 @@ void MonthRun::Sail(Actor& actor, const TurnOrder& order) {
 
 void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
     const std::string verb = order.keyword == Keyword::Advance ? "ADVANCE: " : "MOVE: ";
+    const OrdersDatabase orders_database(start_.Database());
+    PlanRoute(actor.state, order.words,
+              [&](const Place& from, auto compass) { return orders_database.Neighbour({from, 0}, compass, rules_).at; });
     const Load load = LoadOf(actor.state, tables_, rules_);
     const bool at_sea = SameName(RegionFor(actor).terrain, "ocean");
     Mode mode = Mode::Walk;
@@ -202,7 +218,10 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
     else if (!at_sea && load.capacity[1] >= load.weight && load.capacity[1] > 0) mode = Mode::Ride;
     else if (!at_sea && load.capacity[0] >= load.weight) mode = Mode::Walk;
     else if (load.capacity[3] >= load.weight && load.capacity[3] > 0) mode = Mode::Swim;
-    else return Problem(actor, &order, ProblemKind::Error, verb + "Unit is overloaded and cannot move.");
+    else {
+        actor.state.stop_reason = "overloaded";
+        return Problem(actor, &order, ProblemKind::Error, verb + "Unit is overloaded and cannot move.");
+    }
     const int32_t speed = SpeedOf(load, mode);
 
     std::size_t next = 0;
@@ -215,6 +234,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
             const auto number = OrderNumber(word);
             const RegionState& region = RegionFor(actor);
             if (number && std::find(region.structures.begin(), region.structures.end(), *number) == region.structures.end()) {
+                actor.state.stop_reason = "no structure " + word;
                 Problem(actor, &order, ProblemKind::Error, verb + "Can't enter structure " + word + ".");
                 return;
             }
@@ -229,11 +249,12 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         if (!pause && !compass) {
             // IN (down a shaft) and other words the checker reports.
             actor.state.Uncertain(verb + "the step " + direction + " is not previewed");
+            actor.state.stop_reason = "the step " + direction + " is not previewed";
             return;
         }
         Place destination = actor.state.place;
         if (compass) {
-            destination = OrdersDatabase(start_.Database()).Neighbour({destination, 0}, *compass, rules_).at;
+            destination = orders_database.Neighbour({destination, 0}, *compass, rules_).at;
         }
         const int target = RegionOf(destination);
         const RegionState& region = regions_[static_cast<std::size_t>(target)];
@@ -245,10 +266,12 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
                                       RegionFor(actor).title);
                 Problem(actor, &order, ProblemKind::Uncertain,
                         verb + "No region is known to the " + std::string(CompassName(*compass)) + ".");
+                actor.state.stop_reason = "no region known to the " + std::string(CompassName(*compass));
                 return;
             }
             if (IsWater(region.terrain) && (mode != Mode::Swim && mode != Mode::Fly)) {
                 Problem(actor, &order, ProblemKind::Error, verb + "Discovers that " + region.title + " is ocean.");
+                actor.state.stop_reason = "ocean ahead";
                 return;
             }
             cost = mode == Mode::Fly ? 1 : TerrainCost(region.terrain);
@@ -277,6 +300,7 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
             actor.state.structure = *number;
             return;
         }
+        actor.state.stop_reason = "not enough movement";
         Problem(actor, &order, ProblemKind::Warning,
                 verb + "Unit has insufficient movement points; remaining moves queued (it stops in " + region.title + ").");
     }

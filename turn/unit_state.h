@@ -56,6 +56,10 @@ struct UnitState {
     std::vector<std::pair<std::string, SkillState>> skills;  // in the order the unit learnt them
     UnitSettings settings;
     std::vector<Place> route;  // the hexes it passes, start first
+    // The hexes its MOVE or ADVANCE names, start first, whether it reaches them or not; and, when
+    // it stops short of them, why in a few words ("not enough movement").
+    std::vector<Place> planned;
+    std::string stop_reason;
     bool certain = true;
     std::vector<std::string> why_uncertain;
 

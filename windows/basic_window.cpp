@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -47,6 +48,23 @@ TfrmTBasicList::TfrmTBasicList(QWidget* parent, std::vector<ListColumn> columns)
     auto* top_layout = new QVBoxLayout(pnlTTop());
     top_layout->setContentsMargins(0, 0, 0, 0);
     top_layout->addWidget(pnlTTree);
+}
+
+QLineEdit* TfrmTBasicList::AddFilter(const QString& placeholder, std::vector<int> columns) {
+    auto* filter = new QLineEdit(this);
+    filter->setObjectName(QStringLiteral("edFilter"));
+    filter->setAccessibleName(QStringLiteral("Filter"));
+    filter->setPlaceholderText(placeholder);
+    filter->setClearButtonEnabled(true);
+    // The filter sits above the list, in the list's own margins.
+    if (auto* layout = qobject_cast<QVBoxLayout*>(treeList_->parentWidget()->layout())) layout->insertWidget(0, filter);
+    treeList_->Model().SetFilterColumns(std::move(columns));
+    connect(filter, &QLineEdit::textChanged, this, [this](const QString& text) { treeList_->Model().SetFilter(text.trimmed()); });
+    connect(filter, &QLineEdit::returnPressed, this, [this] {
+        if (!treeList_->currentIndex().isValid()) treeList_->setCurrentIndex(treeList_->Model().index(0, 0));
+        treeList_->setFocus();
+    });
+    return filter;
 }
 
 void TfrmTBasicList::FitWidthToColumns(int least_width) {

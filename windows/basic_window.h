@@ -6,6 +6,7 @@
 #include "windows/tree_list.h"
 
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace hexwarden {
@@ -41,6 +42,9 @@ public:
 protected:
     // At least that wide, and wide enough for every column of the list without scrolling sideways.
     void FitWidthToColumns(int least_width);
+    // A filter above the list ("edFilter") that shows only the rows with the text in those columns;
+    // Enter in it goes on to the rows left, at the first one.
+    QLineEdit* AddFilter(const QString& placeholder, std::vector<int> columns);
 
 private:
     TTreeList* treeList_;

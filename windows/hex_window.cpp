@@ -20,6 +20,9 @@
 #include "windows/accessible_names.h"
 #include "windows/editor_text.h"
 #include "windows/information_windows.h"
+#include "windows/month_preview.h"
+#include "windows/month_text.h"
+#include "windows/records_notice.h"
 #include "windows/unit_list_menu.h"
 
 namespace hexwarden {
@@ -89,9 +92,16 @@ TfrmHexInfo::TfrmHexInfo(InformationWindows& windows, const HexKey& key) : TfrmR
     splitter->addWidget(upper);
     splitter->addWidget(BuildLowerPanel());
     splitter->setStretchFactor(1, 1);
+    lblNextMonth_ = new QLabel;
+    lblNextMonth_->setObjectName(QStringLiteral("lblNextMonth"));
+    lblNextMonth_->setWordWrap(true);
+    lblNextMonth_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    NameAfterCaption(lblNextMonth_, QStringLiteral("Next month"));
     auto* layout = new QVBoxLayout(pnlTTop());
     layout->setContentsMargins(2, 4, 2, 0);
     layout->addWidget(splitter);
+    layout->addWidget(lblNextMonth_);
+    connect(&windows.Notice(), &TRecordsNotice::PreviewChanged, this, &TfrmHexInfo::FillNextMonth);
     connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
     setFixedWidth(665);
     setMinimumHeight(250);
@@ -219,6 +229,15 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
     return panel;
 }
 
+void TfrmHexInfo::FillNextMonth() {
+    const TMonthPreview* preview = Windows().Preview;
+    const QString text = preview != nullptr ? HexMonthText(preview->Units(), Place{key_.X, key_.Y, key_.Where}, preview->Rules())
+                                            : QString();
+    ShowValue(lblNextMonth_, text);
+    lblNextMonth_->setText(QStringLiteral("Next month: ") + text);
+    lblNextMonth_->setVisible(!text.isEmpty());
+}
+
 bool TfrmHexInfo::Refill() {
     const TVelHex* hex = key_.Find(Main());
     if (hex == nullptr) return false;
@@ -243,6 +262,7 @@ bool TfrmHexInfo::Refill() {
     lstForSale_->Fill(MarketRows(hex->ForSale, true), kQtyColumn);
     lstProducts_->Fill(MarketRows(hex->Products, false), kQtyColumn);
     FillUnits(*hex);
+    FillNextMonth();
     FillStructures(*hex);
     QApplication::restoreOverrideCursor();
     return true;

@@ -34,6 +34,7 @@ public:
     TTreeList& lstStructures() const { return *lstStructures_; }
     TTreeList& lstUnits() const { return *lstUnits_; }
     QPlainTextEdit& edNotes() const { return *edNotes_; }
+    QLabel& lblNextMonth() const { return *lblNextMonth_; }
     QAction& mnuShowMyUnits() const { return *mnuShowMyUnits_; }
 
     void mnuViewStructureClick();
@@ -44,6 +45,8 @@ private:
     QWidget* BuildLowerPanel();
     void FillUnits(const TVelHex& hex);
     void FillStructures(const TVelHex& hex);
+    // What the previewed month brings to the own units here.
+    void FillNextMonth();
 
     HexKey key_;
     QString menu_caption_;
@@ -56,6 +59,7 @@ private:
     QLabel* lblLastReport_ = nullptr;
     QLabel* lblWages_ = nullptr;
     QLabel* lblMaxWages_ = nullptr;
+    QLabel* lblNextMonth_ = nullptr;
     QGroupBox* grpGate_ = nullptr;
     QLabel* lblGate_ = nullptr;
     QPlainTextEdit* edNotes_ = nullptr;

@@ -20,6 +20,7 @@ class TfrmHexInfo;
 class TfrmRecordWindow;
 class TfrmStructure;
 class TfrmUnitInfo;
+class TMonthPreview;
 
 using THexFormList = TRecordFormList<TfrmHexInfo, HexKey>;
 using TUnitFormList = TRecordFormList<TfrmUnitInfo, UnitKey>;
@@ -61,6 +62,8 @@ public:
 
     // Draws the unit's track in a map window; set by the main window.
     std::function<void(int32_t unit, QWidget* parent)> TrackUnit;
+    // The month ahead of the faction's orders; set by the main window, which owns it.
+    TMonthPreview* Preview = nullptr;
 
     THexFormList Hexes;
     TUnitFormList Units;

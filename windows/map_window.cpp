@@ -25,6 +25,7 @@
 #include "windows/busy_cursor.h"
 #include "windows/information_windows.h"
 #include "windows/level_title.h"
+#include "windows/month_preview.h"
 #include "windows/map_overview.h"
 #include "windows/map_widget.h"
 #include "windows/marker_dialog.h"
@@ -43,7 +44,7 @@ struct DisplaySwitch {
     const char* key;
     bool MapViewOptions::*option;
 };
-constexpr std::array<DisplaySwitch, 9> kSwitches = {{
+constexpr std::array<DisplaySwitch, 10> kSwitches = {{
     {"chkShowUnconfirmed", "Unconfirmed", "Show Unconfirmed", &MapViewOptions::ShowUnconfirmed},
     {"chkShowGrid", "Grid", "Show Grid", &MapViewOptions::ShowGrid},
     {"chkShowCities", "Cities", "Show Cities", &MapViewOptions::ShowCities},
@@ -53,7 +54,10 @@ constexpr std::array<DisplaySwitch, 9> kSwitches = {{
     {"chkShowMarkers", "Markers", "Show Markers", &MapViewOptions::ShowMarkers},
     {"chkShowMarkerTags", "Marker Tags", "Show Marker Tags", &MapViewOptions::ShowMarkerTags},
     {"chkShowWedges", "Wedges", "Show Wedges", &MapViewOptions::ShowWedges},
+    {"chkShowRoutes", "Routes", "Show Routes", &MapViewOptions::ShowRoutes},
 }};
+
+constexpr size_t kWedgesSwitch = 8;
 
 // Saved bounds come back on screen: a window keeps at least this much of itself inside the area.
 constexpr int kKeepVisible = 48;
@@ -145,6 +149,8 @@ TfrmMap::TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget
         if (ReplacesRecords(kind)) setEnabled(false);
     });
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmMap::RecordsChanged);
+    connect(&windows_.Notice(), &TRecordsNotice::PreviewChanged, this, &TfrmMap::ShowRoutes);
+    ShowRoutes();
 
     UpdateLevel();
 }
@@ -187,7 +193,7 @@ void TfrmMap::BuildControls(QWidget* content) {
         panel->addWidget(box);
         switches_[i] = box;
     }
-    switches_.back()->setToolTip(QStringLiteral(
+    switches_[kWedgesSwitch]->setToolTip(QStringLiteral(
         "This options has been disabled because it is not entirely complete yet.  It will be available soon."));
 
     btnWedges = SmallButton(pnlControls, "btnWedges", QStringLiteral("Wedges..."), QStringLiteral("Define wedges"));
@@ -319,6 +325,13 @@ void TfrmMap::ShowCapNote() {
 }
 
 void TfrmMap::RepaintMap() { theMap->update(); }
+
+void TfrmMap::ShowRoutes() {
+    if (windows_.Preview == nullptr) return;
+    options_.Routes = windows_.Preview->Routes();
+    options_.RouteUnit = windows_.Preview->SelectedUnit();
+    RepaintMap();
+}
 
 void TfrmMap::RecordsChanged(RecordChange kind) {
     setEnabled(true);
@@ -547,7 +560,10 @@ void TfrmMap::LoadSettings(const ProfileFile& file, const std::string& section) 
     btnShowPanel->setArrowType(panel ? Qt::LeftArrow : Qt::RightArrow);
     map_.SetZoom(std::clamp(file.ReadInteger(section, "Zoom", kDefaultMapZoom), 1, kMaxMapZoom));
     SetScrollPosition(QPoint(file.ReadInteger(section, "MapLeft", 0), file.ReadInteger(section, "MapTop", 0)));
-    for (size_t i = 0; i < kSwitches.size(); ++i) switches_[i]->setChecked(file.ReadBool(section, kSwitches[i].key, true));
+    // A switch the settings do not name yet keeps its own default.
+    static const MapViewOptions kDefaults;
+    for (size_t i = 0; i < kSwitches.size(); ++i)
+        switches_[i]->setChecked(file.ReadBool(section, kSwitches[i].key, kDefaults.*kSwitches[i].option));
     for (size_t i = 0; i < options_.WedgeSlots.size(); ++i) {
         const int32_t slot = file.ReadInteger(section, "Wedge" + std::to_string(i + 1), -1);
         options_.WedgeSlots[i] = slot < -1 ? -1 : slot;

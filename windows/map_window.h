@@ -74,6 +74,8 @@ public:
     void ScrollToCentre(int32_t px, int32_t py);
     const THexMap& Map() const { return map_; }
     const MapViewOptions& ViewOptions() const { return options_; }
+    // The preview's planned routes and the unit whose route is always drawn; repaints.
+    void ShowRoutes();
     // Whether the level holds hexes beyond the drawn grid.
     bool LevelCapped() const { return extent_.Capped(); }
 
@@ -123,7 +125,7 @@ private:
     // The levels the database holds, and this window's own.
     QComboBox* cbLevel = nullptr;
     // chkShowUnconfirmed ... chkShowWedges, in the order of the display switches.
-    std::array<QCheckBox*, 9> switches_{};
+    std::array<QCheckBox*, 10> switches_{};
     QToolButton* btnWedges = nullptr;
     QToolButton* btnZoomIn = nullptr;
     QToolButton* btnZoomOut = nullptr;

@@ -57,7 +57,12 @@ public:
 
     bool Changing() const { return depth_ > 0; }
 
+    // The month's preview ran again. No record changed, so windows neither write back nor refill:
+    // they redo only what they show of the preview.
+    void AnnouncePreview() { emit PreviewChanged(); }
+
 signals:
+    void PreviewChanged();
     void EditsWanted();
     void RecordsAboutToChange(RecordChange kind);
     void RecordsChanged(RecordChange kind);

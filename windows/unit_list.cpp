@@ -43,29 +43,12 @@ TfrmUnitList::TfrmUnitList(InformationWindows& windows, QWidget* parent, Mode mo
       windows_(windows),
       mode_(mode),
       units_(std::move(units)),
-      edFilter_(new QLineEdit(this)),
       pmUnits_(new QMenu(this)) {
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Unit List") : caption);
     NameAfterCaption(&treeList(), QStringLiteral("Units"));
     treeList().SetTreeColumn(kUnitName);
 
-    // The filter sits above the list, in the list's own margins.
-    edFilter_->setObjectName(QStringLiteral("edFilter"));
-    edFilter_->setAccessibleName(QStringLiteral("Filter"));
-    edFilter_->setPlaceholderText(QStringLiteral("Filter by number, name or faction"));
-    edFilter_->setClearButtonEnabled(true);
-    if (auto* layout = qobject_cast<QVBoxLayout*>(treeList().parentWidget()->layout())) {
-        layout->insertWidget(0, edFilter_);
-    }
-    treeList().Model().SetFilterColumns({kUnitId, kFaction, kUnitName});
-    connect(edFilter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        treeList().Model().SetFilter(text.trimmed());
-    });
-    // Enter in the filter goes on to the rows it left, at the first one.
-    connect(edFilter_, &QLineEdit::returnPressed, this, [this] {
-        if (!treeList().currentIndex().isValid()) treeList().setCurrentIndex(treeList().Model().index(0, 0));
-        treeList().setFocus();
-    });
+    edFilter_ = AddFilter(QStringLiteral("Filter by number, name or faction"), {kUnitId, kFaction, kUnitName});
 
     QPushButton* close = AddButton(QStringLiteral("&Close"), "btnClose");
     QPushButton* view = AddButton(QStringLiteral("&View"), "btnView");

@@ -56,7 +56,7 @@ private:
     InformationWindows& windows_;
     Mode mode_;
     std::optional<std::vector<UnitKey>> units_;
-    QLineEdit* edFilter_;
+    QLineEdit* edFilter_ = nullptr;
     QMenu* pmUnits_;
 };
 

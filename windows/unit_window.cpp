@@ -1,6 +1,7 @@
 #include "windows/unit_window.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -19,10 +20,14 @@
 #include "orders/orders_database.h"
 #include "qt_surface/qt_text.h"
 #include "windows/accessible_names.h"
+#include "windows/compact_tabs.h"
 #include "windows/editor_text.h"
 #include "windows/faction_list.h"
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
+#include "windows/month_preview.h"
+#include "windows/month_text.h"
+#include "windows/next_month_page.h"
 #include "windows/orders_highlighter.h"
 #include "windows/orders_report.h"
 #include "windows/position_history.h"
@@ -51,7 +56,8 @@ constexpr std::array<FlagMark, 8> kFlagMarks = {{
 constexpr int kAmountColumn = 2;
 constexpr int kCodeColumn = 1;
 constexpr int kOrdersPage = 0;
-constexpr int kEventsPage = 3;
+constexpr int kNextMonthPage = 1;
+constexpr int kEventsPage = 4;
 
 QToolButton* MakeButton(const QString& caption, const char* name, const QString& hint, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -138,6 +144,11 @@ TfrmUnitInfo::TfrmUnitInfo(InformationWindows& windows, const UnitKey& key) : Tf
     layout->addWidget(splitter);
 
     connect(AddButton(QStringLiteral("&Close"), "btnClose"), &QPushButton::clicked, this, &QWidget::close);
+    // The preview's month and its problems follow the orders of every unit, not only this one's.
+    connect(&windows.Notice(), &TRecordsNotice::PreviewChanged, this, [this] {
+        FillNextMonth();
+        orders_marks_->CheckNow();
+    });
     setFixedWidth(516);
     setMinimumHeight(460);
     resize(516, 640);
@@ -172,9 +183,14 @@ QWidget* TfrmUnitInfo::BuildTopPart() {
     pgUnit_ = new QTabWidget;
     pgUnit_->setObjectName(QStringLiteral("pgUnit"));
     pgUnit_->addTab(edOrders_, QStringLiteral("Orders"));
+    pgNextMonth_ = new TNextMonthPage;
+    pgUnit_->addTab(pgNextMonth_, QStringLiteral("Next Month"));
     pgUnit_->addTab(edNotes_, QStringLiteral("Notes"));
     pgUnit_->addTab(edDescription_, QStringLiteral("Description"));
     pgUnit_->addTab(edEvents_, QStringLiteral("Events"));
+    // Every page's tab stays in view, whole, in the fixed width.
+    MakeTabsCompact(*pgUnit_);
+    pgUnit_->setUsesScrollButtons(false);
     // What happened to the unit last turn is what the player reads first.
     pgUnit_->setCurrentIndex(kEventsPage);
 
@@ -329,8 +345,32 @@ bool TfrmUnitInfo::Refill() {
     ShowValue(lblStrength_, QString::number(unit->Troops.Total()));
     ShowValue(lblCombatSpell_, unit->IsMage() ? ToQString(unit->CombatSpell) : QStringLiteral("---"));
     FillLists(*unit);
+    FillNextMonth();
     return true;
 }
+
+void TfrmUnitInfo::FillNextMonth() {
+    const TMonthPreview* preview = Windows().Preview;
+    const UnitMonth* month = preview != nullptr ? preview->Unit(key_.Number) : nullptr;
+    if (month == nullptr) {
+        pgNextMonth_->ShowNone(preview != nullptr && !preview->Failure().isEmpty() ? preview->Failure()
+                                                                                   : QStringLiteral("Not previewed"));
+        setAccessibleDescription({});
+        return;
+    }
+    pgNextMonth_->Show(*month);
+    const QString route = RouteSummary(month->After);
+    setAccessibleDescription(route.isEmpty() ? QString() : QStringLiteral("Route: ") + route);
+}
+
+// The maps draw the route of the unit the player works on.
+void TfrmUnitInfo::changeEvent(QEvent* event) {
+    TfrmRecordWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Windows().Preview != nullptr)
+        Windows().Preview->SelectUnit(key_.Number);
+}
+
+void TfrmUnitInfo::ShowNextMonth() { pgUnit_->setCurrentIndex(kNextMonthPage); }
 
 void TfrmUnitInfo::FillFaction(const TVelUnit& unit) {
     const TVelFaction* faction = Main().Factions.FindByNumber(unit.Faction);
@@ -383,7 +423,19 @@ std::optional<std::vector<Problem>> TfrmUnitInfo::CheckOrders(const std::string&
     if (Windows().Notice().Changing()) return std::nullopt;
     const TVelUnit* unit = key_.Find(Main());
     if (unit == nullptr) return std::vector<Problem>{};
-    return CheckSentOrders(Main(), rules_, *unit, text);
+    std::vector<Problem> problems = CheckSentOrders(Main(), rules_, *unit, text);
+    TMonthPreview* preview = Windows().Preview;
+    if (preview == nullptr) return problems;
+    // The month runs again with these orders once typing stops; the marks follow when it has.
+    preview->SetUnitOrders(key_.Number, text);
+    for (const TurnProblem& found : preview->ProblemsOf(key_.Number)) {
+        Problem problem{found.line, 1, found.kind == ProblemKind::Error ? Severity::Error : Severity::Warning, found.message};
+        const bool said = std::any_of(problems.begin(), problems.end(), [&problem](const Problem& other) {
+            return other.line == problem.line && other.message == problem.message;
+        });
+        if (!said) problems.push_back(std::move(problem));
+    }
+    return problems;
 }
 
 void TfrmUnitInfo::ShowOrdersLine(int line) {

@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace hexwarden {
 
+class TNextMonthPage;
 class TOrdersHighlighter;
 struct Problem;
 class TTreeList;
@@ -42,6 +43,10 @@ public:
     TTreeList& lstTroops() const { return *lstTroops_; }
     TTreeList& lstSkills() const { return *lstSkills_; }
     TTreeList& lstCanStudy() const { return *lstCanStudy_; }
+    TNextMonthPage& NextMonth() const { return *pgNextMonth_; }
+
+    // Brings the "Next Month" page forward.
+    void ShowNextMonth();
 
     // Shows the orders with the cursor at the start of that 1-based line, ready for typing.
     void ShowOrdersLine(int line);
@@ -53,6 +58,9 @@ public:
     void btnLastPositionClick();
     void btnHistoryClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* BuildTopPart();
     QWidget* BuildFlagsAndPlaces();
@@ -60,6 +68,8 @@ private:
     QWidget* BuildBottomPart();
     void FillFaction(const TVelUnit& unit);
     void FillLists(const TVelUnit& unit);
+    // The preview's month for the unit, and its route in the window's accessible text.
+    void FillNextMonth();
     // The editor's orders checked against the database; nothing while the records change.
     std::optional<std::vector<Problem>> CheckOrders(const std::string& text) const;
 
@@ -78,6 +88,7 @@ private:
     QTabWidget* pgUnit_ = nullptr;
     QPlainTextEdit* edOrders_ = nullptr;
     TOrdersHighlighter* orders_marks_ = nullptr;
+    TNextMonthPage* pgNextMonth_ = nullptr;
     QPlainTextEdit* edNotes_ = nullptr;
     QPlainTextEdit* edDescription_ = nullptr;
     QPlainTextEdit* edEvents_ = nullptr;

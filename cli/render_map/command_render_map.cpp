@@ -8,11 +8,14 @@
 #include "map/hex_map.h"
 #include "map/level_extent.h"
 #include "map/map_view_options.h"
+#include "cli/orders_input.h"
 #include "model/database.h"
+#include "orders/orders_database.h"
 #include "platform/error.h"
 #include "platform/number_text.h"
 #include "qt_surface/gui_application.h"
 #include "qt_surface/level_image.h"
+#include "turn/turn_preview.h"
 
 namespace hexwarden::cli {
 
@@ -55,6 +58,18 @@ void ReadTrack(const std::string& text, const TVelMain& database, MapViewOptions
     }
 }
 
+// "--routes": every own unit's planned route for the month, from the stored orders.
+void ReadRoutes(const TVelMain& database, const std::string& file, MapViewOptions& options) {
+    TurnOptions turn;
+    turn.rules = RuleSetOf(database);
+    TurnPreview preview(database, turn);
+    preview.SetOrders(ReadOrdersInput(database, file, {}).text);
+    for (const UnitState& unit : preview.Run().units) {
+        if (unit.planned.size() > 1) options.Routes.push_back({unit.number != 0 ? unit.number : unit.formed_by, unit.route, unit.planned});
+    }
+    options.ShowRoutes = true;
+}
+
 }  // namespace
 
 Command RenderMapCommand() {
@@ -64,16 +79,19 @@ Command RenderMapCommand() {
     command.usage =
         "Usage: hexwarden-cli render-map --db FILE [--level LEVEL] [--zoom 1..17]\n"
         "         [--no-unconfirmed] [--no-grid] [--no-cities] [--no-gates] [--no-shafts] [--no-tags]\n"
-        "         [--no-markers] [--no-marker-tags] [--wedges N,...] [--track UNIT[:TURNS]] OUT.png\n"
+        "         [--no-markers] [--no-marker-tags] [--wedges N,...] [--track UNIT[:TURNS]] [--routes]\n"
+        "         OUT.png\n"
         "Paints the whole level as a map window shows it at that zoom (5 when left out), every display\n"
         "switch on unless switched off, and writes it to OUT.png. --wedges\n"
         "names the wedges (0 to 5) drawn in the six wedge slots; --track draws the unit's movement,\n"
-        "the last TURNS turns of it when given. Images above 400 million pixels are refused. LEVEL is\n"
+        "the last TURNS turns of it when given; --routes draws where the stored orders move the own\n"
+        "units this month. Images above 400 million pixels are refused. LEVEL is\n"
         "overworld (when left out), underworld, or a level's words as reports write them (nexus,\n"
         "\"deep underworld\", abyss, \"2 <underworld>\").\n";
     command.run = [usage = command.usage](const std::vector<std::string>& words) {
         std::set<std::string> flags;
         AddOffSwitchFlags(kDisplaySwitches, flags);
+        flags.insert("routes");
         auto arguments = ParseCommandLine(words, usage, {"db", "level", "zoom", "wedges", "track"}, flags);
         if (!arguments) return 0;
         const std::string file = arguments->Required("db");
@@ -88,6 +106,7 @@ Command RenderMapCommand() {
         TVelMain& database = CommandDatabase();
         OpenDatabase(database, file);
         if (arguments->Has("track")) ReadTrack(arguments->Value("track"), database, options);
+        if (arguments->Has("routes")) ReadRoutes(database, file, options);
         const LevelExtent extent = LevelGridExtent(database.HexesOf(level));
         if (extent.Capped()) {
             std::cerr << "The level reaches beyond the largest map of " << THexMap::kMaxColumns << " x "

@@ -30,6 +30,8 @@ expect_status 0 "$cli" render-map --db "$db" --zoom 1 --no-grid --no-tags "$work
 expect_size "$work/zoom1.png" 14 8 4 2 7 3
 expect_status 0 "$cli" render-map --db "$db" --zoom 17 --wedges 0,1 --track 202:2 "$work/zoom17.png"
 expect_size "$work/zoom17.png" 14 8 76 26 89 44
+expect_status 0 "$cli" render-map --db "$db" --routes "$work/routes.png"
+expect_size "$work/routes.png" 14 8 22 8 27 13
 expect_status 0 "$cli" render-map --db "$db" --level underworld --zoom 3 "$work/under.png"
 expect_size "$work/under.png" 11 8 12 4 17 8
 

@@ -119,7 +119,7 @@ TEST_F(MapWindowTest, SettingsAreWrittenInOrderAndReadBackClamped) {
         "[Map1]\nLeft=0\nTop=0\nWidth=600\nHeight=450\nMaximised=0\nControlPanel=1\nMapLeft=" +
         std::to_string(position.x()) + "\nMapTop=" + std::to_string(position.y()) +
         "\nLevel=surface\nOverworld=1\nZoom=6\nShow Unconfirmed=1\nShow Grid=1\nShow Cities=1\nShow Gates=1\nShow Shafts=1\n"
-        "Show Tags=1\nShow Markers=1\nShow Marker Tags=1\nShow Wedges=1\nWedge1=-1\nWedge2=-1\nWedge3=-1\n"
+        "Show Tags=1\nShow Markers=1\nShow Marker Tags=1\nShow Wedges=1\nShow Routes=0\nWedge1=-1\nWedge2=-1\nWedge3=-1\n"
         "Wedge4=-1\nWedge5=-1\nWedge6=-1\nActive=1\n";
     std::string written = file.ToBytes();
     std::erase(written, '\r');

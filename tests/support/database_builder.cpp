@@ -39,6 +39,21 @@ TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit) {
     return *hex;
 }
 
+void BuildSmallFaction(TVelMain& db) {
+    db.Clear();
+    db.FactionNumber = 3;
+    db.UnclaimedSilver = 1000;
+    db.Turn = 2;
+    for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(Level::Surface).AddOrMerge(MakeHex(db, x, y))->SetTerrainName("Plain");
+    for (int32_t number : {10, 11}) {
+        TVelUnit* unit = db.Units.AddOrReplace(MakeUnit(db, number, 3, 4, 4));
+        unit->Troops.AddTroops("PLAI", 10);
+        unit->Items.AddNew("SILV", 0, 100);
+        PlaceInHex(db, *unit);
+        db.OwnUnits.AddUnique(unit);
+    }
+}
+
 TVelBuilding& PlaceInStructure(TVelMain& db, TVelUnit& unit, int32_t number, const std::string& kind, int32_t needs) {
     TVelHex& hex = PlaceInHex(db, unit);
     hex.Units.RemoveByNumber(unit.Number);

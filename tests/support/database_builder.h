@@ -17,6 +17,10 @@ std::unique_ptr<TVelUnit> MakeUnit(TVelMain& db, int32_t number, int32_t faction
 // Stores a confirmed hex at the unit's place if there is none yet and lists the unit in it.
 TVelHex& PlaceInHex(TVelMain& db, TVelUnit& unit);
 
+// Faction 3's units 10 and 11 in a plain at (4,4) with a plain to the north (4,2), 100 silver and
+// 10 plainsmen each, 1000 unclaimed silver, turn 2. Nothing else is known.
+void BuildSmallFaction(TVelMain& db);
+
 // Moves the unit into structure `number` of its hex, last among its units; the structure is made
 // with that kind and the points it still needs if the hex has none of that number.
 TVelBuilding& PlaceInStructure(TVelMain& db, TVelUnit& unit, int32_t number, const std::string& kind, int32_t needs = 0);

@@ -16,14 +16,7 @@ namespace {
 // 10 plainsmen each. Nothing else is known. The orders run in April: clear weather everywhere.
 class SmallFaction : public ::testing::Test {
 protected:
-    SmallFaction() {
-        db.Clear();
-        db.FactionNumber = 3;
-        db.UnclaimedSilver = 1000;
-        db.Turn = 2;
-        for (auto [x, y] : {std::pair{4, 4}, {4, 2}}) db.HexesOf(Level::Surface).AddOrMerge(testing::MakeHex(db, x, y))->SetTerrainName("Plain");
-        for (int32_t number : {10, 11}) AddUnit(number, "PLAI", 10, 100);
-    }
+    SmallFaction() { testing::BuildSmallFaction(db); }
 
     // A unit at (4,y) in the open, the faction's unless another is given.
     TVelUnit& AddUnit(int32_t number, const char* race, int32_t men, int32_t silver, int32_t faction = 3, int32_t y = 4) {
