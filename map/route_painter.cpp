@@ -77,8 +77,15 @@ void PaintRoute(const MapRoute& route, bool selected, const Level& level, const 
     const Point at = map.HexCentre(GameToGrid(last.X, last.Y));
     surface.SetPen(Pen{kBlack, PenStyle::Solid, PenMode::Copy, 1});
     surface.SetBrush(Brush{stops_short ? kRouteStopColour : kRouteColour, BrushStyle::Solid});
-    if (stops_short) surface.Rectangle(Around(at, mark));
-    else surface.Ellipse(Around(at, mark));
+    if (stops_short) {
+        surface.Rectangle(Around(at, mark));
+    } else if (route.DownShaft) {
+        const int32_t size = mark * 2;
+        const Point arrow[] = {{at.x - size, at.y - size}, {at.x + size, at.y - size}, {at.x, at.y + size}};
+        surface.Polygon(arrow);
+    } else {
+        surface.Ellipse(Around(at, mark));
+    }
 }
 
 }  // namespace
@@ -89,7 +96,7 @@ void PaintRoutes(std::span<const MapRoute> routes, int32_t selected_unit, bool a
     const int32_t margin = map.HexSide() + map.Zoom();
     const MapRoute* selected = nullptr;
     for (const MapRoute& route : routes) {
-        if (route.Planned.size() < 2 && route.Passed.size() < 2) continue;  // ordered nowhere
+        if (route.Planned.size() < 2 && route.Passed.size() < 2 && !route.DownShaft) continue;  // ordered nowhere
         if (route.Unit == selected_unit) selected = &route;
         else if (all && Touches(BoundsOf(route, level, map, margin), clip)) PaintRoute(route, false, level, map, surface);
     }

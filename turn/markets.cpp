@@ -1,6 +1,7 @@
 // TAX in the standard rules, GUARD, SELL and BUY.
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "turn/month.h"
 #include "turn/pool_share.h"
@@ -13,7 +14,7 @@ namespace {
 struct Trade {
     int actor;
     const TurnOrder* order;
-    const Market* market;
+    Market* market;
     std::string code;
     bool men;
     int64_t amount;
@@ -211,8 +212,14 @@ void MonthRun::TradeIn(bool buying) {
         }
     }
     // Each limited market is shared among all who trade in it.
-    std::map<const Market*, std::vector<std::size_t>> by_market;
-    for (std::size_t i = 0; i < trades.size(); ++i) by_market[trades[i].market].push_back(i);
+    // In the order the trades came, so the month's trades list the same way every run.
+    std::vector<std::pair<Market*, std::vector<std::size_t>>> by_market;
+    std::unordered_map<Market*, std::size_t> slot;
+    for (std::size_t i = 0; i < trades.size(); ++i) {
+        const auto [at, added] = slot.emplace(trades[i].market, by_market.size());
+        if (added) by_market.push_back({trades[i].market, {}});
+        by_market[at->second].second.push_back(i);
+    }
     for (const auto& [market, indices] : by_market) {
         std::vector<int64_t> asked;
         int64_t total = 0;
@@ -225,6 +232,7 @@ void MonthRun::TradeIn(bool buying) {
         // What the other factions here could at most trade, by the goods and silver they show.
         const int64_t others = buying ? (market->price > 0 ? region.foreign_items.Count("SILV") / market->price : 0)
                                       : region.foreign_items.Count(market->code);
+        int64_t traded = 0;
         for (std::size_t k = 0; k < indices.size(); ++k) {
             const Trade& trade = trades[indices[k]];
             Actor& actor = actors_[static_cast<std::size_t>(trade.actor)];
@@ -239,6 +247,7 @@ void MonthRun::TradeIn(bool buying) {
                 actor.state.Uncertain("other factions' units in " + region.title + " (" + region.ForeignNames() + ") may " +
                                       (buying ? "buy" : "sell") + " in the same market");
             if (amount <= 0) continue;
+            traded += amount;
             if (buying) {
                 Spend(actor, "SILV", amount * market->price);
                 if (trade.men) AddMen(actor, trade.code, amount, {});
@@ -248,6 +257,9 @@ void MonthRun::TradeIn(bool buying) {
                 actor.state.items.Add("SILV", amount * market->price);
             }
         }
+        if (traded == 0) continue;
+        trades_.push_back({region.place, market->code, !buying, market->price, market->amount, traded, market->unlimited});
+        if (!market->unlimited) market->amount -= traded;
     }
 }
 

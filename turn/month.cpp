@@ -31,6 +31,10 @@ MonthRun::MonthRun(const TurnStart& start, const std::vector<UnitOrders>& orders
     }
 }
 
+bool InPositionOrder(const Place& a, const Place& b) {
+    return std::tie(a.Where, a.Y, a.X) < std::tie(b.Where, b.Y, b.X);
+}
+
 MonthOutcome MonthRun::Run() {
     ReadOrders();
     if (faction_orders_ != nullptr) FactionOrders(*faction_orders_);
@@ -75,6 +79,9 @@ MonthOutcome MonthRun::Run() {
         outcome.result.problems.push_back(std::move(problems_[i]));
         outcome.problem_start.push_back(problem_start_[i]);
     }
+    std::stable_sort(trades_.begin(), trades_.end(),
+                     [](const MarketTrade& a, const MarketTrade& b) { return InPositionOrder(a.place, b.place); });
+    outcome.result.markets = std::move(trades_);
     outcome.result.unclaimed = unclaimed_;
     outcome.claimed = std::move(claimed_);
     outcome.pool_short = pool_short_;

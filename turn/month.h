@@ -26,6 +26,9 @@ enum class Phase : uint8_t {
     EnterLeave, PromoteEvict, GiveTake, Join, Exchange, Destroy, Pillage, Tax, Cast, Sell, Buy, Forget, Withdraw
 };
 
+// The order of regions in a month's result: by level, then row, then column.
+bool InPositionOrder(const Place& a, const Place& b);
+
 // One own unit while the month runs.
 struct Actor {
     UnitState state;
@@ -108,6 +111,7 @@ private:
     void RemoveEmptyUnits();
     void Move();
     void MoveUnit(Actor& actor, const TurnOrder& order);
+    void MoveIn(Actor& actor, const TurnOrder& order, const std::string& verb);
     void Sail(Actor& owner, const TurnOrder& order);
     int64_t WeightOf(const UnitState& unit) const;
     // A known hex of ocean or lake lies next to the place.
@@ -168,6 +172,7 @@ private:
     std::vector<std::pair<int, int32_t>> new_structures_;  // region and number of structures begun
     int64_t front_seq_ = 0;  // PROMOTE puts a unit before every other
     std::vector<TurnProblem> problems_;
+    std::vector<MarketTrade> trades_;
     std::vector<int> order_;                  // position order, removed units left out
     std::vector<std::vector<int>> by_region_;  // the same, per region
     std::vector<std::vector<int>> sharers_;    // the sharing units of each region, in position order

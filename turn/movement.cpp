@@ -246,8 +246,9 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         const std::string& direction = order.words[next];
         const bool pause = SameName(direction, "p") || SameName(direction, "pause");
         const auto compass = CompassNamed(direction);
+        if (SameName(direction, "in")) return MoveIn(actor, order, verb);
         if (!pause && !compass) {
-            // IN (down a shaft) and other words the checker reports.
+            // Words the checker reports.
             actor.state.Uncertain(verb + "the step " + direction + " is not previewed");
             actor.state.stop_reason = "the step " + direction + " is not previewed";
             return;
@@ -304,6 +305,18 @@ void MonthRun::MoveUnit(Actor& actor, const TurnOrder& order) {
         Problem(actor, &order, ProblemKind::Warning,
                 verb + "Unit has insufficient movement points; remaining moves queued (it stops in " + region.title + ").");
     }
+}
+
+// The report names no level below a shaft, so the route ends at the shaft, marked as going on.
+void MonthRun::MoveIn(Actor& actor, const TurnOrder& order, const std::string& verb) {
+    const RegionState& region = RegionFor(actor);
+    const std::string* kind = actor.state.structure != 0 ? region.StructureKind(actor.state.structure) : nullptr;
+    if (kind == nullptr || !SameName(*kind, "shaft")) {
+        actor.state.stop_reason = "not inside a shaft";
+        return Problem(actor, &order, ProblemKind::Error, verb + "Can't move IN there.");
+    }
+    actor.state.down_shaft = true;
+    actor.state.Uncertain(verb + "where the shaft in " + region.title + " leads is in no report");
 }
 
 }  // namespace hexwarden

@@ -98,9 +98,7 @@ bool TurnPreview::RunChangedRegions() {
     std::vector<std::size_t> order(merged.result.units.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const Place& pa = merged.result.units[a].place;
-        const Place& pb = merged.result.units[b].place;
-        return std::tie(pa.Where, pa.Y, pa.X) < std::tie(pb.Where, pb.Y, pb.X);
+        return InPositionOrder(merged.result.units[a].place, merged.result.units[b].place);
     });
     TurnResult sorted;
     sorted.rules = merged.result.rules;
@@ -111,6 +109,12 @@ bool TurnPreview::RunChangedRegions() {
     }
     merged.result.units = std::move(sorted.units);
     merged.unit_start = std::move(sorted_start);
+
+    for (MarketTrade& trade : last.result.markets)
+        if (regions.count(trade.place) == 0) merged.result.markets.push_back(std::move(trade));
+    for (MarketTrade& trade : part.result.markets) merged.result.markets.push_back(std::move(trade));
+    std::stable_sort(merged.result.markets.begin(), merged.result.markets.end(),
+                     [](const MarketTrade& a, const MarketTrade& b) { return InPositionOrder(a.place, b.place); });
 
     std::vector<std::pair<TurnProblem, int>> problems;
     for (std::size_t i = 0; i < last.result.problems.size(); ++i)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,11 +16,23 @@ namespace hexwarden {
 class TVelMain;
 struct MonthOutcome;
 
+// What the faction's units bought or sold in one market this month, and what the market had.
+struct MarketTrade {
+    Place place;
+    std::string code;
+    bool wanted = false;  // a Wanted market (SELL); else For Sale (BUY)
+    int32_t price = 0;
+    int64_t before = 0;   // the report's amount; what is left is before - traded
+    int64_t traded = 0;
+    bool unlimited = false;
+};
+
 // The month ahead: every own unit as the next report should show it, and the problems found.
 struct TurnResult {
     RuleSet rules = RuleSet::Standard;
     std::vector<UnitState> units;  // position order after the month; formed units carry their alias
     std::vector<TurnProblem> problems;  // in line order
+    std::vector<MarketTrade> markets;   // by region in position order, SELLs before BUYs
     int64_t unclaimed = 0;              // the faction's unclaimed silver after the month
 };
 

@@ -60,6 +60,8 @@ struct UnitState {
     // it stops short of them, why in a few words ("not enough movement").
     std::vector<Place> planned;
     std::string stop_reason;
+    // The route goes on down the shaft at its last hex, to a level no report links to this one.
+    bool down_shaft = false;
     bool certain = true;
     std::vector<std::string> why_uncertain;
 

@@ -231,7 +231,7 @@ QWidget* TfrmHexInfo::BuildLowerPanel() {
 
 void TfrmHexInfo::FillNextMonth() {
     const TMonthPreview* preview = Windows().Preview;
-    const QString text = preview != nullptr ? HexMonthText(preview->Units(), Place{key_.X, key_.Y, key_.Where}, preview->Rules())
+    const QString text = preview != nullptr ? HexMonthText(preview->Units(), preview->Markets(), Place{key_.X, key_.Y, key_.Where}, preview->Rules())
                                             : QString();
     ShowValue(lblNextMonth_, text);
     lblNextMonth_->setText(QStringLiteral("Next month: ") + text);

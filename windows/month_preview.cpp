@@ -74,6 +74,7 @@ void TMonthPreview::RunNow() {
         failure_ = QStringLiteral("The month could not be previewed: %1").arg(QString::fromStdString(error.what()));
         units_.clear();
         by_number_.clear();
+        markets_.clear();
     }
     notice_.AnnouncePreview();
 }
@@ -81,6 +82,7 @@ void TMonthPreview::RunNow() {
 void TMonthPreview::Collect(const TurnResult& result) {
     const TurnStart& start = preview_->Start();
     rules_ = result.rules;
+    markets_ = result.markets;
     units_.clear();
     by_number_.clear();
     std::unordered_map<int32_t, int32_t> former_of_alias;
@@ -134,8 +136,8 @@ const UnitMonth* TMonthPreview::Unit(int32_t number) const {
 std::vector<MapRoute> TMonthPreview::Routes() const {
     std::vector<MapRoute> routes;
     for (const UnitMonth& month : units_) {
-        if (month.After.planned.size() > 1 || month.After.route.size() > 1)
-            routes.push_back({month.Unit, month.After.route, month.After.planned});
+        if (month.After.planned.size() > 1 || month.After.route.size() > 1 || month.After.down_shaft)
+            routes.push_back({month.Unit, month.After.route, month.After.planned, month.After.down_shaft});
     }
     return routes;
 }

@@ -47,6 +47,8 @@ public:
     // Every own unit in position order after the last run; units formed this month follow their former.
     const std::vector<UnitMonth>& Units() const { return units_; }
     const UnitMonth* Unit(int32_t number) const;
+    // The markets the faction's units trade in this month.
+    const std::vector<MarketTrade>& Markets() const { return markets_; }
     // The problems of one unit's orders (the units it forms included), as the checker gives them.
     std::vector<TurnProblem> ProblemsOf(int32_t number) const;
     // Every own unit's planned route, for the maps.
@@ -70,6 +72,7 @@ private:
     QTimer delay_;
     std::vector<UnitMonth> units_;
     std::unordered_map<int32_t, size_t> by_number_;
+    std::vector<MarketTrade> markets_;
     QString failure_;
     int32_t selected_ = 0;
     RuleSet rules_ = RuleSet::Standard;

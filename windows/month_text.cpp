@@ -11,6 +11,7 @@ namespace hexwarden {
 namespace {
 
 const QString kArrow = QStringLiteral(" \u2192 ");
+const QString kDownShaft = QStringLiteral("down the shaft, to a level no report links");
 
 QString Change(const QString& today, const QString& after) { return today == after ? after : today + kArrow + after; }
 
@@ -56,13 +57,14 @@ QString PreviewPlaceText(const Place& place) {
 }
 
 QString RouteSummary(const UnitState& unit) {
-    if (unit.planned.size() < 2) return {};
+    if (unit.planned.empty() || (unit.planned.size() < 2 && !unit.down_shaft)) return {};
     QString summary = PreviewPlaceText(unit.planned.front()) + QStringLiteral(" to ") + PreviewPlaceText(unit.planned.back());
     const Place& reached = unit.route.empty() ? unit.planned.front() : unit.route.back();
     if (!unit.stop_reason.empty() || !(reached == unit.planned.back())) {
         summary += QStringLiteral(", stops at ") + PreviewPlaceText(reached);
         if (!unit.stop_reason.empty()) summary += QStringLiteral(": ") + ToQString(unit.stop_reason);
     }
+    if (unit.down_shaft) summary += QStringLiteral(", then ") + kDownShaft;
     return summary;
 }
 
@@ -87,7 +89,26 @@ QStringList ChangedValues(const UnitMonth& month) {
     return changes;
 }
 
-QString HexMonthText(const std::vector<UnitMonth>& units, const Place& hex, RuleSet rules) {
+namespace {
+
+// "wanted GRAI 20 → 15", "for sale LEAD unlimited, 3 bought": what the units leave in the markets.
+QStringList MarketsAfter(const std::vector<MarketTrade>& markets, const Place& hex) {
+    QStringList texts;
+    for (const MarketTrade& trade : markets) {
+        if (!(trade.place == hex)) continue;
+        QString text = (trade.wanted ? QStringLiteral("wanted ") : QStringLiteral("for sale ")) + ToQString(trade.code) + QLatin1Char(' ');
+        if (trade.unlimited)
+            text += QStringLiteral("unlimited, %1 %2").arg(trade.traded).arg(trade.wanted ? QStringLiteral("sold") : QStringLiteral("bought"));
+        else
+            text += Change(QString::number(trade.before), QString::number(trade.before - trade.traded));
+        texts << text;
+    }
+    return texts;
+}
+
+}  // namespace
+
+QString HexMonthText(const std::vector<UnitMonth>& units, const std::vector<MarketTrade>& markets, const Place& hex, RuleSet rules) {
     int64_t silver_now = 0;
     int64_t silver_after = 0;
     int64_t upkeep = 0;
@@ -113,6 +134,8 @@ QString HexMonthText(const std::vector<UnitMonth>& units, const Place& hex, Rule
                    QStringLiteral(", upkeep %1").arg(upkeep);
     if (!arriving.isEmpty()) text += QStringLiteral("; arriving: ") + arriving.join(QStringLiteral(", "));
     if (!leaving.isEmpty()) text += QStringLiteral("; leaving: ") + leaving.join(QStringLiteral(", "));
+    const QStringList traded = MarketsAfter(markets, hex);
+    if (!traded.isEmpty()) text += QStringLiteral("; markets after trading: ") + traded.join(QStringLiteral(", "));
     return text;
 }
 
@@ -145,6 +168,7 @@ std::vector<ListRow> NextMonthRows(const UnitMonth& month) {
             steps.push_back(TextRow(QStringLiteral("Step %1").arg(step), PreviewPlaceText(place) +
                                                                               (note.isEmpty() ? QString() : QStringLiteral(", ") + note)));
         }
+        if (after.down_shaft) steps.push_back(TextRow(QStringLiteral("Step %1").arg(after.planned.size()), kDownShaft));
         rows.push_back(TextRow(QStringLiteral("Route"), summary, std::move(steps)));
     }
     for (const TurnProblem& problem : month.Problems) {

@@ -22,8 +22,9 @@ QString RouteSummary(const UnitState& unit);
 QStringList ChangedValues(const UnitMonth& month);
 
 // What the month brings to one hex's own units: their silver now and after, the upkeep due at the
-// month's end, and the units that arrive and leave ("arriving: (152) Workers from 28,10").
-QString HexMonthText(const std::vector<UnitMonth>& units, const Place& hex, RuleSet rules);
+// month's end, the units that arrive and leave ("arriving: (152) Workers from 28,10") and what
+// their SELLs and BUYs leave in the markets.
+QString HexMonthText(const std::vector<UnitMonth>& units, const std::vector<MarketTrade>& markets, const Place& hex, RuleSet rules);
 
 // The Next Month page's rows: place, structure, men, items and skills after the month (changed
 // ones beside their value today), the route step by step, the problems and what is uncertain.

@@ -65,7 +65,8 @@ void ReadRoutes(const TVelMain& database, const std::string& file, MapViewOption
     TurnPreview preview(database, turn);
     preview.SetOrders(ReadOrdersInput(database, file, {}).text);
     for (const UnitState& unit : preview.Run().units) {
-        if (unit.planned.size() > 1) options.Routes.push_back({unit.number != 0 ? unit.number : unit.formed_by, unit.route, unit.planned});
+        if (unit.planned.size() > 1 || unit.down_shaft)
+            options.Routes.push_back({unit.number != 0 ? unit.number : unit.formed_by, unit.route, unit.planned, unit.down_shaft});
     }
     options.ShowRoutes = true;
 }

@@ -16,6 +16,8 @@
 #include "app/map_frame.h"
 #include "map/level_painter.h"
 #include "model/coordinates.h"
+#include "model/hex.h"
+#include "model/unit.h"
 #include "tests/desktop/modal_answerer.h"
 #include "tests/desktop/scripted_prompts.h"
 #include "tests/support/database_builder.h"
@@ -69,6 +71,8 @@ protected:
         testing::BuildSmallFaction(main.Database());
         main.Database().Units.FindByNumber(10)->Name = "Smiths";
         main.Database().Units.FindByNumber(11)->Name = "Guards";
+        main.Database().Units.FindByNumber(11)->Items.AddNew("GRAI", 0, 8);
+        main.Database().FindHex(Place{4, 4, Level::Surface})->Wanted.AddNew("GRAI", 12, 20);
     }
 
     TfrmUnitInfo& Type(int32_t number, const QString& orders) {
@@ -165,13 +169,16 @@ TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderli
     EXPECT_EQ(smiths.NextMonth().lblRoute().text(), QStringLiteral("Route: 4,4 to 4,2"));
     EXPECT_EQ(map->ViewOptions().Routes.at(0).Passed.size(), 2u);
 
-    // The hex windows of both ends: silver now and after, upkeep, who arrives and who leaves.
+    // The hex windows of both ends: silver now and after, upkeep, who arrives and who leaves, and
+    // what a sale leaves in the market.
+    Type(11, "sell 5 grai");
     const auto hex_text = [this](int32_t x, int32_t y) {
         main.InfoWindows().ShowHex(HexKey{x, y, Level::Surface}, nullptr);
         return main.InfoWindows().Hexes.FindForm(HexKey{x, y, Level::Surface})->lblNextMonth().accessibleName().toStdString();
     };
     EXPECT_EQ(hex_text(4, 2), "Next month: own silver 0, upkeep 100; arriving: (10) Smiths from 4,4");
-    EXPECT_EQ(hex_text(4, 4), "Next month: own silver 200 \u2192 0, upkeep 100; leaving: (10) Smiths to 4,2");
+    EXPECT_EQ(hex_text(4, 4), "Next month: own silver 200 \u2192 60, upkeep 100; leaving: (10) Smiths to 4,2; "
+                              "markets after trading: wanted GRAI 20 \u2192 15");
 }
 
 TEST_F(MonthPreviewTest, AnImportWhileThePreviewWaitsLosesNothing) {

@@ -72,5 +72,13 @@ TEST_F(RoutePainting, OthersOnlyWhenAllAreShownAndNothingOfOtherLevelsOrOfUnitsT
     EXPECT_TRUE(Paint(routes, 0, true).empty());
 }
 
+TEST_F(RoutePainting, AMoveDownAShaftEndsInAnArrowEvenWithoutASingleStep) {
+    const Place a{4, 4, Level::Surface};
+    const std::vector<std::string> calls = Paint({{10, {a}, {a}, true}}, 10, false);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().rfind("Polygon", 0), 0u);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& call) { return call.rfind("Ellipse", 0) == 0; }), 0);
+}
+
 }  // namespace
 }  // namespace hexwarden

@@ -2,6 +2,9 @@
 // the turn rules, and orders that could make the run crash, hang or grow without bound.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+
 #include "model/database.h"
 #include "model/building.h"
 #include "model/hex.h"
@@ -100,6 +103,71 @@ TEST_F(SmallFaction, AThousandStepMoveStopsAfterTheMonth) {
     EXPECT_EQ(Unit(result, 10).route.size(), 3u);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_NE(result.problems[0].message.find("remaining moves queued"), std::string::npos);
+}
+
+TEST_F(SmallFaction, TradesLeaveTheMarketsWhatTheUnitsDidNotTake) {
+    // 10 sells 5 of its 8 grain into a market wanting 20; 11 buys 3 of 4 horses and a plainsman
+    // at the unlimited market. A market nobody trades in is not listed.
+    TVelHex& hex = *db.FindHex(Place{4, 4, Level::Surface});
+    hex.Wanted.AddNew("GRAI", 12, 20);
+    hex.ForSale.AddNew("HORS", 20, 4);
+    hex.ForSale.AddNew("PLAI", 10, -1);
+    hex.ForSale.AddNew("IRON", 50, 9);
+    db.Units.FindByNumber(10)->Items.AddNew("GRAI", 0, 8);
+    const TurnResult result = Run("unit 10\nsell 5 grai\nunit 11\nbuy 3 hors\nbuy 1 plai\n");
+    ASSERT_EQ(result.markets.size(), 3u);
+    const MarketTrade& grain = result.markets[0];
+    EXPECT_EQ(std::tie(grain.code, grain.wanted, grain.price, grain.before, grain.traded), std::make_tuple("GRAI", true, 12, 20, 5));
+    const MarketTrade& horses = result.markets[1];
+    EXPECT_EQ(std::tie(horses.code, horses.wanted, horses.before, horses.traded), std::make_tuple("HORS", false, 4, 3));
+    EXPECT_TRUE(result.markets[2].unlimited);
+    EXPECT_EQ(Unit(result, 11).items.Count("HORS"), 3);
+}
+
+TEST_F(SmallFaction, RunningOneUnitsRegionsAgainGivesWhatAWholeRunGives) {
+    TVelHex& hex = *db.FindHex(Place{4, 4, Level::Surface});
+    hex.Wanted.AddNew("GRAI", 12, 20);
+    hex.ForSale.AddNew("HORS", 20, 4);
+    db.Units.FindByNumber(10)->Items.AddNew("GRAI", 0, 8);
+    AddUnit(12, "PLAI", 5, 100, 3, 2);
+    std::map<int32_t, std::string> orders = {{10, "sell 5 grai"}, {11, "buy 3 hors"}, {12, "work"}};
+    const auto summary = [](const TurnResult& result) {
+        std::string text;
+        for (const UnitState& unit : result.units) {
+            text += std::to_string(unit.number) + "@" + std::to_string(unit.place.Y) + ":";
+            for (const auto& [code, count] : unit.items) text += " " + code + "=" + std::to_string(count);
+            text += "\n";
+        }
+        for (const MarketTrade& trade : result.markets) text += trade.code + " " + std::to_string(trade.traded) + "\n";
+        for (const TurnProblem& problem : result.problems) text += std::to_string(problem.unit) + " " + problem.message + "\n";
+        return text;
+    };
+    TurnPreview typing(db, {});
+    for (const auto& [unit, text] : orders) typing.SetUnitOrders(unit, text);
+    typing.Run();
+    for (const auto& [unit, text] : std::vector<std::pair<int32_t, std::string>>{
+             {12, "move s"}, {10, "move n\nsell 2 grai"}, {11, "buy 5 hors"}, {12, "work"}}) {
+        orders[unit] = text;
+        typing.SetUnitOrders(unit, text);
+        TurnPreview whole(db, {});
+        for (const auto& [number, typed] : orders) whole.SetUnitOrders(number, typed);
+        EXPECT_EQ(summary(typing.Run()), summary(whole.Run())) << "after unit " << unit << " typed " << text;
+    }
+}
+
+TEST_F(SmallFaction, AMoveDownAShaftEndsTheRouteThereAndOutsideOneEndsTheMove) {
+    testing::PlaceInStructure(db, *db.Units.FindByNumber(10), 1, "Shaft");
+    const TurnResult result = Run("unit 10\nmove in\nunit 11\nmove in n\n");
+    const UnitState& down = Unit(result, 10);
+    EXPECT_TRUE(down.down_shaft);
+    EXPECT_FALSE(down.certain);
+    EXPECT_EQ(down.route, (std::vector<Place>{{4, 4, Level::Surface}}));
+    EXPECT_TRUE(down.stop_reason.empty());
+    const UnitState& stays = Unit(result, 11);
+    EXPECT_FALSE(stays.down_shaft);
+    EXPECT_EQ(stays.place, (Place{4, 4, Level::Surface}));
+    ASSERT_FALSE(result.problems.empty());
+    EXPECT_EQ(result.problems.back().message, "MOVE: Can't move IN there.");
 }
 
 TEST_F(SmallFaction, TenThousandFormsAndFiveMegabytes) {
