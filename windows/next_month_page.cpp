@@ -7,6 +7,7 @@
 #include "windows/month_preview.h"
 #include "windows/month_text.h"
 #include "windows/tree_list.h"
+#include "windows/wrapped_lines.h"
 
 namespace hexwarden {
 
@@ -18,6 +19,9 @@ TNextMonthPage::TNextMonthPage(QWidget* parent)
     setObjectName(QStringLiteral("pgNextMonth"));
     lstNextMonth_->setObjectName(QStringLiteral("lstNextMonth"));
     NameAfterCaption(lstNextMonth_, QStringLiteral("Next month"));
+    // Route steps in the list's own font, and reasons read whole.
+    WrapLongLines(*lstNextMonth_, 0, false);
+    WrapLongLines(*lstNextMonth_, 1, false);
     lstNextMonth_->FitColumnsToWidth(1);
     lblRoute_->setObjectName(QStringLiteral("lblRoute"));
     lblRoute_->setWordWrap(true);

@@ -349,8 +349,8 @@ void TTreeList::Fill(std::vector<ListRow> rows, int sort_column) {
         std::any_of(rows.begin(), rows.end(), [](const ListRow& row) { return !row.Children.empty(); });
     setRootIsDecorated(has_children);
     // Rows of one height let the view lay out long lists without asking each row its size; troop
-    // rows are lower than the rows above them.
-    setUniformRowHeights(!has_children);
+    // rows are lower than the rows above them, and wrapped lines higher.
+    setUniformRowHeights(!has_children && !wordWrap());
     model_->SetRows(std::move(rows));
     if (!filled_) sortByColumn(sort_column, Qt::AscendingOrder);
     filled_ = true;

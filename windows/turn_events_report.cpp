@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <algorithm>
 
@@ -20,39 +18,12 @@
 #include "windows/information_windows.h"
 #include "windows/list_rows.h"
 #include "windows/unit_list_menu.h"
+#include "windows/wrapped_lines.h"
 
 namespace hexwarden {
 namespace {
 
 enum EventsColumn { kUnitId, kFaction, kEvents };
-
-// Unit names in bold; event lines in the list's own font, not the small one of troop rows, since
-// they are what the report is read for. A line longer than the column wraps onto more lines.
-class EventsDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem shown = option;
-        initStyleOption(&shown, index);
-        const auto* view = qobject_cast<const QTreeView*>(shown.widget);
-        if (view == nullptr) return QStyledItemDelegate::sizeHint(option, index);
-        // The text's room: the column less the indentation of its level.
-        const int depth = index.parent().isValid() ? 2 : 1;
-        shown.rect = QRect(0, 0, std::max(1, view->columnWidth(index.column()) - depth * view->indentation()), 1);
-        shown.features |= QStyleOptionViewItem::WrapText;
-        return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &shown, QSize(), view);
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        QFont font = option->widget != nullptr ? option->widget->font() : option->font;
-        font.setBold(!index.parent().isValid());
-        option->font = font;
-        option->fontMetrics = QFontMetrics(font);
-    }
-};
 
 // A tree button's picture: a box with a plus (expand) or a minus (collapse).
 QIcon TreeButtonIcon(bool plus) {
@@ -99,13 +70,9 @@ TfrmRepTurnEvents::TfrmRepTurnEvents(InformationWindows& windows, QWidget* paren
     TTreeList& list = treeList();
     NameAfterCaption(&list, QStringLiteral("Turn Events"));
     list.SetTreeColumn(kEvents);
-    list.setItemDelegateForColumn(kEvents, new EventsDelegate(&list));
+    // Unit names in bold over their event lines.
+    WrapLongLines(list, kEvents, true);
     list.FitColumnsToWidth(kEvents);
-    list.setWordWrap(true);
-    // Wrapped lines take another height when the column's width changes.
-    connect(list.header(), &QHeaderView::sectionResized, &list, [&list](int column) {
-        if (column == kEvents) list.doItemsLayout();
-    });
     list.SetCopiedParentColumns({kUnitId, kFaction});
 
     QToolButton* expand = MakeTreeButton(true, QStringLiteral("Expand all"), "btnExpandAll", pnlTBottom());
