@@ -54,10 +54,10 @@ void PrintUnit(std::ostream& out, const UnitState& after, const UnitState* befor
     static const UnitState kNobody;
     const UnitState& start = before ? *before : kNobody;
     out << UnitTitle(after) << " in " << PlaceText(after.place) << (after.certain ? "" : " (uncertain)") << '\n';
-    if (after.route.size() > 1) {
+    if (after.route.size() > 1 || after.down_shaft) {
         std::string route;
         for (const Place& place : after.route) route += (route.empty() ? "" : " ") + PlaceText(place);
-        out << "  route: " << route << '\n';
+        out << "  route: " << route << (after.down_shaft ? " then down the shaft" : "") << '\n';
     }
     if (before && after.structure != before->structure)
         out << "  structure: " << before->structure << " -> " << after.structure << '\n';
@@ -73,6 +73,14 @@ void PrintUnit(std::ostream& out, const UnitState& after, const UnitState* befor
         if (!after.Skill(code)) skills += (skills.empty() ? "" : ", ") + code + " forgotten";
     if (!skills.empty()) out << "  skills: " << skills << '\n';
     for (const std::string& why : after.why_uncertain) out << "  uncertain: " << Printable(why) << '\n';
+}
+
+// "Market in (28,12): wanted LIVE 110 -> 100 at $23", "...: for sale HORS unlimited, 3 bought at $70".
+void PrintMarket(std::ostream& out, const MarketTrade& trade) {
+    out << "Market in " << PlaceText(trade.place) << ": " << (trade.wanted ? "wanted " : "for sale ") << trade.code << ' ';
+    if (trade.unlimited) out << "unlimited, " << trade.traded << (trade.wanted ? " sold" : " bought");
+    else out << trade.before << " -> " << trade.before - trade.traded;
+    out << " at $" << trade.price << '\n';
 }
 
 void PrintJson(std::ostream& out, const TurnResult& result) {
@@ -111,7 +119,16 @@ void PrintJson(std::ostream& out, const TurnResult& result) {
             const Place& place = unit.route[i];
             out << (i ? ", " : "") << "[" << place.X << ", " << place.Y << ", " << JsonString(place.Where.Label()) << "]";
         }
-        out << "]}";
+        out << "], \"down_shaft\": " << (unit.down_shaft ? "true" : "false") << "}";
+    }
+    out << "],\n \"markets\": [";
+    for (std::size_t i = 0; i < result.markets.size(); ++i) {
+        const MarketTrade& trade = result.markets[i];
+        out << (i ? ",\n  " : "\n  ") << "{\"x\": " << trade.place.X << ", \"y\": " << trade.place.Y
+            << ", \"level\": " << JsonString(trade.place.Where.Label()) << ", \"code\": " << JsonString(trade.code)
+            << ", \"wanted\": " << (trade.wanted ? "true" : "false") << ", \"price\": " << trade.price
+            << ", \"before\": " << trade.before << ", \"traded\": " << trade.traded
+            << ", \"unlimited\": " << (trade.unlimited ? "true" : "false") << "}";
     }
     out << "],\n \"problems\": [";
     for (std::size_t i = 0; i < result.problems.size(); ++i) {
@@ -155,7 +172,8 @@ Command PreviewCommand() {
         "Usage: hexwarden-cli preview --db FILE [--rules standard|new] [--json] [ORDERS]\n"
         "Runs the orders file ORDERS, or without it the orders of the own units as the orders command\n"
         "writes them, through one month as the game does, and prints what changes for each own unit\n"
-        "(place and route, men, items, skills) and what is uncertain, then the problems the month\n"
+        "(place and route, men, items, skills) and what is uncertain, what the units' trades leave in\n"
+        "the markets, then the problems the month\n"
         "brings: FILE:LINE:1: error|warning|uncertain: UNIT: MESSAGE. --json prints one JSON object\n"
         "instead. The rule set is the one of the database's reports unless --rules says.\n"
         "Exit status: 0 without errors, 1 with errors or a file that cannot be read, 2 for wrong usage.\n";
@@ -185,6 +203,7 @@ Command PreviewCommand() {
             const int index = unit.number ? preview.Start().IndexOf(unit.number) : -1;
             PrintUnit(std::cout, unit, index >= 0 ? &preview.Start().Units()[static_cast<std::size_t>(index)] : nullptr);
         }
+        for (const MarketTrade& trade : result.markets) PrintMarket(std::cout, trade);
         for (const TurnProblem& problem : result.problems) {
             std::cout << Printable(input.label) << ':' << problem.line << ":1: " << ProblemKindWord(problem.kind) << ": "
                       << ProblemUnit(problem) << ": " << Printable(problem.message) << '\n';

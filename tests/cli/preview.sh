@@ -11,7 +11,7 @@ expect_status 0 "$cli" import --db "$db" --unknown race "$demo/turn-1.txt" "$dem
 printf '#veldoria 12 "pw"\nunit 201\ngive 206 100 silv\nunit 206\nstudy combat\n#end\n' >"$work/month.txt"
 expect_status 0 "$cli" preview --db "$db" --json "$work/month.txt"
 expect_contains "$work/out" '"number": 201, .*"certain": true, .*"items": {"SILV": 935}'
-expect_contains "$work/out" '"number": 206, .*"x": 10, "y": 10, "level": "surface", "structure": 0, "men": {"PLAI": 8}, "items": {}, "skills": {"COMB": \[1, 30\]}, "route": \[\[10, 10, "surface"\]\]}'
+expect_contains "$work/out" '"number": 206, .*"x": 10, "y": 10, "level": "surface", "structure": 0, "men": {"PLAI": 8}, "items": {}, "skills": {"COMB": \[1, 30\]}, "route": \[\[10, 10, "surface"\]\], "down_shaft": false}'
 expect_contains "$work/out" '^{"rules": "standard",$'
 expect_contains "$work/out" '"problems": \[\]}'
 python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$work/out" || fail "not JSON: $(head -c 400 "$work/out")"
@@ -20,6 +20,14 @@ expect_status 0 "$cli" preview --db "$db" "$work/month.txt"
 expect_contains "$work/out" '^Unit 206 in (10,10)$'
 expect_contains "$work/out" '^  skills: COMB none -> 1 (30)$'
 expect_contains "$work/out" '^  items: SILV 1100 -> 935$'
+
+# What the trades leave in Ashford's markets.
+printf '#veldoria 12 "pw"\nunit 201\ngive 206 500 silv\nunit 206\nbuy 2 hors\nbuy 2 plai\n#end\n' >"$work/trade.txt"
+expect_status 0 "$cli" preview --db "$db" "$work/trade.txt"
+expect_contains "$work/out" '^Market in (10,10): for sale HORS unlimited, 2 bought at \$70$'
+expect_contains "$work/out" '^Market in (10,10): for sale PLAI 22 -> 20 at \$55$'
+expect_status 0 "$cli" preview --db "$db" --json "$work/trade.txt"
+expect_contains "$work/out" '{"x": 10, "y": 10, "level": "surface", "code": "PLAI", "wanted": false, "price": 55, "before": 22, "traded": 2, "unlimited": false}'
 
 # Problems come in compiler form, tied to their lines; a formed unit carries its alias.
 printf '#veldoria 12 "pw"\nunit 206\nbuy 5 HDWA\nstudy combat\nform 1\nclaim 50\nend\n#end\n' >"$work/bad.txt"
