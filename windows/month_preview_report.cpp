@@ -20,11 +20,7 @@ enum ReportColumn { kUnit, kName, kHex, kChanges, kProblems, kUncertain };
 
 QString ProblemsText(const std::vector<TurnProblem>& problems) {
     QStringList texts;
-    for (const TurnProblem& problem : problems) {
-        texts << QStringLiteral("line %1 %2: %3")
-                     .arg(problem.line)
-                     .arg(QString::fromLatin1(ProblemKindWord(problem.kind)), ToQString(problem.message));
-    }
+    for (const TurnProblem& problem : problems) texts << QStringLiteral("line %1 ").arg(problem.line) + ProblemText(problem);
     return texts.join(QStringLiteral("; "));
 }
 
@@ -34,14 +30,12 @@ ListRow MonthRow(const UnitMonth& month) {
     const QString unit = after.number != 0 ? QString::number(after.number)
                                            : QStringLiteral("new %1 (by %2)").arg(after.alias).arg(after.formed_by);
     const int64_t place_order = (int64_t{after.place.X} << 20) | after.place.Y;
-    QStringList uncertain;
-    for (const std::string& why : after.why_uncertain) uncertain << ToQString(why);
     return {UnitKey{month.Unit},
             {OrderedCell(unit, month.Unit, after.number == 0 ? after.alias : 0), TextCell(ToQString(month.Name)),
              OrderedCell(PreviewPlaceText(after.place), place_order, 0),
              TextCell(ChangedValues(month).join(QStringLiteral(", "))),
              NumberCell(ProblemsText(month.Problems), static_cast<int64_t>(month.Problems.size())),
-             TextCell(uncertain.join(QStringLiteral("; ")))},
+             TextCell(UncertainReasons(after))},
             {}};
 }
 

@@ -46,8 +46,6 @@ ListRow TextRow(const QString& what, const QString& value, std::vector<ListRow> 
     return {{}, {TextCell(what), TextCell(value)}, std::move(children)};
 }
 
-QString ProblemWord(ProblemKind kind) { return QString::fromLatin1(ProblemKindWord(kind)); }
-
 }  // namespace
 
 QString PreviewPlaceText(const Place& place) {
@@ -66,6 +64,16 @@ QString RouteSummary(const UnitState& unit) {
     }
     if (unit.down_shaft) summary += QStringLiteral(", then ") + kDownShaft;
     return summary;
+}
+
+QString ProblemText(const TurnProblem& problem) {
+    return QString::fromLatin1(ProblemKindWord(problem.kind)) + QStringLiteral(": ") + ToQString(problem.message);
+}
+
+QString UncertainReasons(const UnitState& unit) {
+    QStringList reasons;
+    for (const std::string& why : unit.why_uncertain) reasons << ToQString(why);
+    return reasons.join(QStringLiteral("; "));
 }
 
 QStringList ChangedValues(const UnitMonth& month) {
@@ -172,14 +180,9 @@ std::vector<ListRow> NextMonthRows(const UnitMonth& month) {
         rows.push_back(TextRow(QStringLiteral("Route"), summary, std::move(steps)));
     }
     for (const TurnProblem& problem : month.Problems) {
-        rows.push_back(TextRow(QStringLiteral("Line %1").arg(problem.line),
-                               ProblemWord(problem.kind) + QStringLiteral(": ") + ToQString(problem.message)));
+        rows.push_back(TextRow(QStringLiteral("Line %1").arg(problem.line), ProblemText(problem)));
     }
-    if (!after.certain) {
-        QStringList reasons;
-        for (const std::string& why : after.why_uncertain) reasons << ToQString(why);
-        rows.push_back(TextRow(QStringLiteral("Uncertain"), QStringLiteral("uncertain: ") + reasons.join(QStringLiteral("; "))));
-    }
+    if (!after.certain) rows.push_back(TextRow(QStringLiteral("Uncertain"), QStringLiteral("uncertain: ") + UncertainReasons(after)));
     // The rows read as a sentence, place first and problems last, and sort back into that order.
     for (size_t row = 0; row < rows.size(); ++row) {
         rows[row].Cells[0].Order = {static_cast<int64_t>(row), 0};

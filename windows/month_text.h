@@ -18,6 +18,12 @@ QString PreviewPlaceText(const Place& place);
 // the unit is ordered nowhere.
 QString RouteSummary(const UnitState& unit);
 
+// "error: STUDY: Not enough funds to study fire [FIRE]."
+QString ProblemText(const TurnProblem& problem);
+
+// Why the unit's month is uncertain, the reasons joined by "; "; empty when it is certain.
+QString UncertainReasons(const UnitState& unit);
+
 // Each value the month changes, beside its value today: "SILV 186 → 26", "place 28,10 → 29,11".
 QStringList ChangedValues(const UnitMonth& month);
 
