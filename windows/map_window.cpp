@@ -150,6 +150,7 @@ TfrmMap::TfrmMap(InformationWindows& windows, TfrmMapOverview& overview, QWidget
     });
     connect(&windows_.Notice(), &TRecordsNotice::RecordsChanged, this, &TfrmMap::RecordsChanged);
     connect(&windows_.Notice(), &TRecordsNotice::PreviewChanged, this, &TfrmMap::ShowRoutes);
+    connect(&windows_.Notice(), &TRecordsNotice::RouteUnitChanged, this, &TfrmMap::ShowRouteUnit);
     ShowRoutes();
 
     UpdateLevel();
@@ -329,6 +330,11 @@ void TfrmMap::RepaintMap() { theMap->update(); }
 void TfrmMap::ShowRoutes() {
     if (windows_.Preview == nullptr) return;
     options_.Routes = windows_.Preview->Routes();
+    ShowRouteUnit();
+}
+
+void TfrmMap::ShowRouteUnit() {
+    if (windows_.Preview == nullptr) return;
     options_.RouteUnit = windows_.Preview->SelectedUnit();
     RepaintMap();
 }

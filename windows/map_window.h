@@ -76,6 +76,7 @@ public:
     const MapViewOptions& ViewOptions() const { return options_; }
     // The preview's planned routes and the unit whose route is always drawn; repaints.
     void ShowRoutes();
+    void ShowRouteUnit();
     // Whether the level holds hexes beyond the drawn grid.
     bool LevelCapped() const { return extent_.Capped(); }
 

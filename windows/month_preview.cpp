@@ -146,7 +146,7 @@ void TMonthPreview::SelectUnit(int32_t unit) {
     if (unit == selected_) return;
     selected_ = unit;
     // Mid-change the change's end runs the month again and announces it.
-    if (!notice_.Changing()) notice_.AnnouncePreview();
+    if (!notice_.Changing()) notice_.AnnounceRouteUnit();
 }
 
 std::vector<TurnProblem> TMonthPreview::ProblemsOf(int32_t number) const {

@@ -60,9 +60,12 @@ public:
     // The month's preview ran again. No record changed, so windows neither write back nor refill:
     // they redo only what they show of the preview.
     void AnnouncePreview() { emit PreviewChanged(); }
+    // Only the unit whose route the maps single out changed: the month is the same.
+    void AnnounceRouteUnit() { emit RouteUnitChanged(); }
 
 signals:
     void PreviewChanged();
+    void RouteUnitChanged();
     void EditsWanted();
     void RecordsAboutToChange(RecordChange kind);
     void RecordsChanged(RecordChange kind);

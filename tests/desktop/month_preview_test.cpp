@@ -168,6 +168,9 @@ TEST_F(MonthPreviewTest, AMoveShowsItsRouteWhereItStopsAndWhyOnPageMapAndUnderli
     WaitForThePreview();
     EXPECT_EQ(smiths.NextMonth().lblRoute().text(), QStringLiteral("Route: 4,4 to 4,2"));
     EXPECT_EQ(map->ViewOptions().Routes.at(0).Passed.size(), 2u);
+    // Another unit's window coming to the front singles out its route.
+    main.InfoWindows().Preview->SelectUnit(11);
+    EXPECT_EQ(map->ViewOptions().RouteUnit, 11);
 
     // The hex windows of both ends: silver now and after, upkeep, who arrives and who leaves, and
     // what a sale leaves in the market.
